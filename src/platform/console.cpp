@@ -1,0 +1,1 @@
+// Console layer: formatted output with encoding conversion, key and number input.

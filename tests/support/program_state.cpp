@@ -1,0 +1,12 @@
+#include "support/program_state.h"
+
+#include "control/settings.h"
+#include "path/path_constants.h"
+#include "sim/trajectory_store.h"
+
+void reset_program_state() {
+  reset_settings();
+  reset_view();
+  reset_path_constants();
+  reset_store();
+}
