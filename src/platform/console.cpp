@@ -1,1 +1,335 @@
 // Console layer: formatted output with encoding conversion, key and number input.
+#include "platform/console.h"
+
+#include <iconv.h>
+#include <langinfo.h>
+
+#include <cerrno>
+#include <climits>
+#include <clocale>
+#include <cstdarg>
+#include <cstdio>
+#include <cstdlib>
+#include <iostream>
+
+#include "platform/terminal.h"
+
+namespace {
+
+std::istream* in_stream = nullptr;   // nullptr: std::cin
+std::ostream* out_stream = nullptr;  // nullptr: std::cout
+std::ostream* err_stream = nullptr;  // nullptr: std::cerr
+void (*end_of_input_handler)() = nullptr;
+
+bool started = false;
+std::string locale_codeset;  // of the locale, as nl_langinfo(CODESET) names it
+std::string output_codeset;  // the locale's or a forced one; see target_codeset()
+
+std::istream& in() {
+  return in_stream ? *in_stream : std::cin;
+}
+std::ostream& out() {
+  return out_stream ? *out_stream : std::cout;
+}
+std::ostream& err() {
+  return err_stream ? *err_stream : std::cerr;
+}
+
+void start() {
+  if (started) return;
+  started = true;
+  console_init_locale();
+}
+
+// --- Encoding ---------------------------------------------------------------------------
+
+// Upper-case letters and digits only, so that "Shift_JIS", "SHIFT-JIS" and "shiftjis" match.
+std::string codeset_key(const char* codeset) {
+  std::string key;
+  for (const char* p = codeset; *p; ++p) {
+    char c = *p;
+    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+    if ((c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9')) key += c;
+  }
+  return key;
+}
+
+// The codeset to convert to, or "" when UTF-8 goes out unchanged: UTF-8 itself, and plain
+// ASCII (the C locale of scripts and CI, where the texts must pass byte for byte). Shift-JIS
+// goes out as CP932, its superset that has every character of the texts.
+std::string target_codeset(const char* codeset) {
+  if (!codeset) return "";
+  const std::string key = codeset_key(codeset);
+  static const char* const kPassThrough[] = {"",        "UTF8",     "ANSIX341968", "ASCII",
+                                             "USASCII", "ISO646US", "646"};
+  for (const char* name : kPassThrough) {
+    if (key == name) return "";
+  }
+  static const char* const kShiftJis[] = {"SHIFTJIS",   "SJIS",  "MSKANJI", "CSSHIFTJIS",
+                                          "WINDOWS31J", "CP932", "MS932"};
+  for (const char* name : kShiftJis) {
+    if (key == name) return "CP932";
+  }
+  return codeset;
+}
+
+// Bytes of the UTF-8 character at p (1 for a stray byte), at most left.
+size_t utf8_char_length(const char* p, size_t left) {
+  const auto lead = static_cast<unsigned char>(*p);
+  size_t length = lead < 0xC2 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : lead < 0xF5 ? 4 : 1;
+  size_t n = 1;
+  while (n < length && n < left && (static_cast<unsigned char>(p[n]) & 0xC0) == 0x80) ++n;
+  return n;
+}
+
+// The converter to the last codeset asked for; the program only ever uses one.
+iconv_t converter_for(const std::string& codeset) {
+  static std::string open_codeset;
+  static iconv_t cd = reinterpret_cast<iconv_t>(-1);
+  if (codeset != open_codeset) {
+    if (cd != reinterpret_cast<iconv_t>(-1)) iconv_close(cd);
+    cd = iconv_open(codeset.c_str(), "UTF-8");
+    open_codeset = codeset;
+  }
+  if (cd != reinterpret_cast<iconv_t>(-1)) iconv(cd, nullptr, nullptr, nullptr, nullptr);
+  return cd;
+}
+
+std::string convert_to(const std::string& utf8, const std::string& codeset) {
+  if (codeset.empty() || utf8.empty()) return utf8;
+  iconv_t cd = converter_for(codeset);
+  if (cd == reinterpret_cast<iconv_t>(-1)) return utf8;  // unknown codeset: keep the text
+
+  std::string result;
+  char chunk[1024];
+  char* src = const_cast<char*>(utf8.data());
+  size_t src_left = utf8.size();
+  // Runs until the whole input is used; every turn converts, skips or emits something.
+  for (;;) {
+    char* dst = chunk;
+    size_t dst_left = sizeof chunk;
+    const bool at_end = src_left == 0;
+    const size_t rc = at_end ? iconv(cd, nullptr, nullptr, &dst, &dst_left)
+                             : iconv(cd, &src, &src_left, &dst, &dst_left);
+    const int error = rc == static_cast<size_t>(-1) ? errno : 0;
+    result.append(chunk, dst - chunk);
+    if (error == E2BIG) continue;
+    if (at_end) break;
+    if (error == EILSEQ || error == EINVAL) {
+      // Not representable (or not valid UTF-8): back to the initial shift state, one '?'.
+      dst = chunk;
+      dst_left = sizeof chunk;
+      iconv(cd, nullptr, nullptr, &dst, &dst_left);
+      result.append(chunk, dst - chunk);
+      result += '?';
+      const size_t skip = utf8_char_length(src, src_left);
+      src += skip;
+      src_left -= skip;
+    } else if (error != 0) {
+      result.append(src, src_left);  // should not happen; never lose the rest
+      break;
+    }
+  }
+  return result;
+}
+
+// --- Output -----------------------------------------------------------------------------
+
+void flush_output() {
+  std::ostream& o = out();
+  // stdio output of other parts of the program comes first, then this stream's buffer.
+  if (&o == &std::cout) std::fflush(stdout);
+  o.flush();
+}
+
+std::string format_text(const char* format, va_list args) {
+  char small[4096];
+  va_list again;
+  va_copy(again, args);
+  const int length = std::vsnprintf(small, sizeof small, format, args);
+  std::string text;
+  if (length <= 0) {
+    // nothing to print, or a format error
+  } else if (static_cast<size_t>(length) < sizeof small) {
+    text.assign(small, length);
+  } else {
+    text.resize(static_cast<size_t>(length) + 1);
+    std::vsnprintf(text.data(), text.size(), format, again);
+    text.resize(length);
+  }
+  va_end(again);
+  return text;
+}
+
+void write_text(std::ostream& stream, const std::string& utf8) {
+  const std::string text = convert_to(utf8, target_codeset(output_codeset.c_str()));
+  if (&stream == &std::cout) std::fflush(stdout);
+  stream.write(text.data(), static_cast<std::streamsize>(text.size()));
+}
+
+// --- Input ------------------------------------------------------------------------------
+
+bool reading_real_stdin() {
+  return in_stream == nullptr;
+}
+
+// std::cin reads through stdio; a read cut short by a signal that did not end the program
+// shows as end of file with the error flag and errno EINTR, and is tried again.
+bool interrupted_read() {
+  if (!reading_real_stdin() || !(std::ferror(stdin) && errno == EINTR)) return false;
+  std::clearerr(stdin);
+  std::cin.clear();
+  return true;
+}
+
+int next_byte() {
+  for (;;) {
+    const int c = in().get();
+    if (c != std::char_traits<char>::eof()) return static_cast<unsigned char>(c);
+    if (!interrupted_read()) return -1;
+  }
+}
+
+// The rest of the current line without its line break; false at end of input with nothing
+// read. A last line without a line break still counts as a line.
+bool next_line(std::string& line) {
+  line.clear();
+  for (;;) {
+    std::string piece;
+    std::getline(in(), piece);
+    line += piece;
+    if (in().good()) return true;  // ended by a line break
+    if (!interrupted_read()) return !line.empty();
+  }
+}
+
+// White space as "%d" and "%lf" skip it, whatever the locale.
+bool is_blank(char c) {
+  return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f';
+}
+
+// A line of input and the position of the next unread character in it.
+struct line_cursor {
+  std::string text;
+  size_t pos = 0;
+};
+
+// Skips white space up to the next character, reading further lines as needed. At end of
+// input the program ends (console_end_of_input).
+void skip_to_item(line_cursor& cursor) {
+  for (;;) {
+    while (cursor.pos < cursor.text.size() && is_blank(cursor.text[cursor.pos])) ++cursor.pos;
+    if (cursor.pos < cursor.text.size()) return;
+    if (!next_line(cursor.text)) console_end_of_input();
+    cursor.pos = 0;
+  }
+}
+
+}  // namespace
+
+void console_init_locale() {
+  started = true;
+  if (!std::setlocale(LC_ALL, "")) std::setlocale(LC_CTYPE, "");
+  std::setlocale(LC_NUMERIC, "C");  // numbers always print and read with a decimal point
+  const char* codeset = nl_langinfo(CODESET);
+  locale_codeset = codeset ? codeset : "";
+  output_codeset = locale_codeset;
+}
+
+void console_print(const char* format, ...) {
+  start();
+  va_list args;
+  va_start(args, format);
+  const std::string text = format_text(format, args);
+  va_end(args);
+  write_text(out(), text);
+}
+
+void console_error(const char* format, ...) {
+  start();
+  va_list args;
+  va_start(args, format);
+  const std::string text = format_text(format, args);
+  va_end(args);
+  flush_output();  // what was printed before shows before the message
+  std::ostream& e = err();
+  write_text(e, text);
+  if (&e == &std::cerr) std::fflush(stderr);
+  e.flush();
+}
+
+void console_flush() {
+  flush_output();
+}
+
+int console_read_key() {
+  start();
+  flush_output();
+  if (reading_real_stdin() && terminal_is_tty()) {
+    const int c = terminal_read_raw_key();
+    if (c < 0) console_end_of_input();
+    return c;
+  }
+  for (;;) {
+    const int c = next_byte();
+    if (c < 0) console_end_of_input();
+    if (c != '\n' && c != '\r') return c;
+  }
+}
+
+bool console_read_int(int* value) {
+  start();
+  flush_output();
+  line_cursor cursor;
+  skip_to_item(cursor);
+  const char* begin = cursor.text.c_str() + cursor.pos;
+  char* end = nullptr;
+  const long number = std::strtol(begin, &end, 10);
+  if (end == begin) return false;  // the rest of the line is dropped with the cursor
+  if (value) *value = number > INT_MAX ? INT_MAX : number < INT_MIN ? INT_MIN : int(number);
+  return true;
+}
+
+int console_read_reals(int n, double* values) {
+  start();
+  flush_output();
+  if (n <= 0 || !values) return 0;
+  line_cursor cursor;
+  for (int i = 0; i < n; ++i) {
+    skip_to_item(cursor);
+    const char* begin = cursor.text.c_str() + cursor.pos;
+    char* end = nullptr;
+    const double number = std::strtod(begin, &end);
+    if (end == begin) return i;
+    values[i] = number;
+    cursor.pos += static_cast<size_t>(end - begin);
+  }
+  return n;
+}
+
+void console_end_of_input() {
+  console_error(
+      "\n入力が終わりました。プログラムを終了します。(end of input: the program stops)\n");
+  terminal_restore();
+  if (end_of_input_handler) end_of_input_handler();
+  std::exit(1);
+}
+
+void console_set_end_of_input_handler(void (*handler)()) {
+  end_of_input_handler = handler;
+}
+
+void console_set_streams(std::istream* in, std::ostream* out, std::ostream* err) {
+  in_stream = in;
+  out_stream = out;
+  err_stream = err;
+}
+
+void console_set_output_codeset(const char* codeset) {
+  start();
+  output_codeset = codeset ? codeset : locale_codeset;
+}
+
+std::string console_convert(const std::string& utf8, const char* codeset) {
+  return convert_to(utf8, target_codeset(codeset));
+}

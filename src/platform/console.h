@@ -23,12 +23,15 @@ int console_read_key();
 
 // Reads a whole number like scanf("%d"): white space and line breaks before it are skipped.
 // Returns true and drops the rest of the line after a number; returns false when the
-// input is not a number, after dropping the line.
+// input is not a number, after dropping the line. Values beyond int are clamped to
+// INT_MIN / INT_MAX. End of input before a number calls console_end_of_input().
 bool console_read_int(int* value);
 
 // Reads n reals like scanf("%lf %lf ..."): white space and line breaks separate them.
 // Returns how many were read (n on success); the values read are stored in order and the
-// others are left untouched. The rest of the line is dropped in every case.
+// others are left untouched. The rest of the line is dropped in every case. Each value is
+// read as strtod reads it (exponents, "nan", "inf", hex floats). End of input before the
+// n-th value calls console_end_of_input().
 int console_read_reals(int n, double* values);
 
 // End of input while the program waits: a message in Japanese and English on the error
@@ -42,8 +45,16 @@ void console_set_end_of_input_handler(void (*handler)());
 void console_set_streams(std::istream* in, std::ostream* out, std::ostream* err = nullptr);
 
 // Output encoding: the codeset of the locale by default (set when the layer starts, from
-// setlocale(LC_ALL, "")); tests may force one, e.g. "CP932". "" or "UTF-8" writes UTF-8.
+// setlocale(LC_ALL, "")); tests may force one, e.g. "CP932". "" or "UTF-8" writes UTF-8;
+// nullptr goes back to the locale's codeset.
+// UTF-8 texts also go out unchanged for a plain ASCII codeset (the C locale), and Shift-JIS
+// goes out as CP932, its superset.
 void console_set_output_codeset(const char* codeset);
+
+// Takes the locale from the environment (setlocale(LC_ALL, "")) and its codeset for the
+// output, keeping LC_NUMERIC at "C" so numbers always print and read with a decimal point.
+// The layer does this by itself at first use; calling it again reads the environment anew.
+void console_init_locale();
 
 // Converts a UTF-8 text to the given codeset (what console_print does to its output).
 // Characters that cannot be converted become '?'.

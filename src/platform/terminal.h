@@ -7,8 +7,9 @@
 bool terminal_is_tty();
 
 // Reads one byte from standard input in raw mode (no echo, no canonical line editing,
-// Ctrl-C still raises SIGINT), restoring the previous mode before returning.
-// Returns the byte 0..255, or -1 at end of input.
+// Ctrl-C still raises SIGINT), restoring the previous mode before returning. It reads
+// through std::cin, like the line reads of the console, so no buffered byte is lost between
+// the two. Returns the byte 0..255, or -1 at end of input.
 int terminal_read_raw_key();
 
 // Puts the terminal back into the mode saved before the last raw read, if any.
