@@ -10,7 +10,9 @@ inline constexpr int path_index_size = 17;  // arrays indexed by the path number
 inline bool is_path_number(int I) {
   return (I >= 1 && I <= 4) || (I >= 11 && I <= 16);
 }
-inline bool is_polar_path(int I) { return I >= 11; }
+inline bool is_polar_path(int I) {
+  return I >= 11;
+}
 
 // The constants of all ten curves (entered and derived), and per path number the end
 // parameter, the start and end points and the length. One instance, `paths`.

@@ -1,0 +1,195 @@
+#include "path/arc_length.h"
+
+#include <climits>
+#include <cmath>
+
+#include "path/path_constants.h"
+#include "path/path_curves.h"
+
+ArcTables arc_tables;
+
+namespace {
+
+constexpr double table_step = 0.01;    // parameter step of the table and of the march
+constexpr double panel_width = 0.002;  // target width of one Simpson panel
+constexpr double search_tol = 1e-7;    // on arc length and on parameter
+
+// A search that has not converged by then is stopped with its best point. Regular calls
+// need one or two march steps and a handful of secant steps; the limits only matter for
+// paths whose arc length is not a number somewhere.
+constexpr int march_limit = 1000;
+constexpr int start_reach = 50;  // entries a search from parameter 0 may march over
+constexpr int secant_limit = 100;
+constexpr double secant_reach = 100 * table_step;
+
+}  // namespace
+
+int arc_table_slot(int I) {
+  return I <= 4 ? I - 1 : I - 7;
+}
+
+void reset_arc_tables() {
+  for (int slot = 0; slot < 10; ++slot) {
+    arc_tables.table[slot][0] = {0.0, 0.0};
+    arc_tables.last[slot] = 0;
+  }
+}
+
+double path_speed(double p, int I) {
+  double out[3];
+  if (!is_polar_path(I)) {
+    const double y1 = path_tangent(p, I, out);
+    return std::sqrt(y1 * y1 + 1.0);
+  }
+  double pt[2];
+  const double r = path_point(p, I, pt);
+  const double r1 = path_tangent(p, I, out);
+  return std::sqrt(r * r + r1 * r1);
+}
+
+void split_interval(double len, double step, double* h, int* n) {
+  const double a = std::fabs(len);
+  if (a < 0.0001) {
+    *n = 0;
+    *h = 0.0;
+    return;
+  }
+  const double pieces = std::trunc((a + 0.0001) / step);
+  // A count beyond int (or not a number) cannot be integrated; callers refuse such spans
+  // before they get here, this only keeps the conversion defined.
+  *n = pieces < static_cast<double>(INT_MAX) ? static_cast<int>(pieces) : INT_MAX;
+  if (*n == 0) {
+    *n = 1;
+    *h = len;
+  } else {
+    *h = len / *n;
+  }
+}
+
+double arc_length(double p0, double p1, int I) {
+  if (std::fabs(p1 - p0) < 1e-8) return 0.0;
+  double h;
+  int n;
+  split_interval(p1 - p0, panel_width, &h, &n);
+  if (n == 0) {
+    n = 1;
+    h = p1 - p0;
+  }
+  h = h / 2.0;
+  double sum = 0.0;
+  double t = p0;
+  for (int i = 0; i < n; ++i) {
+    const double mid = t + h;
+    const double end = mid + h;
+    sum += path_speed(t, I) + 4.0 * path_speed(mid, I) + path_speed(end, I);
+    t = end;
+  }
+  return sum * h / 3.0;
+}
+
+void build_arc_table(int I) {
+  const int slot = arc_table_slot(I);
+  arc_entry* table = arc_tables.table[slot];
+  const double p_end = paths.path_end_param[I];
+  table[0] = {0.0, 0.0};
+  arc_tables.last[slot] = 0;
+  // check_path_length refuses such paths; the table stays at its start entry.
+  if (!(p_end >= 0.0 && p_end <= max_end_param)) return;
+
+  double p = 0.0;
+  double S = 0.0;
+  int k = 0;
+  for (;;) {  // regular entries; the parameter accumulates by repeated addition of 0.01
+    ++k;
+    if (k >= arc_table_capacity) {
+      arc_tables.last[slot] = arc_table_capacity - 1;
+      return;
+    }
+    const double pn = p + table_step;
+    if (pn > p_end) break;
+    S += arc_length(p, pn, I);
+    table[k] = {pn, S};
+    p = pn;
+  }
+  S += arc_length(p, p_end, I);  // the end entry, at exactly the end parameter
+  table[k] = {p_end, S};
+  p = p_end;
+  // The continuation lets the forward search find an entry at or beyond any s below the
+  // path length, whatever the difference between this piecewise sum and the one-piece
+  // integral of check_path_length.
+  const double p_stop = 1.5 * p_end;
+  for (;;) {
+    ++k;
+    if (k >= arc_table_capacity) break;
+    const double pn = p + table_step;
+    if (pn > p_stop) break;
+    S += arc_length(p, pn, I);
+    table[k] = {pn, S};
+    p = pn;
+  }
+  arc_tables.last[slot] = k - 1;
+}
+
+double param_at_length(double p_guess, double s, int I) {
+  if (I == 15) return s / paths.arc_R;
+  if (s == 0.0) return 0.0;
+  if (s >= paths.path_length[I] - 1e-7) return paths.path_end_param[I];
+
+  const int slot = arc_table_slot(I);
+  const arc_entry* table = arc_tables.table[slot];
+  const int last = arc_tables.last[slot];
+
+  double p0 = 0.0;
+  double s0 = 0.0;
+  const double g = p_guess / table_step;
+  // A guess below 0.01 (negative, or not a number) starts at parameter 0 and marches from
+  // there, as the first steps of a motion do. An answer far beyond the start is found
+  // through the table instead of a march over the whole path.
+  const bool from_start = !(g >= 1.0) || last < 1;
+  if (!from_start || (last > start_reach && s > table[start_reach].s)) {
+    int k = from_start ? 1 : g < last ? static_cast<int>(g) : last;
+    // The simulation's guesses lie below the answer; a guess above it would march away
+    // from it for ever, so such a search restarts from the first entry.
+    if (table[k - 1].s > s) k = 1;
+    while (s > table[k].s && k < last) ++k;
+    p0 = table[k - 1].p;
+    s0 = table[k - 1].s;
+  }
+  if (std::fabs(s - s0) < search_tol) return p0;
+
+  // Residuals: arc length at the point minus the target. Every new residual is the one of
+  // p0 plus the integral from p0, so nothing is integrated from the start of the path.
+  double f0 = s0 - s;
+  if (!std::isfinite(f0)) return p0;
+  double p1;
+  double f1;
+  for (int i = 0;; ++i) {
+    p1 = p0 + table_step;
+    f1 = f0 + arc_length(p0, p1, I);
+    if (std::fabs(f1) < search_tol) return p1;
+    if (!std::isfinite(f1)) return p0;
+    if (!(f0 * f1 > 0.0)) break;
+    if (i >= march_limit) return p1;
+    p0 = p1;
+    f0 = f1;
+  }
+  // Secant steps; each keeps the point of smaller residual, not the change of sign.
+  for (int i = 0;; ++i) {
+    const double pm = p0 - f0 * (p1 - p0) / (f1 - f0);
+    // A step that leaves the neighbourhood of the bracket (residuals that do not change,
+    // where the speed vanishes) would integrate over a span of any size: stop instead.
+    if (!(std::fabs(pm - p0) <= secant_reach)) return std::fabs(f0) <= std::fabs(f1) ? p0 : p1;
+    const double fm = f0 + arc_length(p0, pm, I);
+    if (std::fabs(fm) < search_tol || std::fabs(pm - p0) < search_tol ||
+        std::fabs(pm - p1) < search_tol || !std::isfinite(fm) || i >= secant_limit) {
+      return pm;
+    }
+    if (std::fabs(f1) > std::fabs(f0)) {
+      p1 = pm;
+      f1 = fm;
+    } else {
+      p0 = pm;
+      f0 = fm;
+    }
+  }
+}
