@@ -5,4 +5,6 @@
 TrajectoryStore store;
 
 // The store is a few megabytes: cleared in place, never through a temporary.
-void reset_store() { std::memset(&store, 0, sizeof store); }
+void reset_store() {
+  std::memset(&store, 0, sizeof store);
+}
