@@ -35,18 +35,6 @@ void reset_arc_tables() {
   }
 }
 
-double path_speed(double p, int I) {
-  double out[3];
-  if (!is_polar_path(I)) {
-    const double y1 = path_tangent(p, I, out);
-    return std::sqrt(y1 * y1 + 1.0);
-  }
-  double pt[2];
-  const double r = path_point(p, I, pt);
-  const double r1 = path_tangent(p, I, out);
-  return std::sqrt(r * r + r1 * r1);
-}
-
 void split_interval(double len, double step, double* h, int* n) {
   const double a = std::fabs(len);
   if (a < 0.0001) {
@@ -78,11 +66,14 @@ double arc_length(double p0, double p1, int I) {
   h = h / 2.0;
   double sum = 0.0;
   double t = p0;
+  double f_t = path_speed(t, I);
   for (int i = 0; i < n; ++i) {
     const double mid = t + h;
     const double end = mid + h;
-    sum += path_speed(t, I) + 4.0 * path_speed(mid, I) + path_speed(end, I);
+    const double f_end = path_speed(end, I);
+    sum += f_t + 4.0 * path_speed(mid, I) + f_end;
     t = end;
+    f_t = f_end;  // the next panel starts where this one ends
   }
   return sum * h / 3.0;
 }
@@ -90,6 +81,7 @@ double arc_length(double p0, double p1, int I) {
 void build_arc_table(int I) {
   const int slot = arc_table_slot(I);
   arc_entry* table = arc_tables.table[slot];
+  double* piece = arc_tables.piece[slot];
   const double p_end = paths.path_end_param[I];
   table[0] = {0.0, 0.0};
   arc_tables.last[slot] = 0;
@@ -107,11 +99,13 @@ void build_arc_table(int I) {
     }
     const double pn = p + table_step;
     if (pn > p_end) break;
-    S += arc_length(p, pn, I);
+    piece[k] = arc_length(p, pn, I);
+    S += piece[k];
     table[k] = {pn, S};
     p = pn;
   }
-  S += arc_length(p, p_end, I);  // the end entry, at exactly the end parameter
+  piece[k] = arc_length(p, p_end, I);  // the end entry, at exactly the end parameter
+  S += piece[k];
   table[k] = {p_end, S};
   p = p_end;
   // The continuation lets the forward search find an entry at or beyond any s below the
@@ -123,7 +117,8 @@ void build_arc_table(int I) {
     if (k >= arc_table_capacity) break;
     const double pn = p + table_step;
     if (pn > p_stop) break;
-    S += arc_length(p, pn, I);
+    piece[k] = arc_length(p, pn, I);
+    S += piece[k];
     table[k] = {pn, S};
     p = pn;
   }
@@ -137,10 +132,12 @@ double param_at_length(double p_guess, double s, int I) {
 
   const int slot = arc_table_slot(I);
   const arc_entry* table = arc_tables.table[slot];
+  const double* piece = arc_tables.piece[slot];
   const int last = arc_tables.last[slot];
 
   double p0 = 0.0;
   double s0 = 0.0;
+  int entry = 0;  // the table entry whose parameter p0 is, while the march follows entries
   const double g = p_guess / table_step;
   // A guess below 0.01 (negative, or not a number) starts at parameter 0 and marches from
   // there, as the first steps of a motion do. An answer far beyond the start is found
@@ -152,8 +149,9 @@ double param_at_length(double p_guess, double s, int I) {
     // from it for ever, so such a search restarts from the first entry.
     if (table[k - 1].s > s) k = 1;
     while (s > table[k].s && k < last) ++k;
-    p0 = table[k - 1].p;
-    s0 = table[k - 1].s;
+    entry = k - 1;
+    p0 = table[entry].p;
+    s0 = table[entry].s;
   }
   if (std::fabs(s - s0) < search_tol) return p0;
 
@@ -165,7 +163,11 @@ double param_at_length(double p_guess, double s, int I) {
   double f1;
   for (int i = 0;; ++i) {
     p1 = p0 + table_step;
-    f1 = f0 + arc_length(p0, p1, I);
+    // The table was built by the same steps of 0.01: where the next entry is this p1, its
+    // piece is this very integral.
+    const bool on_table = entry >= 0 && entry < last && table[entry + 1].p == p1;
+    f1 = f0 + (on_table ? piece[entry + 1] : arc_length(p0, p1, I));
+    entry = on_table ? entry + 1 : -1;
     if (std::fabs(f1) < search_tol) return p1;
     if (!std::isfinite(f1)) return p0;
     if (!(f0 * f1 > 0.0)) break;

@@ -15,7 +15,10 @@ inline constexpr int arc_table_capacity = 300002;  // 1.5 * max_end_param / 0.01
 
 struct ArcTables {
   arc_entry table[10][arc_table_capacity];  // one table per path, see arc_table_slot
-  int last[10];                             // index of the last entry filled
+  // piece[slot][k]: the integral from entry k - 1 to entry k that was added to form entry
+  // k, kept so that a search stepping over the same interval need not integrate it again.
+  double piece[10][arc_table_capacity];
+  int last[10];  // index of the last entry filled
 };
 
 extern ArcTables arc_tables;
@@ -25,9 +28,6 @@ int arc_table_slot(int I);
 
 // Every table back to entry 0 only.
 void reset_arc_tables();
-
-// |dP/dp| at p.
-double path_speed(double p, int I);
 
 // Divides len into *n pieces of width *h (h keeps the sign of len).
 void split_interval(double len, double step, double* h, int* n);

@@ -138,6 +138,11 @@ double path_curvature(double p, int I) {
   return k > 50.0 ? 50.0 : k;
 }
 
+double path_speed(double p, int I) {
+  const Derivs d = derivs(p, I);
+  return is_polar_path(I) ? std::sqrt(d.f * d.f + d.f1 * d.f1) : std::sqrt(d.f1 * d.f1 + 1.0);
+}
+
 double path_curvature_rate(double p, int I) {
   const Derivs d = derivs(p, I);
   const double v =

@@ -16,5 +16,9 @@ double path_second(double p, int I, double out[2]);
 // are evaluated 0.001 further on and capped at 50.
 double path_curvature(double p, int I);
 
+// |dP/dp| at p: sqrt(y'^2 + 1) or sqrt(r^2 + r'^2), from the same scalars that
+// path_point and path_tangent return (one evaluation, no heading).
+double path_speed(double p, int I);
+
 // d(kappa)/ds (1/m^2) by a central difference of +-5e-05 in the parameter.
 double path_curvature_rate(double p, int I);

@@ -39,21 +39,27 @@ void algebraic_update(sim_state& n, const sim_state& b, int I, int type) {
   n[ref_p] = param_at_length(b[ref_p] - 0.1, n[ref_s], I);
   n[ref_kappa] = path_curvature(n[ref_p], I);
   n[ref_delta] = std::atan(st.tread * n[ref_kappa]);
-  n[err_p] = param_at_length(b[err_p] - 0.1, n[err_s], I);
+  // Where the erroneous vehicle has travelled exactly as far as the reference (no error, or
+  // one that does not change the travel), the same search gives the same parameter.
+  const bool same_travel = n[err_s] == n[ref_s] && b[err_p] == b[ref_p];
+  n[err_p] = same_travel ? n[ref_p] : param_at_length(b[err_p] - 0.1, n[err_s], I);
   if (type == 1) {
     n[err_delta] = b[err_delta];
-    n[err_kappa] = path_curvature(n[err_p], I) * (1.0 + st.RearWHeelerr_R - st.RearWHeelerr_L) /
-                   (1.0 + st.WBerr);
+    const double kappa = n[err_p] == n[ref_p] ? n[ref_kappa] : path_curvature(n[err_p], I);
+    n[err_kappa] = kappa * (1.0 + st.RearWHeelerr_R - st.RearWHeelerr_L) / (1.0 + st.WBerr);
   } else {
     n[err_kappa] = std::tan(n[err_delta] + st.steer_drift) / st.tread_err;
   }
 }
 
-}  // namespace
-
-double sim_deriv(int i, double /*t*/, int I, int type, sim_state& y) {
+// The derivatives of all integrated components of y at once, with the commanded motion of
+// the stage. Each is formed with exactly the operations of its equation, so evaluating
+// them together gives the same bits as one at a time; shared factors are computed once.
+// For type 1 the steering components are not integrated: *set_agv_delta and
+// *set_err_delta receive the values they are set to, and their derivatives are 0.
+void all_derivs(const sim_state& y, const Command& cmd, int type, double d[24],
+                double* set_agv_delta, double* set_err_delta) {
   const Settings& st = settings;
-  const Command cmd = commanded(y, I, type);
   const double V = cmd.V;
   const double eL = st.RearWHeelerr_L;
   const double eR = st.RearWHeelerr_R;
@@ -65,126 +71,94 @@ double sim_deriv(int i, double /*t*/, int I, int type, sim_state& y) {
     const double vL = V * (1.0 - kappa * st.wheel_base / 2.0);
     const double vR = V * (1.0 + kappa * st.wheel_base / 2.0);
     const double ve = V * (1.0 + (eL + eR) / 2.0);
-    switch (i) {
-      case ref_s:
-        return V;
-      case ref_theta:
-        return V * kappa;
-      case ref_x:
-        return V * std::cos(y[ref_theta]);
-      case ref_y:
-        return V * std::sin(y[ref_theta]);
-      case agv_s:
-        return V;
-      case agv_theta:
-        return V * kappa;
-      case agv_x:
-        return V * std::cos(y[agv_theta]);
-      case agv_y:
-        return V * std::sin(y[agv_theta]);
-      case wheel_1:
-        return vL;
-      case wheel_2:
-        return vR;
-      case agv_delta:
-        y[agv_delta] = y[ref_delta];
-        return 0.0;
-      case err_s:
-        return ve;
-      case err_theta:
-        return ((1.0 + eR) * vR - (1.0 + eL) * vL) / st.wheel_base_err;
-      case err_x:
-        return ve * std::cos(y[err_theta]);
-      case err_y:
-        return ve * std::sin(y[err_theta]);
-      case err_delta:
-        y[err_delta] = std::atan(st.tread_err * kappa);
-        return 0.0;
-      default:
-        return 0.0;
-    }
+    d[ref_s] = V;
+    d[ref_theta] = V * kappa;
+    d[ref_x] = V * std::cos(y[ref_theta]);
+    d[ref_y] = V * std::sin(y[ref_theta]);
+    d[agv_s] = V;
+    d[agv_theta] = V * kappa;
+    d[agv_x] = V * std::cos(y[agv_theta]);
+    d[agv_y] = V * std::sin(y[agv_theta]);
+    d[wheel_1] = vL;
+    d[wheel_2] = vR;
+    d[agv_delta] = 0.0;
+    *set_agv_delta = y[ref_delta];
+    d[err_s] = ve;
+    d[err_theta] = ((1.0 + eR) * vR - (1.0 + eL) * vL) / st.wheel_base_err;
+    d[err_x] = ve * std::cos(y[err_theta]);
+    d[err_y] = ve * std::sin(y[err_theta]);
+    d[err_delta] = 0.0;
+    *set_err_delta = std::atan(st.tread_err * kappa);
+    return;
   }
 
   const double dc = y[ref_delta];
   const double da = y[agv_delta];
-  if (type == 2) {  // 1FDW1FS: the front wheel drives and steers
-    const double ve = V * (1.0 + eF) * std::cos(de);
-    switch (i) {
-      case ref_s:
-        return V * std::cos(dc);
-      case ref_theta:
-        return V * std::sin(dc) / st.tread;
-      case ref_x:
-        return V * std::cos(dc) * std::cos(y[ref_theta]);
-      case ref_y:
-        return V * std::cos(dc) * std::sin(y[ref_theta]);
-      case agv_s:
-        return V * std::cos(da);
-      case agv_theta:
-        return V * std::sin(da) / st.tread;
-      case agv_x:
-        return V * std::cos(da) * std::cos(y[agv_theta]);
-      case agv_y:
-        return V * std::cos(da) * std::sin(y[agv_theta]);
-      case wheel_1:
-        return V;
-      case wheel_2:
-        return V * std::cos(dc);
-      case agv_delta:
-        return cmd.w;
-      case err_s:
-        return ve;
-      case err_theta:
-        return V * (1.0 + eF) * std::sin(de) / st.tread_err;
-      case err_x:
-        return ve * std::cos(y[err_theta]);
-      case err_y:
-        return ve * std::sin(y[err_theta]);
-      case err_delta:
-        return cmd.w;
-      default:
-        return 0.0;
-    }
+  if (type == 2) {                          // 1FDW1FS: the front wheel drives and steers
+    const double v_ref = V * std::cos(dc);  // speed of the rear axle's midpoint
+    const double v_agv = V * std::cos(da);
+    const double v_wheel = V * (1.0 + eF);  // the erroneous front wheel's speed
+    const double ve = v_wheel * std::cos(de);
+    d[ref_s] = v_ref;
+    d[ref_theta] = V * std::sin(dc) / st.tread;
+    d[ref_x] = v_ref * std::cos(y[ref_theta]);
+    d[ref_y] = v_ref * std::sin(y[ref_theta]);
+    d[agv_s] = v_agv;
+    d[agv_theta] = V * std::sin(da) / st.tread;
+    d[agv_x] = v_agv * std::cos(y[agv_theta]);
+    d[agv_y] = v_agv * std::sin(y[agv_theta]);
+    d[wheel_1] = V;
+    d[wheel_2] = v_ref;
+    d[agv_delta] = cmd.w;
+    d[err_s] = ve;
+    d[err_theta] = v_wheel * std::sin(de) / st.tread_err;
+    d[err_x] = ve * std::cos(y[err_theta]);
+    d[err_y] = ve * std::sin(y[err_theta]);
+    d[err_delta] = cmd.w;
+    return;
   }
 
   // 1RDW1FS: one rear drive wheel, a steered front wheel
   const double ve = V * (1.0 + (eL + eR) / 2.0);
-  switch (i) {
-    case ref_s:
-      return V;
-    case ref_theta:
-      return V * std::tan(dc) / st.tread;
-    case ref_x:
-      return V * std::cos(y[ref_theta]);
-    case ref_y:
-      return V * std::sin(y[ref_theta]);
-    case agv_s:
-      return V;
-    case agv_theta:
-      return V * std::tan(da) / st.tread;
-    case agv_x:
-      return V * std::cos(y[agv_theta]);
-    case agv_y:
-      return V * std::sin(y[agv_theta]);
-    case wheel_1:
-      return V;
-    case wheel_2:
-      return V;
-    case agv_delta:
-      return cmd.w;
-    case err_s:
-      return ve;
-    case err_theta:
-      return V * (1.0 + (eL + eR) / 2.0) * std::tan(de) / st.tread_err;
-    case err_x:
-      return ve * std::cos(y[err_theta]);
-    case err_y:
-      return ve * std::sin(y[err_theta]);
-    case err_delta:
-      return cmd.w;
-    default:
-      return 0.0;
+  d[ref_s] = V;
+  d[ref_theta] = V * std::tan(dc) / st.tread;
+  d[ref_x] = V * std::cos(y[ref_theta]);
+  d[ref_y] = V * std::sin(y[ref_theta]);
+  d[agv_s] = V;
+  d[agv_theta] = V * std::tan(da) / st.tread;
+  d[agv_x] = V * std::cos(y[agv_theta]);
+  d[agv_y] = V * std::sin(y[agv_theta]);
+  d[wheel_1] = V;
+  d[wheel_2] = V;
+  d[agv_delta] = cmd.w;
+  d[err_s] = ve;
+  d[err_theta] = ve * std::tan(de) / st.tread_err;
+  d[err_x] = ve * std::cos(y[err_theta]);
+  d[err_y] = ve * std::sin(y[err_theta]);
+  d[err_delta] = cmd.w;
+}
+
+// One stage's derivatives, h times, with the type-1 steering components set in y.
+void stage_increments(sim_state& y, double h, int I, int type, double k[24]) {
+  double d[24];
+  double set_agv = 0.0, set_err = 0.0;
+  all_derivs(y, commanded(y, I, type), type, d, &set_agv, &set_err);
+  if (type == 1) {
+    y[agv_delta] = set_agv;
+    y[err_delta] = set_err;
   }
+  for (int i : integrated) k[i] = h * d[i];
+}
+
+}  // namespace
+
+double sim_deriv(int i, double /*t*/, int I, int type, sim_state& y) {
+  double d[24];
+  double set_agv = 0.0, set_err = 0.0;
+  all_derivs(y, commanded(y, I, type), type, d, &set_agv, &set_err);
+  if (type == 1 && i == agv_delta) y[agv_delta] = set_agv;
+  if (type == 1 && i == err_delta) y[err_delta] = set_err;
+  return d[i];
 }
 
 void sim_step(double t, double h, int I, int type, sim_state& in, sim_state& out) {
@@ -198,34 +172,38 @@ void sim_step(double t, double h, int I, int type, sim_state& in, sim_state& out
   sim_state y1 = in, y2 = in, y3 = in;
   out = in;
   double q[24];
+  double k[24];
 
+  // The derivatives do not depend on the time, so the stage times t, t + h/2 and t + h
+  // need not be passed on.
+  (void)t;
+  stage_increments(in, h, I, type, k);
   for (int i : integrated) {
-    const double k = h * sim_deriv(i, t, I, type, in);
-    const double r = gill_c1 * k;
+    const double r = gill_c1 * k[i];
     y1[i] = in[i] + r;
-    q[i] = 3.0 * r - gill_c1 * k;
+    q[i] = 3.0 * r - gill_c1 * k[i];
   }
   algebraic_update(y1, in, I, type);
 
+  stage_increments(y1, h, I, type, k);
   for (int i : integrated) {
-    const double k = h * sim_deriv(i, t + h / 2.0, I, type, y1);
-    const double r = gill_c2 * (k - q[i]);
+    const double r = gill_c2 * (k[i] - q[i]);
     y2[i] = y1[i] + r;
-    q[i] = q[i] + 3.0 * r - gill_c2 * k;
+    q[i] = q[i] + 3.0 * r - gill_c2 * k[i];
   }
   algebraic_update(y2, y1, I, type);
 
+  stage_increments(y2, h, I, type, k);
   for (int i : integrated) {
-    const double k = h * sim_deriv(i, t + h / 2.0, I, type, y2);
-    const double r = gill_c3 * (k - q[i]);
+    const double r = gill_c3 * (k[i] - q[i]);
     y3[i] = y2[i] + r;
-    q[i] = q[i] + 3.0 * r - gill_c3 * k;
+    q[i] = q[i] + 3.0 * r - gill_c3 * k[i];
   }
   algebraic_update(y3, y2, I, type);
 
+  stage_increments(y3, h, I, type, k);
   for (int i : integrated) {
-    const double k = h * sim_deriv(i, t + h, I, type, y3);
-    const double r = gill_c4 * (k - 2.0 * q[i]);
+    const double r = gill_c4 * (k[i] - 2.0 * q[i]);
     out[i] = y3[i] + r;
   }
   algebraic_update(out, y3, I, type);
