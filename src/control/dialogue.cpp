@@ -1,7 +1,6 @@
 #include "control/dialogue.h"
 
-#include <cmath>
-
+#include "control/computation.h"
 #include "control/settings.h"
 #include "control/settings_report.h"
 #include "path/arc_length.h"
@@ -13,8 +12,6 @@
 
 namespace {
 
-constexpr double percent = 0.01;              // entered percent -> stored ratio
-constexpr double rad_per_deg = 0.0174532925;  // entered degrees -> stored radians
 constexpr double deg_per_rad = 57.2957795;
 
 void print_error_menu() {
@@ -31,63 +28,46 @@ void print_error_menu() {
   console_print("\n 0-5のどれかを選択(0:誤差なし) Error Number=");
 }
 
-// Reads up to n values of an error. What is not a number (text, or nan and inf, which no
-// error can be) is left at 0, as every error was reset before the prompt.
-void read_error_values(int n, double* values) {
-  double read[2];
-  const int count = console_read_reals(n, read);
-  for (int i = 0; i < count; ++i) {
-    if (std::isfinite(read[i])) values[i] = read[i];
-  }
+// The values of each kind's prompt; what is not a number stays 0.
+int value_count(char kind) {
+  return kind == '1' || kind == '4' ? 2 : kind == '0' ? 0 : 1;
 }
 
 // Steps of the error choice: the menu until a valid key, the reset, the value.
 void choose_error() {
-  Settings& st = settings;
   int key;
   for (;;) {
     print_error_menu();
     key = console_read_key();
     if (key >= '0' && key <= '5') break;
   }
-  st.error_kind = static_cast<char>(key);
-  reset_errors();
-  console_print("\nERROR=%cを選択", st.error_kind);
+  const char kind = static_cast<char>(key);
+  set_error(kind, 0, nullptr);
+  console_print("\nERROR=%cを選択", kind);
 
   double v[2] = {0.0, 0.0};
-  switch (st.error_kind) {
+  switch (kind) {
     case '1':
       console_print("\n後車輪半径の誤差比率設定　RearWHeelerr 左 右(%%)=");
-      read_error_values(2, v);
-      st.RearWHeelerr_L = v[0] * percent;
-      st.RearWHeelerr_R = v[1] * percent;
       break;
     case '2':
       console_print("\n前ST車輪半径の誤差比率設定　FronWHeelerr(%%)=");
-      read_error_values(1, v);
-      st.FronWHeelerr = v[0] * percent;
       break;
     case '3':
       console_print("\nステアリング角のドリフト設定　φerror(deg)=");
-      read_error_values(1, v);
-      st.steer_drift = v[0] * rad_per_deg;
       break;
     case '4':
       console_print("\n後車輪間(WheelBase)誤差と前後車輪間(Tread)誤差の比率設定　WBerr TRerr(%%)=");
-      read_error_values(2, v);
-      st.WBerr = v[0] * percent;
-      st.TRerr = v[1] * percent;
-      st.tread_err = (1.0 + st.TRerr) * st.tread;
-      st.wheel_base_err = (1.0 + st.WBerr) * st.wheel_base;
       break;
     case '5':
       console_print("\n駆動車輪滑りによる速度誤差比率設定　SLIP(%%)=");
-      read_error_values(1, v);
-      st.SLIP = v[0] * percent;
       break;
-    default:  // '0': no value, every error stays 0
+    default:
       break;
   }
+  const int n = value_count(kind);
+  const int read = n > 0 ? console_read_reals(n, v) : 0;
+  set_error(kind, read, v);
 }
 
 const char* const key_help[13] = {
@@ -143,19 +123,6 @@ void compute_until_success(PathStep from) {
 
 }  // namespace
 
-void trajectory_range(int n, const double (*points)[2], double* out) {
-  double hi = -1000.0;
-  double lo = 1000.0;
-  for (int i = 0; i <= n; ++i) {
-    const double x = points[i][0], y = points[i][1];
-    if (x > hi) hi = x;
-    if (y > hi) hi = y;
-    if (x < lo) lo = x;
-    if (y < lo) lo = y;
-  }
-  *out = std::fabs(hi) > std::fabs(lo) ? std::fabs(hi) : std::fabs(lo);
-}
-
 void dialogue() {
   Settings& st = settings;
   console_print("\n\n移動ロボット(AGV)の機構誤差による軌道誤差のシミュレーション");
@@ -180,16 +147,7 @@ void dialogue() {
   }
   compute_until_success(from);
 
-  static double points[MAX][2];
-  for (int k = 1; k <= agv_type_count; ++k) {
-    const int i = k - 1;
-    const int n = store.traj_last[i];
-    for (int j = 0; j <= n; ++j) {
-      points[j][0] = store.cp_traj[i][j].x;
-      points[j][1] = store.cp_traj[i][j].y;
-    }
-    trajectory_range(n, points, &store.chart_range[i]);
-  }
+  set_chart_ranges();
 
   console_print("\n　　   　  計算終了  ");
   st.run_count += 1;

@@ -40,11 +40,11 @@ struct Settings {
 
 // View state of the scene and the chart origins. One instance, `view`.
 struct View {
-  double view_scale;  // window units per metre; 0 until the first computation
-  double view_dx;     // horizontal shift in window units
-  double view_dy;     // vertical shift in window units
-  double world_off_x;  // m, added to every scene x before scaling
-  double world_off_y;  // m, added to every scene y before scaling
+  double view_scale;     // window units per metre; 0 until the first computation
+  double view_dx;        // horizontal shift in window units
+  double view_dy;        // vertical shift in window units
+  double world_off_x;    // m, added to every scene x before scaling
+  double world_off_y;    // m, added to every scene y before scaling
   point2d xt_chart_org;  // origin of the x(t) chart
   point2d yt_chart_org;  // origin of the y(t) chart
 };
