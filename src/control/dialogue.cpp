@@ -157,4 +157,5 @@ void dialogue() {
   print_key_help();
   const int key = console_read_key();
   console_print(" %c", key);
+  console_flush();  // the echo shows now, not when the window is closed
 }

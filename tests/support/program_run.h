@@ -1,0 +1,42 @@
+#pragma once
+
+#include <string>
+
+// Runs the real program as a child process: standard input from a script (a pipe, not a
+// terminal), standard output and error captured, no display (the window cannot open, so a
+// run that reaches it ends there), a UTF-8 locale. A child that does not end in time is
+// killed.
+
+// A fresh empty directory, removed with everything in it when the object goes.
+class TempDir {
+ public:
+  TempDir();
+  ~TempDir();
+  TempDir(const TempDir&) = delete;
+  TempDir& operator=(const TempDir&) = delete;
+  const std::string& path() const { return path_; }
+
+ private:
+  std::string path_;
+};
+
+struct ProgramRun {
+  std::string out;
+  std::string err;
+  int status = -1;         // wait status
+  bool timed_out = false;  // killed after the time limit
+  double seconds = 0;      // from start to exit
+
+  bool exited() const;  // ended by itself, not by a signal
+  int exit_code() const;
+};
+
+// The program of this build.
+std::string agvsim_path();
+
+// Runs program in workdir with input as its standard input (closed after the script).
+ProgramRun run_program(const std::string& program, const std::string& input,
+                       const std::string& workdir, double time_limit = 20);
+
+// run_program with agvsim in a fresh empty directory.
+ProgramRun run_agvsim(const std::string& input);
