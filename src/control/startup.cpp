@@ -5,9 +5,13 @@
 #include "path/path_constants.h"
 #include "path/path_select.h"
 #include "sim/normal_tables.h"
+#include "sim/random_state.h"
 
 void startup() {
   load_normal_tables();
+  // The generator starts at state 1 in every program run and is never reseeded, so a
+  // run with random slip gives the same numbers each time the program starts.
+  reset_random_state();
   // The constants, ds, no error but the listed slip of 5 %, path 1, type 2, last_key '0'
   // and no computation yet.
   reset_settings();

@@ -1,0 +1,173 @@
+#include "export/export_options.h"
+
+#include <charconv>
+#include <cstring>
+#include <string_view>
+
+#include "export/path_constant_names.h"
+#include "path/path_constants.h"
+
+namespace {
+
+// from_chars reads the same in every locale; a leading '+' is allowed as strtod allows it.
+template <typename T>
+bool parse_number(std::string_view text, T* value) {
+  if (text.size() > 1 && text[0] == '+' && text[1] != '-') text.remove_prefix(1);
+  const char* end = text.data() + text.size();
+  const auto [ptr, ec] = std::from_chars(text.data(), end, *value);
+  return !text.empty() && ec == std::errc() && ptr == end;
+}
+
+bool is_option(const char* arg) {
+  return std::strncmp(arg, "--", 2) == 0;
+}
+
+class Parser {
+ public:
+  Parser(int argc, const char* const* argv, std::string* error)
+      : argc_(argc), argv_(argv), error_(error) {}
+
+  bool fail(const std::string& reason) {
+    *error_ = reason;
+    return false;
+  }
+
+  // The argument of option argv[i], or nullptr after reporting it missing.
+  const char* argument(int* i) {
+    if (*i + 1 >= argc_ || is_option(argv_[*i + 1])) {
+      fail(std::string("missing argument for ") + argv_[*i] + " / 引数がない");
+      return nullptr;
+    }
+    return argv_[++*i];
+  }
+
+  template <typename T>
+  bool number(const char* option, const char* text, T* value) {
+    if (parse_number(text, value)) return true;
+    return fail(std::string("bad number '") + text + "' for " + option + " / 数値でない");
+  }
+
+  bool parse(ExportOptions* o) {
+    for (int i = 1; i < argc_; ++i) {
+      const std::string_view opt = argv_[i];
+      const char* arg = nullptr;
+      if (opt == "--help" || opt == "-h") {
+        o->help = true;
+        return true;
+      } else if (opt == "--path") {
+        if (!(arg = argument(&i)) || !number("--path", arg, &o->path_no)) return false;
+        if (!is_path_number(o->path_no)) {
+          return fail(std::string("no path number ") + arg +
+                      " (1-4, 11-16) / 経路番号は 1-4, 11-16");
+        }
+      } else if (opt == "--const") {
+        if (!(arg = argument(&i)) || !constant(arg, o)) return false;
+      } else if (opt == "--error") {
+        if (!(arg = argument(&i)) || !error(arg, &i, o)) return false;
+      } else if (opt == "--tables") {
+        if (!(arg = argument(&i))) return false;
+        o->tables_dir = arg;
+      } else if (opt == "--out") {
+        if (!(arg = argument(&i))) return false;
+        o->out_file = arg;
+      } else {
+        const char* what = is_option(argv_[i]) ? "unknown option" : "unexpected argument";
+        return fail(std::string(what) + " '" + argv_[i] + "' / 不明な引数");
+      }
+    }
+    return true;
+  }
+
+ private:
+  bool constant(const char* arg, ExportOptions* o) {
+    const char* eq = std::strchr(arg, '=');
+    if (!eq)
+      return fail(std::string("expected NAME=VALUE, got '") + arg + "' / NAME=VALUE の形でない");
+    const std::string name(arg, eq);
+    if (!find_enterable_constant(name)) {
+      return fail("unknown constant '" + name + "' / 不明な定数");
+    }
+    double value;
+    if (!number("--const", eq + 1, &value)) return false;
+    // As the path dialog: negative values are refused, zero and NaN pass on to the length
+    // check, which refuses what cannot be computed.
+    if (value < 0.0) return fail("negative constant " + std::string(arg) + " / 負の定数");
+    o->constants.emplace_back(name, value);
+    return true;
+  }
+
+  bool error(const char* arg, int* i, ExportOptions* o) {
+    int kind;
+    if (!number("--error", arg, &kind)) return false;
+    if (kind < 0 || kind > 5) {
+      return fail(std::string("no error kind ") + arg + " (0-5) / 誤差の種類は 0-5");
+    }
+    o->error_kind = static_cast<char>('0' + kind);
+    o->error_count = 0;
+    o->error_values[0] = o->error_values[1] = 0.0;
+    const int n = error_value_count(o->error_kind);
+    while (o->error_count < n && *i + 1 < argc_ && !is_option(argv_[*i + 1])) {
+      if (!number("--error", argv_[++*i], &o->error_values[o->error_count])) return false;
+      ++o->error_count;
+    }
+    return true;
+  }
+
+  int argc_;
+  const char* const* argv_;
+  std::string* error_;
+};
+
+}  // namespace
+
+bool parse_export_options(int argc, const char* const* argv, ExportOptions* options,
+                          std::string* error) {
+  return Parser(argc, argv, error).parse(options);
+}
+
+int error_value_count(char kind) {
+  return kind == '1' || kind == '4' ? 2 : kind == '0' ? 0 : 1;
+}
+
+const char* export_usage() {
+  return R"(Usage: agvsim-export [--path I] [--const NAME=VALUE]... [--error K [V1 [V2]]]
+                     [--tables DIR] [--out FILE]
+
+Runs the computation of agvsim for the given answers, without the dialogue and the
+window, and writes the trajectory store as CSV (numbers with 17 significant digits).
+
+  --path I            CP path: 1-4, 11-16 (default 1)
+  --const NAME=VALUE  set a path constant (repeatable), VALUE >= 0; names:
+                      cosine_A cosine_L cosine_n cycloid_A cycloid_L quad_A quad_L
+                      cubic_A cubic_L ellipse_A ellipse_B spiral_A spiral_n cardioid_A
+                      rose_A rose_n arc_R arc_n wavy_A wavy_n
+  --error K [V1 [V2]] error kind 0-5 (default 0) and its values as the dialogue takes them:
+                      1 rear wheels L R (%), 2 front wheel (%), 3 steering drift (deg),
+                      4 WheelBase Tread (%), 5 slip (%); missing values are 0,
+                      values that are not finite count as 0, as in the dialogue
+  --tables DIR        read the five random tables from DIR only
+  --out FILE          write to FILE instead of standard output
+  --help              this text
+
+Exit status: 0 done, 1 a table or the output could not be read or written,
+2 bad command line, 3 the path was refused (too long, too short, too many records).
+
+使い方: agvsim-export [--path I] [--const 名前=値]... [--error K [V1 [V2]]]
+                      [--tables DIR] [--out FILE]
+
+対話とウィンドウなしで agvsim と同じ計算を行い、軌道データを CSV で書き出す
+（数値は有効数字 17 桁）。
+
+  --path I            CP 経路番号 1-4, 11-16（既定 1）
+  --const 名前=値     経路の定数を設定（繰り返し可、値は 0 以上）。名前は上記のとおり
+  --error K [V1 [V2]] 誤差の種類 0-5（既定 0）と値（対話と同じく % または度）:
+                      1 後車輪 左 右(%), 2 前車輪(%), 3 ステアリングドリフト(度),
+                      4 WheelBase Tread(%), 5 滑り(%)。省略した値と有限でない値は 0
+  --tables DIR        乱数変換表 5 つを DIR だけから読む
+  --out FILE          標準出力の代わりに FILE に書く
+  --help              この説明
+
+終了状態: 0 正常, 1 変換表または出力の読み書きに失敗, 2 コマンドラインの誤り,
+3 経路が受け付けられない（長過ぎる・短過ぎる・刻み数が多過ぎる）
+)";
+}

@@ -1,0 +1,100 @@
+#pragma once
+
+// Runs the built agvsim-export as a child process and reads its CSV back.
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <fcntl.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <map>
+#include <sstream>
+#include <string>
+#include <vector>
+
+extern char** environ;
+
+struct ExportRun {
+  int status = -1;  // exit status, -1 when it did not exit normally
+  std::string out;
+  std::string err;
+};
+
+inline std::string read_file(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream s;
+  s << in.rdbuf();
+  return s.str();
+}
+
+// The program with these arguments, in the C locale, its output and errors caught in files.
+inline ExportRun run_export_program(const std::vector<std::string>& args) {
+  const std::string base = "/tmp/agvsim_export_test_" + std::to_string(::getpid());
+  const std::string out_path = base + ".out", err_path = base + ".err";
+  std::vector<char*> argv{const_cast<char*>(AGV_EXPORT_EXE)};
+  for (const std::string& a : args) argv.push_back(const_cast<char*>(a.c_str()));
+  argv.push_back(nullptr);
+  std::vector<char*> env{const_cast<char*>("LC_ALL=C")};
+  for (char** e = environ; *e; ++e) {
+    if (std::string(*e).rfind("LC_ALL=", 0) != 0) env.push_back(*e);
+  }
+  env.push_back(nullptr);
+
+  posix_spawn_file_actions_t actions;
+  posix_spawn_file_actions_init(&actions);
+  posix_spawn_file_actions_addopen(&actions, 1, out_path.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
+                                   0644);
+  posix_spawn_file_actions_addopen(&actions, 2, err_path.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
+                                   0644);
+  ExportRun run;
+  pid_t pid;
+  if (posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), env.data()) == 0) {
+    int wstatus = 0;
+    ::waitpid(pid, &wstatus, 0);
+    if (WIFEXITED(wstatus)) run.status = WEXITSTATUS(wstatus);
+  }
+  posix_spawn_file_actions_destroy(&actions);
+  run.out = read_file(out_path);
+  run.err = read_file(err_path);
+  std::remove(out_path.c_str());
+  std::remove(err_path.c_str());
+  return run;
+}
+
+// The CSV split into its parts: "# name=value" comments, the trajectory rows and the wheel
+// rows (each row as its fields, headers included as the first row of each section).
+struct ExportCsv {
+  std::map<std::string, std::string> comments;
+  std::vector<std::vector<std::string>> traj, wheel;
+};
+
+inline std::vector<std::string> split_fields(const std::string& line) {
+  std::vector<std::string> fields;
+  std::string::size_type start = 0, comma;
+  while ((comma = line.find(',', start)) != std::string::npos) {
+    fields.push_back(line.substr(start, comma - start));
+    start = comma + 1;
+  }
+  fields.push_back(line.substr(start));
+  return fields;
+}
+
+inline ExportCsv parse_export_csv(const std::string& text) {
+  ExportCsv csv;
+  std::istringstream in(text);
+  std::string line;
+  int section = 0;  // 1 trajectories, 2 wheels
+  while (std::getline(in, line)) {
+    if (line.rfind("# ", 0) == 0) {
+      const auto eq = line.find('=');
+      if (eq != std::string::npos) csv.comments[line.substr(2, eq - 2)] = line.substr(eq + 1);
+    } else if (!line.empty()) {
+      if (line.rfind("type,", 0) == 0) ++section;
+      (section == 1 ? csv.traj : csv.wheel).push_back(split_fields(line));
+    }
+  }
+  return csv;
+}
