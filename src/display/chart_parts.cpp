@@ -1,0 +1,90 @@
+// The curves and the axes of one time chart.
+#include <GL/freeglut.h>
+
+#include <cmath>
+
+#include "display/label_digits.h"
+#include "display/text.h"
+#include "display/time_charts.h"
+#include "scene/batches.h"
+#include "scene/primitives.h"
+#include "scene/view_transform.h"
+
+namespace {
+
+constexpr double axis_width = 0.006;
+constexpr double tick_length = 0.02;
+// Ticks closer than a pixel would merge into a bar: the time axis is 200 pixels long and
+// the half height 120, so beyond these counts no tick is drawn.
+constexpr long long max_second_ticks = 200;
+constexpr long long max_value_ticks = 120;
+// A longer duration cannot be scaled onto the axis usefully (and keeps N in range).
+constexpr double max_duration = 1.0e6;
+
+label_text seconds_text;
+
+bool positive_finite(double v) {
+  return std::isfinite(v) && v > 0.0;
+}
+
+void text_at(const point2d& p, void* font, const char* text) {
+  if (drawable(p)) draw_text(p.x, p.y, font, text);
+}
+
+void second_ticks(const point2d& o, double t_end) {
+  if (!positive_finite(t_end) || t_end >= max_duration) return;
+  const double tx = chart_width / t_end;
+  const auto n = static_cast<long long>(t_end);
+  if (n <= max_second_ticks) {
+    for (long long i = 1; i <= n; ++i) {
+      draw_line({o.x + i * tx, o.y}, {o.x + i * tx, o.y + tick_length}, color_black);
+    }
+  }
+  // Under the last tick; each digit beyond the first moves it 0.02 further left.
+  const double x = n > 0 ? o.x + n * tx : o.x + chart_width;
+  const int digits = seconds_label(seconds_text, n);
+  text_at({x - 0.02 * (digits - 1), o.y - 0.03}, GLUT_BITMAP_HELVETICA_12, seconds_text);
+}
+
+void value_ticks(const point2d& o, double unit, double range) {
+  if (!positive_finite(range) || !positive_finite(unit)) return;
+  const double uy = unit * chart_half_height / range;
+  if (!positive_finite(uy)) return;
+  text_at({o.x - 0.03, o.y + uy - 0.015}, GLUT_BITMAP_HELVETICA_18, "1");
+  text_at({o.x - 0.05, o.y - uy - 0.015}, GLUT_BITMAP_HELVETICA_18, "-1");
+  const double ratio = range / unit;
+  if (!(ratio < static_cast<double>(max_value_ticks + 1))) return;
+  const auto k = static_cast<long long>(ratio);
+  for (long long i = -k; i <= k; ++i) {
+    draw_line({o.x, o.y + i * uy}, {o.x + tick_length, o.y + i * uy}, color_black);
+  }
+}
+
+}  // namespace
+
+void chart_curve(int n, const point2d& origin, double xs, double ys, double width,
+                 const rgba& colour, const traj_rec* records, double traj_rec::*field) {
+  if (!std::isfinite(xs) || !std::isfinite(ys)) return;
+  begin_wide_lines(width, colour);
+  point2d p{origin.x, origin.y + ys * (records[0].*field)};
+  for (int j = 1; j <= n; ++j) {
+    const point2d q{origin.x + j * xs, origin.y + ys * (records[j].*field)};
+    if (std::fabs(p.y - origin.y) < chart_half_height &&
+        std::fabs(q.y - origin.y) < chart_half_height) {
+      add_wide_line(p, q);
+    }
+    p = q;
+  }
+  end_wide_lines();
+}
+
+void chart_axes(const point2d& origin, double unit, double t_end, double range) {
+  const point2d& o = origin;
+  draw_wide_line(o, {o.x + chart_width, o.y}, axis_width, color_black);
+  second_ticks(o, t_end);
+  draw_line({o.x + chart_width, o.y - chart_half_height},
+            {o.x + chart_width, o.y + chart_half_height}, color_black);
+  value_ticks(o, unit, range);
+  draw_wide_line({o.x, o.y - chart_half_height}, {o.x, o.y + chart_half_height}, axis_width,
+                 color_black);
+}

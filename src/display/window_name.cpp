@@ -1,0 +1,22 @@
+#include "display/window_name.h"
+
+#include <GL/glx.h>
+#include <X11/Xatom.h>
+#include <X11/Xlib.h>
+
+#include <cstring>
+#include <initializer_list>
+
+void set_utf8_window_name(const char* utf8) {
+  Display* display = glXGetCurrentDisplay();
+  const GLXDrawable drawable = glXGetCurrentDrawable();
+  if (display == nullptr || drawable == None) return;
+  const Atom utf8_string = XInternAtom(display, "UTF8_STRING", False);
+  const auto* bytes = reinterpret_cast<const unsigned char*>(utf8);
+  const int length = static_cast<int>(std::strlen(utf8));
+  for (const char* name : {"_NET_WM_NAME", "_NET_WM_ICON_NAME"}) {
+    XChangeProperty(display, drawable, XInternAtom(display, name, False), utf8_string, 8,
+                    PropModeReplace, bytes, length);
+  }
+  XFlush(display);
+}

@@ -1,0 +1,163 @@
+// The three vehicle figures. Every size is in metres and scaled by the view, except the
+// thin fork and cross lines, which are 0.008 window units (3.2 pixels) at any zoom.
+#include "scene/vehicle_figure.h"
+
+#include <cmath>
+
+#include "control/settings.h"
+#include "scene/draw_constants.h"
+#include "scene/primitives.h"
+#include "scene/view_transform.h"
+
+namespace {
+
+// Figure dimensions in metres.
+constexpr double body_length = 1.2;
+constexpr double body_width = 1.0;
+constexpr double rear_overhang = 0.2;
+constexpr double nose_angle = 0.5235988;
+constexpr double rear_wheel_length = 0.24;
+constexpr double rear_wheel_width = 0.12;
+constexpr double rear_wheel_offset = 0.6;
+constexpr double front_wheel_length = 0.12;
+constexpr double front_wheel_width = 0.08;
+constexpr double motor_side = 0.16;
+constexpr double pivot_radius = 0.04;
+constexpr double wide_width = 0.04;   // axle, shafts, caster stem (scaled)
+constexpr double thin_width = 0.008;  // forks, drive-unit cross (window units)
+constexpr double ref_dot_radius = 0.04;
+
+// A drawing frame: origin, forward and left unit vectors, metres to window units.
+struct Frame {
+  point2d o;
+  point2d u;
+  point2d v;
+  double k;
+};
+
+// o + a k u + b k v.
+point2d at(const Frame& f, double a, double b) {
+  return {f.o.x + a * f.k * f.u.x + b * f.k * f.v.x, f.o.y + a * f.k * f.u.y + b * f.k * f.v.y};
+}
+
+struct Pose {
+  Frame body;   // at the reference point, turned by theta
+  Frame steer;  // at the front pivot, turned by theta + phi
+  point2d lw;   // left rear wheel centre
+  point2d rw;   // right rear wheel centre
+  double theta;
+  double steer_angle;  // theta + phi
+};
+
+void white_black_rect(const point2d& corner, double side, double angle) {
+  fill_rect(corner, side, side, angle, color_white);
+  outline_rect(corner, side, side, angle, color_black);
+}
+
+void white_black_stadium(const point2d& centre, double length, double width, double angle) {
+  fill_stadium(centre, length, width, angle, color_white);
+  outline_stadium(centre, length, width, angle, color_black);
+}
+
+void body_and_rear_wheels(const Pose& p, const rgba& colour, bool axle_under, bool axle_over) {
+  const double k = p.body.k;
+  if (axle_under) draw_wide_line(p.lw, p.rw, wide_width * k, color_black);
+  fill_body(p.body.o, body_length * k, body_width * k, rear_overhang * k, nose_angle, p.theta,
+            colour);
+  if (axle_over) draw_wide_line(p.lw, p.rw, wide_width * k, color_black);
+  fill_stadium(p.lw, rear_wheel_length * k, rear_wheel_width * k, p.theta, colour);
+  fill_stadium(p.rw, rear_wheel_length * k, rear_wheel_width * k, p.theta, colour);
+}
+
+// The half pivot behind the front wheel and the two fork sides beside it (types 2 and 3).
+void steering_pivot_and_fork(const Pose& p) {
+  const Frame& s = p.steer;
+  const double start = p.steer_angle - circle_pi / 2.0;
+  fill_half_disc(s.o, pivot_radius * s.k, start, color_white);
+  outline_half_circle(s.o, pivot_radius * s.k, start, color_black);
+  draw_wide_line(at(s, 0.048, 0.048), at(s, -0.048, 0.048), thin_width, color_black);
+  draw_wide_line(at(s, 0.048, -0.048), at(s, -0.048, -0.048), thin_width, color_black);
+}
+
+// 2DW1C: two rear drive wheels with their motors, a trailing caster.
+void figure_2dw1c(const Pose& p, const rgba& colour) {
+  const Frame& b = p.body;
+  const Frame& s = p.steer;
+  const double k = b.k;
+  body_and_rear_wheels(p, colour, false, false);
+  draw_wide_line(at(b, 0.0, 0.54), at(b, 0.0, 0.38), wide_width * k, color_black);
+  white_black_rect(at(b, -0.08, 0.22), motor_side * k, p.theta);
+  draw_wide_line(at(b, 0.0, -0.54), at(b, 0.0, -0.38), wide_width * k, color_black);
+  white_black_rect(at(b, -0.08, -0.38), motor_side * k, p.theta);
+  white_black_stadium(at(s, -0.2, 0.0), front_wheel_length * k, front_wheel_width * k,
+                      p.steer_angle);
+  draw_wide_line(s.o, at(s, -0.08, 0.0), wide_width * k, color_black);
+  draw_wide_line(at(s, -0.08, 0.048), at(s, -0.24, 0.048), thin_width, color_black);
+  draw_wide_line(at(s, -0.08, 0.048), at(s, -0.08, -0.048), thin_width, color_black);
+  draw_wide_line(at(s, -0.24, -0.048), at(s, -0.08, -0.048), thin_width, color_black);
+  fill_disc(s.o, pivot_radius * k, color_white);
+  outline_circle(s.o, pivot_radius * k, color_black);
+}
+
+// 1FDW1FS: rear wheels on an axle under the body; the front wheel drives and steers, its
+// motor beside it on the left, turning with it.
+void figure_1fdw1fs(const Pose& p, const rgba& colour) {
+  const Frame& s = p.steer;
+  const double k = s.k;
+  body_and_rear_wheels(p, colour, true, false);
+  steering_pivot_and_fork(p);
+  white_black_stadium(s.o, front_wheel_length * k, front_wheel_width * k, p.steer_angle);
+  draw_wide_line(at(s, 0.0, 0.04), at(s, 0.0, 0.12), wide_width * k, color_black);
+  white_black_rect(at(s, -0.08, 0.12), motor_side * k, p.steer_angle);
+}
+
+// 1RDW1FS: rear wheels on an axle across the body, a central rear drive unit with its motor
+// ahead of it, a steered front wheel.
+void figure_1rdw1fs(const Pose& p, const rgba& colour) {
+  const Frame& b = p.body;
+  const double k = b.k;
+  body_and_rear_wheels(p, colour, false, true);
+  white_black_rect(at(b, -0.08, -0.08), motor_side * k, p.theta);
+  draw_wide_line(at(b, -0.08, -0.08), at(b, 0.08, 0.08), thin_width, color_black);
+  draw_wide_line(at(b, 0.08, -0.08), at(b, -0.08, 0.08), thin_width, color_black);
+  draw_wide_line(at(b, 0.08, 0.0), at(b, 0.16, 0.0), wide_width * k, color_black);
+  white_black_rect(at(b, 0.16, -0.08), motor_side * k, p.theta);
+  steering_pivot_and_fork(p);
+  white_black_stadium(p.steer.o, front_wheel_length * k, front_wheel_width * k, p.steer_angle);
+}
+
+}  // namespace
+
+void draw_vehicle(const point2d& world, double theta, double phi, const rgba& colour) {
+  const double k = view.view_scale;
+  const point2d pv = world_to_view(world);
+  if (!drawable(pv) || !std::isfinite(theta) || !std::isfinite(phi) || !std::isfinite(k)) {
+    return;
+  }
+  Pose p{};
+  p.theta = theta;
+  p.steer_angle = theta + phi;
+  p.body = {pv, {std::cos(theta), std::sin(theta)}, {-std::sin(theta), std::cos(theta)}, k};
+  const double pivot = (body_length - rear_overhang) * k;
+  const point2d f{pv.x + pivot * p.body.u.x, pv.y + pivot * p.body.u.y};
+  const double cs = std::cos(p.steer_angle);
+  const double ss = std::sin(p.steer_angle);
+  p.steer = {f, {cs, ss}, {-ss, cs}, k};
+  p.lw = at(p.body, 0.0, rear_wheel_offset);
+  p.rw = at(p.body, 0.0, -rear_wheel_offset);
+
+  switch (settings.agv_type) {
+    case 1:
+      figure_2dw1c(p, colour);
+      break;
+    case 2:
+      figure_1fdw1fs(p, colour);
+      break;
+    case 3:
+      figure_1rdw1fs(p, colour);
+      break;
+    default:
+      break;
+  }
+  mark_point_r(world, ref_dot_radius, color_white);
+}

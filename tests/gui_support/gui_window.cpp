@@ -1,0 +1,47 @@
+#include "gui_support/gui_window.h"
+
+#if defined(__SANITIZE_ADDRESS__)
+#include <sanitizer/lsan_interface.h>
+#endif
+
+#include <cstdio>
+#include <cstdlib>
+
+#include "display/window.h"
+#include "gui_support/gl_value_guard.h"
+
+namespace {
+
+#if defined(__SANITIZE_ADDRESS__)
+using LeakCheckPause = __lsan::ScopedDisabler;
+#else
+struct LeakCheckPause {};
+#endif
+
+}  // namespace
+
+void ensure_window() {
+  static bool open = false;
+  if (open) {
+    reset_gl_value_guard();
+    return;
+  }
+  if (std::getenv("DISPLAY") == nullptr) {
+    std::fprintf(stderr, "the window tests need an X display (DISPLAY is not set)\n");
+    std::abort();
+  }
+  static char name[] = "gui_test";
+  static char* argv[] = {name, nullptr};
+  int argc = 1;
+  {
+    // The GL driver keeps what it sets up for the window and its first frame until the
+    // process ends (and unloads itself first, so the leak checker cannot name it): not
+    // this program's leaks.
+    [[maybe_unused]] LeakCheckPause pause;
+    open_window(&argc, argv);
+    on_reshape(800, 800);
+    on_display();
+  }
+  reset_gl_value_guard();
+  open = true;
+}

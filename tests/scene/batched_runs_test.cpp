@@ -1,0 +1,85 @@
+// Gathered runs (trail dots, CP line, chart curves) against one primitive at a time: every
+// pixel of the frame must be the same.
+#include <gtest/gtest.h>
+
+#include <GL/gl.h>
+
+#include "control/settings.h"
+#include "display/window.h"
+#include "gui_support/frame_pixels.h"
+#include "gui_support/gui_window.h"
+#include "gui_support/sample_motion.h"
+#include "scene/batches.h"
+#include "sim/trajectory_store.h"
+#include "support/program_state.h"
+
+namespace {
+
+Picture plain;
+Picture batched;
+
+int differing_pixels() {
+  batch_runs = false;
+  on_display();
+  capture(plain);
+  batch_runs = true;
+  on_display();
+  capture(batched);
+  int n = 0;
+  for (int y = 0; y < frame_size; ++y) {
+    for (int x = 0; x < frame_size; ++x) n += plain.at(x, y) == batched.at(x, y) ? 0 : 1;
+  }
+  return n;
+}
+
+class BatchedRunsTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ensure_window();
+    reset_program_state();
+    view.view_scale = view_scale0;
+    settings.error_kind = '0';
+    fill_sample_motion(MAX - 1);
+    settings.step = MAX - 1;
+  }
+  void TearDown() override {
+    batch_runs = true;
+    on_reshape(frame_size, frame_size);
+  }
+};
+
+TEST_F(BatchedRunsTest, HeaviestFrameIsTheSameForEveryType) {
+  for (int type = 1; type <= 3; ++type) {
+    settings.agv_type = type;
+    EXPECT_EQ(differing_pixels(), 0) << "type " << type;
+  }
+}
+
+// Dots fall on every kind of sub-pixel position when the scene is shifted by odd fractions
+// of a pixel and zoomed; the trail dots keep their size, so only their positions vary.
+// Dots outside the window or under the chart panel are not sent at all.
+TEST_F(BatchedRunsTest, SubPixelShiftsAndZoomsChangeNoPixel) {
+  settings.step = 1500;
+  for (int k = 0; k < 12; ++k) {
+    view.view_dx = 0.000731 * k;
+    view.view_dy = -0.000419 * k;
+    view.view_scale = view_scale0 * (1.0 + 0.0137 * k);
+    EXPECT_EQ(differing_pixels(), 0) << "shift " << k;
+  }
+  // Zoomed in and shifted so that the trails run out of the window on two sides.
+  view.view_dx = -0.55;
+  view.view_dy = 0.4;
+  view.view_scale = view_scale0 / 0.9 / 0.9 / 0.9;
+  EXPECT_EQ(differing_pixels(), 0) << "trails leaving the window";
+}
+
+// Off the square viewport the dots are sent whole; in a viewport smaller than the window
+// the pixel grid is coarser. Both must match too.
+TEST_F(BatchedRunsTest, OtherViewportsChangeNoPixel) {
+  on_reshape(800, 600);
+  EXPECT_EQ(differing_pixels(), 0) << "800 x 600";
+  on_reshape(523, 523);
+  EXPECT_EQ(differing_pixels(), 0) << "523 x 523";
+}
+
+}  // namespace

@@ -1,0 +1,109 @@
+// Frames from a store that no successful computation leaves behind: nothing may crash,
+// loop without end, or hand a non-finite number to GL, and the frame is still drawn.
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <limits>
+
+#include "control/settings.h"
+#include "display/window.h"
+#include "gui_support/frame_pixels.h"
+#include "gui_support/gl_value_guard.h"
+#include "gui_support/gui_window.h"
+#include "gui_support/sample_motion.h"
+#include "path/path_constants.h"
+#include "sim/trajectory_store.h"
+#include "support/program_state.h"
+
+namespace {
+
+constexpr double nan = std::numeric_limits<double>::quiet_NaN();
+constexpr double inf = std::numeric_limits<double>::infinity();
+
+class DegenerateFramesTest : public ::testing::Test {
+ protected:
+  void SetUp() override { ensure_window(); }
+  // A sound motion of 200 records shown half way, then the case's damage.
+  static void prepare(const std::function<void()>& damage) {
+    reset_program_state();
+    view.view_scale = view_scale0;
+    settings.error_kind = '3';
+    fill_sample_motion(200);
+    settings.agv_type = 1;
+    settings.step = 100;
+    damage();
+  }
+};
+
+struct Case {
+  const char* name;
+  std::function<void()> damage;
+};
+
+TEST_F(DegenerateFramesTest, DrawSaneFramesWithoutNonFiniteValues) {
+  const Case cases[] = {
+      {"empty store", [] { reset_store(); }},
+      {"one record",
+       [] {
+         store.traj_last[0] = 0;
+         settings.step = 0;
+       }},
+      {"no duration", [] { store.traj_tend[0] = 0.0; }},
+      {"NaN duration", [] { store.traj_tend[0] = nan; }},
+      {"endless duration", [] { store.traj_tend[0] = 1e300; }},
+      {"no range", [] { store.chart_range[0] = 0.0; }},
+      {"NaN range", [] { store.chart_range[0] = nan; }},
+      {"denormal range", [] { store.chart_range[0] = 1e-320; }},
+      {"huge range", [] { store.chart_range[0] = 1e300; }},
+      {"NaN records",
+       [] {
+         for (traj_rec* r : {&store.agv_traj[0][3], &store.err_traj[0][100], &store.cp_traj[0][0],
+                             &store.err_dev[0][7]}) {
+           r->x = nan;
+           r->theta = nan;
+         }
+         store.wheel_traj[0][100].delta = nan;
+       }},
+      {"infinite records",
+       [] {
+         store.agv_traj[0][100].y = inf;
+         store.cp_traj[0][200].x = -inf;
+         store.err_traj[0][50].x = 1e300;
+       }},
+      {"last record beyond the store", [] { store.traj_last[0] = 1 << 30; }},
+      {"step below zero", [] { settings.step = -40; }},
+      {"no AGV type", [] { settings.agv_type = 0; }},
+      {"path beyond the table", [] { settings.path_no = 99; }},
+      {"NaN path marker", [] { paths.path_start_point[1].x = nan; }},
+      {"no error chosen, huge error sizes",
+       [] {
+         settings.error_kind = '1';
+         settings.RearWHeelerr_L = 1e300;
+         settings.RearWHeelerr_R = -nan;
+       }},
+      {"scale before the first computation", [] { view.view_scale = 0.0; }},
+  };
+  for (const Case& c : cases) {
+    prepare(c.damage);
+    reset_gl_value_guard();
+    on_display();
+    EXPECT_EQ(nonfinite_gl_values(), 0) << c.name;
+    const Picture& f = capture_frame();
+    EXPECT_EQ(f.at(799, 0), white) << c.name;  // the panel's corner
+    EXPECT_EQ(f.at(799, 799), white) << c.name;
+  }
+}
+
+// Ticks closer than a pixel are not drawn (no black band, and no loop over them).
+TEST_F(DegenerateFramesTest, TooManyTicksAreLeftOut) {
+  prepare([] {
+    store.traj_tend[0] = 5e5;
+    store.chart_range[0] = 1e6;
+  });
+  on_display();
+  const Picture& f = capture_frame();
+  EXPECT_LT(count_in(f, black, 565, 677, 755, 677), 5);  // second ticks
+  EXPECT_LT(count_in(f, black, 565, 580, 565, 660), 5);  // value ticks
+}
+
+}  // namespace
