@@ -4,6 +4,8 @@
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
 
+#include <unistd.h>
+
 #include <cstring>
 #include <initializer_list>
 
@@ -18,5 +20,9 @@ void set_utf8_window_name(const char* utf8) {
     XChangeProperty(display, drawable, XInternAtom(display, name, False), utf8_string, 8,
                     PropModeReplace, bytes, length);
   }
+  // The process that owns the window, for window managers and tools that look it up.
+  const unsigned long pid = static_cast<unsigned long>(getpid());
+  XChangeProperty(display, drawable, XInternAtom(display, "_NET_WM_PID", False), XA_CARDINAL, 32,
+                  PropModeReplace, reinterpret_cast<const unsigned char*>(&pid), 1);
   XFlush(display);
 }
