@@ -91,6 +91,13 @@ void build_arc_table(int I) {
   double p = 0.0;
   double S = 0.0;
   int k = 0;
+  // Entry k at parameter pn: the integral from the previous entry added to the sum.
+  const auto append = [&](double pn) {
+    piece[k] = arc_length(p, pn, I);
+    S += piece[k];
+    table[k] = {pn, S};
+    p = pn;
+  };
   for (;;) {  // regular entries; the parameter accumulates by repeated addition of 0.01
     ++k;
     if (k >= arc_table_capacity) {
@@ -99,15 +106,9 @@ void build_arc_table(int I) {
     }
     const double pn = p + table_step;
     if (pn > p_end) break;
-    piece[k] = arc_length(p, pn, I);
-    S += piece[k];
-    table[k] = {pn, S};
-    p = pn;
+    append(pn);
   }
-  piece[k] = arc_length(p, p_end, I);  // the end entry, at exactly the end parameter
-  S += piece[k];
-  table[k] = {p_end, S};
-  p = p_end;
+  append(p_end);  // the end entry, at exactly the end parameter
   // The continuation lets the forward search find an entry at or beyond any s below the
   // path length, whatever the difference between this piecewise sum and the one-piece
   // integral of check_path_length.
@@ -117,10 +118,7 @@ void build_arc_table(int I) {
     if (k >= arc_table_capacity) break;
     const double pn = p + table_step;
     if (pn > p_stop) break;
-    piece[k] = arc_length(p, pn, I);
-    S += piece[k];
-    table[k] = {pn, S};
-    p = pn;
+    append(pn);
   }
   arc_tables.last[slot] = k - 1;
 }

@@ -6,49 +6,37 @@
 #include "scene/circle_table.h"
 #include "scene/draw_constants.h"
 #include "scene/primitives.h"
+#include "scene/shape_frame.h"
 
 namespace {
 
 constexpr double half_step = circle_pi / circle_segments;
 
-void begin_at(const point2d& centre, const rgba& colour) {
-  glDisable(GL_LIGHTING);
-  glPushMatrix();
-  glTranslated(centre.x, centre.y, 0.0);
-  glColor4f(colour.r, colour.g, colour.b, colour.a);
-}
-
-void end_shape() {
-  glEnd();
-  glPopMatrix();
-  glEnable(GL_LIGHTING);
-}
-
 }  // namespace
 
 void fill_disc(const point2d& centre, double radius, const rgba& colour) {
   const CircleTable& t = circle_table();
-  begin_at(centre, colour);
+  shape_begin(centre, colour);
   glBegin(GL_POLYGON);
   for (int i = 0; i < circle_segments; ++i) glVertex2d(radius * t.cos[i], radius * t.sin[i]);
-  end_shape();
+  shape_end();
 }
 
 void fill_half_disc(const point2d& centre, double radius, double start, const rgba& colour) {
-  begin_at(centre, colour);
+  shape_begin(centre, colour);
   glBegin(GL_POLYGON);
   for (int i = 0; i < circle_segments; ++i) {
     const double a = start - i * half_step;
     glVertex2d(radius * std::cos(a), radius * std::sin(a));
   }
-  end_shape();
+  shape_end();
 }
 
 // Each inner vertex goes out twice (the end of one step and the start of the next); the
 // loop closes from the last vertex back to the first.
 void outline_circle(const point2d& centre, double radius, const rgba& colour) {
   const CircleTable& t = circle_table();
-  begin_at(centre, colour);
+  shape_begin(centre, colour);
   glBegin(GL_LINE_LOOP);
   double px = radius;
   double py = 0.0;
@@ -58,11 +46,11 @@ void outline_circle(const point2d& centre, double radius, const rgba& colour) {
     py = radius * t.sin[i];
     glVertex2d(px, py);
   }
-  end_shape();
+  shape_end();
 }
 
 void outline_half_circle(const point2d& centre, double radius, double start, const rgba& colour) {
-  begin_at(centre, colour);
+  shape_begin(centre, colour);
   glBegin(GL_LINE_STRIP);
   double px = radius * std::cos(start);
   double py = radius * std::sin(start);
@@ -73,5 +61,5 @@ void outline_half_circle(const point2d& centre, double radius, double start, con
     py = radius * std::sin(a);
     glVertex2d(px, py);
   }
-  end_shape();
+  shape_end();
 }

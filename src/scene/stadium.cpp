@@ -5,6 +5,7 @@
 
 #include "scene/draw_constants.h"
 #include "scene/primitives.h"
+#include "scene/shape_frame.h"
 
 namespace {
 
@@ -31,16 +32,10 @@ void stadium_vertices(double length, double width) {
 
 void stadium(GLenum mode, const point2d& centre, double length, double width, double angle,
              const rgba& colour) {
-  glDisable(GL_LIGHTING);
-  glPushMatrix();
-  glTranslated(centre.x, centre.y, 0.0);
-  glRotated(angle / rad_per_deg, 0.0, 0.0, 1.0);
-  glColor4f(colour.r, colour.g, colour.b, colour.a);
+  shape_begin_turned(centre, angle, colour);
   glBegin(mode);
   stadium_vertices(length, width);
-  glEnd();
-  glPopMatrix();
-  glEnable(GL_LIGHTING);
+  shape_end();
 }
 
 }  // namespace
