@@ -33,7 +33,8 @@ std::string agvsim_path() {
 }
 
 ProgramRun run_program(const std::string& program, const std::string& input,
-                       const std::string& workdir, double time_limit) {
+                       const std::string& workdir, double time_limit,
+                       const std::vector<std::string>& environment) {
   using Clock = std::chrono::steady_clock;
   ProgramRun run;
   int in[2], out[2], err[2];
@@ -52,6 +53,7 @@ ProgramRun run_program(const std::string& program, const std::string& input,
     unsetenv("DISPLAY");
     unsetenv("WAYLAND_DISPLAY");
     setenv("LC_ALL", "C.UTF-8", 1);
+    for (const std::string& e : environment) putenv(const_cast<char*>(e.c_str()));
     execl(program.c_str(), program.c_str(), static_cast<char*>(nullptr));
     _exit(127);
   }

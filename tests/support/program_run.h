@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 // Runs the real program as a child process: standard input from a script (a pipe, not a
 // terminal), standard output and error captured, no display (the window cannot open, so a
@@ -34,9 +35,11 @@ struct ProgramRun {
 // The program of this build.
 std::string agvsim_path();
 
-// Runs program in workdir with input as its standard input (closed after the script).
+// Runs program in workdir with input as its standard input (closed after the script);
+// environment holds NAME=VALUE entries set after the defaults (LC_ALL, for instance).
 ProgramRun run_program(const std::string& program, const std::string& input,
-                       const std::string& workdir, double time_limit = 20);
+                       const std::string& workdir, double time_limit = 20,
+                       const std::vector<std::string>& environment = {});
 
 // run_program with agvsim in a fresh empty directory.
 ProgramRun run_agvsim(const std::string& input);
