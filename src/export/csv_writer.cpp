@@ -3,7 +3,7 @@
 #include <charconv>
 #include <string>
 
-#include "export/path_constant_names.h"
+#include "path/path_constant_names.h"
 #include "path/path_constants.h"
 #include "sim/trajectory_store.h"
 

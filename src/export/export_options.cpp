@@ -4,7 +4,7 @@
 #include <cstring>
 #include <string_view>
 
-#include "export/path_constant_names.h"
+#include "path/path_constant_names.h"
 #include "path/path_constants.h"
 
 namespace {

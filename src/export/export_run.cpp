@@ -5,8 +5,8 @@
 
 #include "control/computation.h"
 #include "control/startup.h"
-#include "export/path_constant_names.h"
 #include "path/arc_length.h"
+#include "path/path_constant_names.h"
 #include "path/path_constants.h"
 #include "path/path_select.h"
 #include "platform/console.h"

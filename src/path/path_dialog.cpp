@@ -1,6 +1,7 @@
 #include <cstring>
 
 #include "control/settings.h"
+#include "path/path_constant_names.h"
 #include "path/path_constants.h"
 #include "path/path_select.h"
 #include "platform/console.h"
@@ -53,44 +54,6 @@ const PathTexts* texts_of(int I) {
   return nullptr;
 }
 
-// Where the entered constants of path I go, in the order they are read.
-void constant_slots(int I, double* slots[3]) {
-  PathConstants& c = paths;
-  double* none = nullptr;
-  switch (I) {
-    case 1:
-      slots[0] = &c.cosine_A, slots[1] = &c.cosine_L, slots[2] = &c.cosine_n;
-      return;
-    case 2:
-      slots[0] = &c.cycloid_A, slots[1] = &c.cycloid_L, slots[2] = none;
-      return;
-    case 3:
-      slots[0] = &c.quad_A, slots[1] = &c.quad_L, slots[2] = none;
-      return;
-    case 4:
-      slots[0] = &c.cubic_A, slots[1] = &c.cubic_L, slots[2] = none;
-      return;
-    case 11:
-      slots[0] = &c.ellipse_A, slots[1] = &c.ellipse_B, slots[2] = none;
-      return;
-    case 12:
-      slots[0] = &c.spiral_A, slots[1] = &c.spiral_n, slots[2] = none;
-      return;
-    case 13:
-      slots[0] = &c.cardioid_A, slots[1] = none, slots[2] = none;
-      return;
-    case 14:
-      slots[0] = &c.rose_A, slots[1] = &c.rose_n, slots[2] = none;
-      return;
-    case 15:
-      slots[0] = &c.arc_R, slots[1] = &c.arc_n, slots[2] = none;
-      return;
-    default:
-      slots[0] = &c.wavy_A, slots[1] = &c.wavy_n, slots[2] = none;
-      return;
-  }
-}
-
 // Prompts until the constants of path I are read as numbers, none of them negative. Each
 // repetition reads new input: a line that is not a number is dropped, and nothing is
 // stored until the whole set is acceptable, so no old value can keep the prompt looping.
@@ -103,9 +66,10 @@ void read_constants(const PathTexts& t) {
     for (int i = 0; i < t.count; ++i) negative = negative || values[i] < 0.0;
     if (!negative) break;
   }
-  double* slots[3];
-  constant_slots(t.I, slots);
-  for (int i = 0; i < t.count; ++i) *slots[i] = values[i];
+  int i = 0;
+  for (const NamedConstant& c : named_constants) {
+    if (c.path == t.I && c.enterable) paths.*c.member = values[i++];
+  }
   if (t.I == 2) paths.cycloid_k = path_two_pi / paths.cycloid_L;
 }
 

@@ -4,8 +4,9 @@
 
 #include "path/path_constants.h"
 
-// The path constants by the names the code gives them, for the command line and the CSV
-// comment lines.
+// The path constants by the names the code gives them. The enterable ones of a path stand
+// in the order its prompt reads them; the selection dialog stores through this table, and
+// the command line and the CSV comment lines of the exporter name them by it.
 struct NamedConstant {
   const char* name;
   int path;                       // the path number the constant belongs to
