@@ -1,5 +1,3 @@
-#include <cstring>
-
 #include "control/settings.h"
 #include "path/path_constant_names.h"
 #include "path/path_constants.h"
