@@ -7,7 +7,7 @@
 #include "control/settings.h"
 #include "display/captions.h"
 #include "display/time_charts.h"
-#include "display/window_name.h"
+#include "platform/window_title.h"
 #include "scene/scene_layers.h"
 
 void open_window(int* argc, char** argv) {
@@ -15,7 +15,7 @@ void open_window(int* argc, char** argv) {
   glutInit(argc, argv);
   glutInitDisplayMode(GLUT_RGBA | GLUT_DOUBLE | GLUT_DEPTH);
   glutCreateWindow(window_title);
-  set_utf8_window_name(window_title);
+  set_window_title_utf8(window_title);
   glutDisplayFunc(on_display);
   glutReshapeFunc(on_reshape);
   glutKeyboardFunc(on_key);

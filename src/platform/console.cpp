@@ -1,17 +1,14 @@
 // Console layer: formatted output with encoding conversion, key and number input.
 #include "platform/console.h"
 
-#include <iconv.h>
-#include <langinfo.h>
-
 #include <cerrno>
 #include <climits>
-#include <clocale>
 #include <cstdarg>
 #include <cstdio>
 #include <cstdlib>
 #include <iostream>
 
+#include "platform/encoding.h"
 #include "platform/terminal.h"
 
 namespace {
@@ -22,7 +19,7 @@ std::ostream* err_stream = nullptr;  // nullptr: std::cerr
 void (*end_of_input_handler)() = nullptr;
 
 bool started = false;
-std::string locale_codeset;  // of the locale, as nl_langinfo(CODESET) names it
+std::string locale_codeset;  // of the locale, as the platform names it
 std::string output_codeset;  // the locale's or a forced one; see target_codeset()
 
 std::istream& in() {
@@ -73,66 +70,6 @@ std::string target_codeset(const char* codeset) {
   return codeset;
 }
 
-// Bytes of the UTF-8 character at p (1 for a stray byte), at most left.
-size_t utf8_char_length(const char* p, size_t left) {
-  const auto lead = static_cast<unsigned char>(*p);
-  size_t length = lead < 0xC2 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : lead < 0xF5 ? 4 : 1;
-  size_t n = 1;
-  while (n < length && n < left && (static_cast<unsigned char>(p[n]) & 0xC0) == 0x80) ++n;
-  return n;
-}
-
-// The converter to the last codeset asked for; the program only ever uses one.
-iconv_t converter_for(const std::string& codeset) {
-  static std::string open_codeset;
-  static iconv_t cd = reinterpret_cast<iconv_t>(-1);
-  if (codeset != open_codeset) {
-    if (cd != reinterpret_cast<iconv_t>(-1)) iconv_close(cd);
-    cd = iconv_open(codeset.c_str(), "UTF-8");
-    open_codeset = codeset;
-  }
-  if (cd != reinterpret_cast<iconv_t>(-1)) iconv(cd, nullptr, nullptr, nullptr, nullptr);
-  return cd;
-}
-
-std::string convert_to(const std::string& utf8, const std::string& codeset) {
-  if (codeset.empty() || utf8.empty()) return utf8;
-  iconv_t cd = converter_for(codeset);
-  if (cd == reinterpret_cast<iconv_t>(-1)) return utf8;  // unknown codeset: keep the text
-
-  std::string result;
-  char chunk[1024];
-  char* src = const_cast<char*>(utf8.data());
-  size_t src_left = utf8.size();
-  // Runs until the whole input is used; every turn converts, skips or emits something.
-  for (;;) {
-    char* dst = chunk;
-    size_t dst_left = sizeof chunk;
-    const bool at_end = src_left == 0;
-    const size_t rc = at_end ? iconv(cd, nullptr, nullptr, &dst, &dst_left)
-                             : iconv(cd, &src, &src_left, &dst, &dst_left);
-    const int error = rc == static_cast<size_t>(-1) ? errno : 0;
-    result.append(chunk, dst - chunk);
-    if (error == E2BIG) continue;
-    if (at_end) break;
-    if (error == EILSEQ || error == EINVAL) {
-      // Not representable (or not valid UTF-8): back to the initial shift state, one '?'.
-      dst = chunk;
-      dst_left = sizeof chunk;
-      iconv(cd, nullptr, nullptr, &dst, &dst_left);
-      result.append(chunk, dst - chunk);
-      result += '?';
-      const size_t skip = utf8_char_length(src, src_left);
-      src += skip;
-      src_left -= skip;
-    } else if (error != 0) {
-      result.append(src, src_left);  // should not happen; never lose the rest
-      break;
-    }
-  }
-  return result;
-}
-
 // --- Output -----------------------------------------------------------------------------
 
 void flush_output() {
@@ -162,7 +99,7 @@ std::string format_text(const char* format, va_list args) {
 }
 
 void write_text(std::ostream& stream, const std::string& utf8) {
-  const std::string text = convert_to(utf8, target_codeset(output_codeset.c_str()));
+  const std::string text = encoding_from_utf8(utf8, target_codeset(output_codeset.c_str()));
   if (&stream == &std::cout) std::fflush(stdout);
   stream.write(text.data(), static_cast<std::streamsize>(text.size()));
 }
@@ -229,10 +166,7 @@ void skip_to_item(line_cursor& cursor) {
 
 void console_init_locale() {
   started = true;
-  if (!std::setlocale(LC_ALL, "")) std::setlocale(LC_CTYPE, "");
-  std::setlocale(LC_NUMERIC, "C");  // numbers always print and read with a decimal point
-  const char* codeset = nl_langinfo(CODESET);
-  locale_codeset = codeset ? codeset : "";
+  locale_codeset = encoding_init_locale();
   output_codeset = locale_codeset;
 }
 
@@ -331,5 +265,5 @@ void console_set_output_codeset(const char* codeset) {
 }
 
 std::string console_convert(const std::string& utf8, const char* codeset) {
-  return convert_to(utf8, target_codeset(codeset));
+  return encoding_from_utf8(utf8, target_codeset(codeset));
 }

@@ -1,13 +1,11 @@
 // Reading and finding the conversion table files (no console output).
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <charconv>
 #include <climits>
 #include <cmath>
 #include <cstdio>
 #include <cstring>
 
+#include "platform/executable.h"
 #include "sim/normal_tables.h"
 
 namespace {
@@ -53,23 +51,6 @@ bool fail_row(std::string* error, const char* format, int row) {
   char buf[200];
   std::snprintf(buf, sizeof buf, format, row, row);
   return fail(error, buf);
-}
-
-bool is_regular_file(const std::string& path) {
-  struct stat st;
-  return ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
-}
-
-// Directory of the running executable with a trailing '/', or "" when unknown.
-std::string executable_dir() {
-  char buf[PATH_MAX];
-  const ssize_t n = ::readlink("/proc/self/exe", buf, sizeof buf - 1);
-  if (n <= 0) return std::string();
-  buf[n] = '\0';
-  char* slash = std::strrchr(buf, '/');
-  if (!slash) return std::string();
-  slash[1] = '\0';
-  return std::string(buf);
 }
 
 }  // namespace

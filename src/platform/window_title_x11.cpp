@@ -1,4 +1,4 @@
-#include "display/window_name.h"
+#include "platform/window_title.h"
 
 #include <GL/glx.h>
 #include <X11/Xatom.h>
@@ -9,7 +9,7 @@
 #include <cstring>
 #include <initializer_list>
 
-void set_utf8_window_name(const char* utf8) {
+void set_window_title_utf8(const char* utf8) {
   Display* display = glXGetCurrentDisplay();
   const GLXDrawable drawable = glXGetCurrentDrawable();
   if (display == nullptr || drawable == None) return;
