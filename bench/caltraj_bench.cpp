@@ -1,74 +1,69 @@
-// caltraj for all three AGV types on three cases: the default cosine without error, the
-// default ellipse with a geometry error, and a 55 m cosine with random slip, close to the
-// record limit for every type.
+// The computation step for all three AGV types on three cases: the default cosine without
+// error, the default ellipse with a geometry error, and a 55 m cosine with random slip,
+// close to the record limit for every type. And the sweep of 20 slip sizes on that 55 m
+// cosine, on one thread and on every core.
 #include <benchmark/benchmark.h>
 
-#include <string>
+#include <memory>
 
-#include "control/settings.h"
-#include "path/arc_length.h"
-#include "path/path_constants.h"
-#include "path/path_select.h"
-#include "sim/caltraj.h"
-#include "sim/normal_tables.h"
-#include "sim/random_state.h"
-#include "sim/trajectory_store.h"
+#include "bench_tables.h"
+#include "control/sweep.h"
+#include "sim/computation.h"
 
 namespace {
 
-void load_tables() {
-  for (int f = 0; f < normal_table_count; ++f) {
-    const std::string path = std::string(AGV_BENCH_SOURCE_DIR) + "/data/" + normal_table_files[f];
-    std::string error;
-    read_normal_table(path.c_str(), f, &error);
+Scenario scenario_of(int I, ErrorKind kind, double v1, double v2) {
+  Scenario s = default_scenario();
+  set_default_path(s, I);
+  s.error = {kind, {v1, v2}};
+  return s;
+}
+
+Scenario long_cosine() {
+  Scenario s = scenario_of(1, ErrorKind::slip, 5, 0);
+  s.path.constants[0] = 0.1, s.path.constants[1] = 5, s.path.constants[2] = 11;
+  return s;
+}
+
+void run(benchmark::State& state, const Scenario& s) {
+  auto ws = std::make_unique<Workspace>();
+  ComputeResult r{};
+  for (auto _ : state) {
+    r = compute(s, bench_tables(), *ws);
+    benchmark::DoNotOptimize(r.records);
   }
+  const int* last = ws->store.traj_last;
+  state.counters["records"] = last[0] + last[1] + last[2] + 3;
 }
 
-void prepare(int I, char kind, double v1, double v2) {
-  reset_settings();
-  reset_path_constants();
-  reset_arc_tables();
-  reset_store();
-  reset_random_state();
-  load_tables();
-  Settings& st = settings;
-  st.error_kind = kind;
-  reset_errors();
-  if (kind == '4') {
-    st.WBerr = v1 * 0.01, st.TRerr = v2 * 0.01;
-    st.tread_err = (1.0 + st.TRerr) * st.tread;
-    st.wheel_base_err = (1.0 + st.WBerr) * st.wheel_base;
-  } else if (kind == '5') {
-    st.SLIP = v1 * 0.01;
+void BM_compute_default_cosine_kind0(benchmark::State& state) {
+  run(state, scenario_of(1, ErrorKind::none, 0, 0));
+}
+void BM_compute_ellipse_kind4(benchmark::State& state) {
+  run(state, scenario_of(11, ErrorKind::geometry, 5, 10));
+}
+void BM_compute_long_cosine_kind5(benchmark::State& state) {
+  run(state, long_cosine());
+}
+
+// 20 sizes of slip, 1 % to 20 %; the argument is the number of threads.
+void BM_sweep_long_cosine_20_sizes(benchmark::State& state) {
+  const SweepRange range{ErrorKind::slip, 1.0, 20.0, 1.0, 0.0};
+  for (auto _ : state) {
+    const auto points =
+        run_sweep(long_cosine(), range, bench_tables(), static_cast<int>(state.range(0)));
+    benchmark::DoNotOptimize(points.data());
   }
-  if (I == 1 && v2 > 0.0) paths.cosine_A = 0.1, paths.cosine_L = 5, paths.cosine_n = 11;
-  st.path_no = I;
-  derive_path(I);
-  check_path_length(I);
-  build_arc_table(I);
-}
-
-void run(benchmark::State& state) {
-  const int I = settings.path_no;
-  for (auto _ : state) benchmark::DoNotOptimize(caltraj(I));
-  state.counters["records"] = store.traj_last[0] + store.traj_last[1] + store.traj_last[2] + 3;
-}
-
-void BM_caltraj_default_cosine_kind0(benchmark::State& state) {
-  prepare(1, '0', 0, 0);
-  run(state);
-}
-void BM_caltraj_ellipse_kind4(benchmark::State& state) {
-  prepare(11, '4', 5, 10);
-  run(state);
-}
-void BM_caltraj_long_cosine_kind5(benchmark::State& state) {
-  prepare(1, '5', 5, 1);
-  run(state);
 }
 
 }  // namespace
 
-BENCHMARK(BM_caltraj_default_cosine_kind0)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_caltraj_ellipse_kind4)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_caltraj_long_cosine_kind5)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_compute_default_cosine_kind0)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_compute_ellipse_kind4)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_compute_long_cosine_kind5)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_sweep_long_cosine_20_sizes)
+    ->ArgName("threads")
+    ->Arg(1)
+    ->Arg(2)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();

@@ -8,12 +8,11 @@
 
 #include <cstdlib>
 
-#include "control/settings.h"
+#include "app/keys.h"
 #include "display/window.h"
+#include "gui_support/gui_state.h"
 #include "gui_support/sample_motion.h"
-#include "path/path_constants.h"
 #include "scene/batches.h"
-#include "sim/trajectory_store.h"
 
 namespace {
 
@@ -24,7 +23,7 @@ bool window_ready() {
   static char name[] = "agv_display_bench";
   static char* argv[] = {name, nullptr};
   int argc = 1;
-  open_window(&argc, argv);
+  open_window(&argc, argv, {on_display, on_key});
   on_reshape(800, 800);
   open = true;
   return true;
@@ -35,17 +34,13 @@ void heaviest_frame(benchmark::State& state) {
     state.SkipWithError("no X display (set DISPLAY)");
     return;
   }
-  reset_settings();
-  reset_view();
-  reset_path_constants();
-  reset_store();
-  view.view_scale = view_scale0;
-  settings.error_kind = '1';
-  settings.RearWHeelerr_L = 0.05;
-  settings.RearWHeelerr_R = -0.03;
+  reset_gui_state();
+  app.scenario.error.kind = static_cast<ErrorKind>('1');
+  app.result.errors.RearWHeelerr_L = 0.05;
+  app.result.errors.RearWHeelerr_R = -0.03;
   fill_sample_motion(MAX - 1);
-  settings.agv_type = static_cast<int>(state.range(0));
-  settings.step = MAX - 1;
+  app.agv_type = static_cast<AgvType>(static_cast<int>(state.range(0)));
+  app.step = MAX - 1;
   batch_runs = state.range(1) != 0;
   for (auto _ : state) {
     on_display();

@@ -2,41 +2,46 @@
 // simulation uses it (a forward search from 0.1 below the previous parameter).
 #include <benchmark/benchmark.h>
 
-#include "control/settings.h"
+#include <memory>
+
 #include "path/arc_length.h"
-#include "path/path_constants.h"
-#include "path/path_select.h"
+#include "path/path_length_check.h"
+#include "path/path_table.h"
 
 namespace {
 
-void prepare(int I) {
-  reset_settings();
-  reset_path_constants();
-  reset_arc_tables();
-  derive_path(I);
-  check_path_length(I);
-  build_arc_table(I);
+struct Prepared {
+  Path path;
+  std::unique_ptr<ArcTable> arc = std::make_unique<ArcTable>();
+};
+
+Prepared prepare(int I) {
+  Prepared p;
+  make_path(default_path_choice(*find_path(I)), &p.path);
+  check_path_length(p.path, 0.02);
+  build_arc_table(p.path, *p.arc);
+  return p;
 }
 
 void BM_build_arc_table(benchmark::State& state) {
-  const int I = static_cast<int>(state.range(0));
-  prepare(I);
+  Prepared p = prepare(static_cast<int>(state.range(0)));
   for (auto _ : state) {
-    build_arc_table(I);
-    benchmark::DoNotOptimize(arc_tables.last[arc_table_slot(I)]);
+    build_arc_table(p.path, *p.arc);
+    benchmark::DoNotOptimize(p.arc->last);
   }
 }
 
 void BM_param_at_length_whole_path(benchmark::State& state) {
-  const int I = static_cast<int>(state.range(0));
-  prepare(I);
-  const double sf = paths.path_length[I];
+  Prepared p = prepare(static_cast<int>(state.range(0)));
+  const double sf = p.path.length;
   int calls = 0;
   for (auto _ : state) {
-    double p = 0.0;
+    double q = 0.0;
     calls = 0;
-    for (double s = 0.004; s < sf; s += 0.004, ++calls) p = param_at_length(p - 0.1, s, I);
-    benchmark::DoNotOptimize(p);
+    for (double s = 0.004; s < sf; s += 0.004, ++calls) {
+      q = param_at_length(q - 0.1, s, p.path, *p.arc);
+    }
+    benchmark::DoNotOptimize(q);
   }
   state.counters["calls"] = calls;
 }

@@ -1,21 +1,15 @@
 #include "control/dialogue.h"
 
-#include "control/computation.h"
-#include "control/settings.h"
+#include "control/path_dialog.h"
+#include "control/refusal_text.h"
 #include "control/settings_report.h"
-#include "path/arc_length.h"
-#include "path/path_constants.h"
-#include "path/path_select.h"
 #include "platform/console.h"
-#include "sim/caltraj.h"
-#include "sim/trajectory_store.h"
 
 namespace {
 
 constexpr double deg_per_rad = 57.2957795;
 
-void print_error_menu() {
-  const Settings& st = settings;
+void print_error_menu(const MechanismErrors& st) {
   console_print("\n軌道誤差設定");
   console_print("\n旧誤差 1.後車輪半径誤差比率(左右)=(%5.2f %5.2f)%%", st.RearWHeelerr_L * 100,
                 st.RearWHeelerr_R * 100);
@@ -28,46 +22,40 @@ void print_error_menu() {
   console_print("\n 0-5のどれかを選択(0:誤差なし) Error Number=");
 }
 
-// The values of each kind's prompt; what is not a number stays 0.
-int value_count(char kind) {
-  return kind == '1' || kind == '4' ? 2 : kind == '0' ? 0 : 1;
+// The prompt for the value of a kind, as a format.
+const char* value_prompt(ErrorKind kind) {
+  switch (kind) {
+    case ErrorKind::none:
+      return "";
+    case ErrorKind::rear_wheels:
+      return "\n後車輪半径の誤差比率設定　RearWHeelerr 左 右(%%)=";
+    case ErrorKind::front_wheel:
+      return "\n前ST車輪半径の誤差比率設定　FronWHeelerr(%%)=";
+    case ErrorKind::steering_drift:
+      return "\nステアリング角のドリフト設定　φerror(deg)=";
+    case ErrorKind::geometry:
+      return "\n後車輪間(WheelBase)誤差と前後車輪間(Tread)誤差の比率設定　WBerr TRerr(%%)=";
+    case ErrorKind::slip:
+      return "\n駆動車輪滑りによる速度誤差比率設定　SLIP(%%)=";
+  }
+  return "";
 }
 
-// Steps of the error choice: the menu until a valid key, the reset, the value.
-void choose_error() {
-  int key;
+// Steps of the error choice: the menu until a valid key, the reset, the value. What is not
+// a number stays 0.
+void choose_error(Session& session) {
+  ErrorKind kind;
   for (;;) {
-    print_error_menu();
-    key = console_read_key();
-    if (key >= '0' && key <= '5') break;
+    print_error_menu(session.menu_errors);
+    if (error_kind_from_char(console_read_key(), &kind)) break;
   }
-  const char kind = static_cast<char>(key);
-  set_error(kind, 0, nullptr);
-  console_print("\nERROR=%cを選択", kind);
-
-  double v[2] = {0.0, 0.0};
-  switch (kind) {
-    case '1':
-      console_print("\n後車輪半径の誤差比率設定　RearWHeelerr 左 右(%%)=");
-      break;
-    case '2':
-      console_print("\n前ST車輪半径の誤差比率設定　FronWHeelerr(%%)=");
-      break;
-    case '3':
-      console_print("\nステアリング角のドリフト設定　φerror(deg)=");
-      break;
-    case '4':
-      console_print("\n後車輪間(WheelBase)誤差と前後車輪間(Tread)誤差の比率設定　WBerr TRerr(%%)=");
-      break;
-    case '5':
-      console_print("\n駆動車輪滑りによる速度誤差比率設定　SLIP(%%)=");
-      break;
-    default:
-      break;
-  }
-  const int n = value_count(kind);
-  const int read = n > 0 ? console_read_reals(n, v) : 0;
-  set_error(kind, read, v);
+  // Every error is reset once a valid key has come.
+  session.error = {kind, {0.0, 0.0}};
+  session.menu_errors = no_errors(session.vehicle);
+  console_print("\nERROR=%cを選択", error_kind_char(kind));
+  console_print(value_prompt(kind));  // formats: "%%" prints one percent sign
+  const int n = error_value_count(kind);
+  if (n > 0) console_read_reals(n, session.error.entered);
 }
 
 const char* const key_help[13] = {
@@ -94,27 +82,36 @@ void print_key_help() {
 enum class PathStep { show_old_path, choose_path, report };
 
 // Chooses the path as asked, reports, checks and computes, until a computation succeeds.
-void compute_until_success(PathStep from) {
-  Settings& st = settings;
+void compute_until_success(PathStep from, Session& session, AgvType shown,
+                           const NormalTables& tables, Workspace& ws, ComputeResult* result) {
   for (PathStep step = from;; step = PathStep::show_old_path) {
     if (step == PathStep::show_old_path) {
       console_print("\n\n(4) 旧経路 :");
-      print_path(st.path_no);
+      print_path(session_path(session, session.path_no));
       step = PathStep::choose_path;
     }
     if (step == PathStep::choose_path) {
       console_print("\n 下記の経路のどれかを選択");
-      select_path();
+      select_path(session);
     }
-    st.steer_step_max = st.steer_speed * st.dt_sim;
-    print_settings();
+    const Scenario scenario = session_scenario(session);
+    print_settings(shown, scenario);
     console_print("\n");
-    if (!check_path_length(st.path_no)) continue;
+    // The length check comes first, so that a refused path is told before anything else.
+    Path path;
+    PathCheck check;
+    if (!check_scenario_path(scenario, &path, &check)) continue;
+    if (check.refusal != PathRefusal::none) {
+      console_print("%s", path_refusal_text(session.path_no, check).c_str());
+      continue;
+    }
     console_print("\n\n　　　只今計算中．．．．．．．\n");
-    build_arc_table(st.path_no);
-    const int NN = caltraj(st.path_no);
-    if (NN >= 3000) {
-      console_print("\ndialogue() I=%d 経路長長過ぎる．経路設定し直し", st.path_no);
+    *result = compute(scenario, tables, ws);
+    session_record(session, result->refusal == Refusal::none, result->last_errors,
+                   result->random_state);
+    if (result->refusal != Refusal::none) {
+      console_print("%s", refusal_text(*result).c_str());
+      console_print("\ndialogue() I=%d 経路長長過ぎる．経路設定し直し", session.path_no);
       continue;
     }
     return;
@@ -123,37 +120,27 @@ void compute_until_success(PathStep from) {
 
 }  // namespace
 
-void dialogue() {
-  Settings& st = settings;
+void dialogue(Session& session, DialogueStart start, AgvType shown, const NormalTables& tables,
+              Workspace& ws, ComputeResult* result) {
   console_print("\n\n移動ロボット(AGV)の機構誤差による軌道誤差のシミュレーション");
   console_print("\n　CP経路, AGV機構誤差を変えて軌道誤差を見る．");
 
   PathStep from;
-  if (st.run_count != 0 && st.last_key == 'c') {
+  if (session.run_count != 0 && start == DialogueStart::path_change) {
     from = PathStep::show_old_path;  // the window's 'c': only the path changes
   } else {
-    choose_error();
+    choose_error(session);
     console_print("\n(4) 旧経路 :");
-    print_path(st.path_no);
+    print_path(session_path(session, session.path_no));
     console_print("\nCP経路変更する？　yes:y   no:n  ");
     const int key = console_read_key();
     console_print("%c", key);
-    if (key == 'y') {
-      from = PathStep::choose_path;
-    } else {
-      derive_path(st.path_no);
-      from = PathStep::report;
-    }
+    // Any other answer keeps the path; the computation derives it afresh.
+    from = key == 'y' ? PathStep::choose_path : PathStep::report;
   }
-  compute_until_success(from);
-
-  set_chart_ranges();
+  compute_until_success(from, session, shown, tables, ws, result);
 
   console_print("\n　　   　  計算終了  ");
-  st.run_count += 1;
-  view.view_scale = view_scale0;
-  st.step = 0;
-  st.agv_type = 1;
   print_key_help();
   const int key = console_read_key();
   console_print(" %c", key);

@@ -2,7 +2,6 @@
 
 #include <GL/freeglut.h>
 
-#include "control/settings.h"
 #include "display/label_digits.h"
 #include "display/text.h"
 
@@ -15,55 +14,51 @@ void* const font = GLUT_BITMAP_HELVETICA_18;
 label_text value_text;
 label_text path_text;
 
-const char* type_caption(int agv_type) {
-  switch (agv_type) {
-    case 1:
+const char* type_caption(AgvType type) {
+  switch (type) {
+    case AgvType::t2DW1C:
       return "(1) 2DW1C AGV";
-    case 2:
+    case AgvType::t1FDW1FS:
       return "(2) 1FDW1FS AGV";
-    case 3:
+    case AgvType::t1RDW1FS:
       return "(3) 1RDW1FS AGV";
-    default:
-      return nullptr;
   }
+  return "";
 }
 
 // The error caption and, for kinds with a size, its value text and x offset from x0.
-void draw_error_line() {
-  const Settings& s = settings;
+void draw_error_line(ErrorKind kind, const MechanismErrors& s) {
   const char* caption = nullptr;
   double value_dx = 0.0;
-  switch (s.error_kind) {
-    case '0':
+  switch (kind) {
+    case ErrorKind::none:
       caption = "(0) No AGV Error";
       break;
-    case '1':
+    case ErrorKind::rear_wheels:
       caption = "(1) Rear Wheel Radius Error(L,R)=";
       percent_pair_label(value_text, s.RearWHeelerr_L, s.RearWHeelerr_R);
       value_dx = 0.7;
       break;
-    case '2':
+    case ErrorKind::front_wheel:
       caption = "(2) Front Wheel Radius Error=";
       percent_label(value_text, s.FronWHeelerr, true);
       value_dx = 0.61;
       break;
-    case '3':
+    case ErrorKind::steering_drift:
       caption = "(3) Steering Angle Drift Error=";
       drift_label(value_text, s.steer_drift);
       value_dx = 0.62;
       break;
-    case '4':
+    case ErrorKind::geometry:
       caption = "(4) WheelBase and Tread Error=";
       percent_pair_label(value_text, s.WBerr, s.TRerr);
       value_dx = 0.65;
       break;
-    case '5':
+    case ErrorKind::slip:
       caption = "(5) Drive Wheel Slip Error=";
       percent_label(value_text, s.SLIP, false);
       value_dx = 0.61;
       break;
-    default:
-      return;  // no error chosen yet
   }
   draw_text(x0, 0.85, font, caption);
   if (value_dx != 0.0) draw_text(x0 + value_dx, 0.85, font, value_text);
@@ -75,11 +70,11 @@ void draw_title() {
   draw_text(-0.99, 0.95, font, "AGV Error and AGV Motion Error");
 }
 
-void draw_legend() {
-  if (const char* caption = type_caption(settings.agv_type)) draw_text(x0, 0.9, font, caption);
-  draw_error_line();
+void draw_legend(const LegendInput& in) {
+  draw_text(x0, 0.9, font, type_caption(in.type));
+  draw_error_line(in.kind, in.errors);
   draw_text(x0 + 0.05, 0.8, font, "CP motion");
-  path_label(path_text, settings.path_no);
+  path_label(path_text, in.path_no);
   draw_text(x0 + 0.3, 0.8, font, path_text);
   draw_text(x0 + 0.05, 0.75, font, "Red  Curve  : Theoretical CP Trajectory");
   draw_text(x0 + 0.05, 0.7, font, "Blue Curve : Trajectory with AGV Error");

@@ -3,11 +3,12 @@
 
 #include <cmath>
 
+#include "display/chart_parts.h"
 #include "display/label_digits.h"
 #include "display/text.h"
-#include "display/time_charts.h"
 #include "scene/batches.h"
-#include "scene/primitives.h"
+#include "scene/chart_layout.h"
+#include "scene/lines.h"
 #include "scene/view_transform.h"
 
 namespace {

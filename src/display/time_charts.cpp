@@ -6,8 +6,9 @@
 #include <cmath>
 #include <initializer_list>
 
+#include "display/chart_parts.h"
 #include "display/text.h"
-#include "scene/primitives.h"
+#include "scene/circles.h"
 #include "scene/view_transform.h"
 
 namespace {
@@ -38,15 +39,10 @@ void chart_labels(const point2d& o, const char* title, const char* axis) {
 
 }  // namespace
 
-void draw_charts(int type, int step) {
+void draw_charts(const TrajectoryStore& store, AgvType type, int step) {
   chart_labels(xt_origin, "x(t) and error", "x[m]");
   chart_labels(yt_origin, "y(t) and error", "y[m]");
-  if (type < 1 || type > agv_type_count) {
-    chart_axes(xt_origin, 1.0, 0.0, 0.0);
-    chart_axes(yt_origin, 1.0, 0.0, 0.0);
-    return;
-  }
-  const int k = type - 1;
+  const int k = type_index(type);
   const int n = std::clamp(store.traj_last[k], 0, MAX - 1);
   const int s = std::clamp(step, 0, n);
   const double range = store.chart_range[k];

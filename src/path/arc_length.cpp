@@ -3,10 +3,8 @@
 #include <climits>
 #include <cmath>
 
-#include "path/path_constants.h"
 #include "path/path_curves.h"
-
-ArcTables arc_tables;
+#include "path/path_table.h"
 
 namespace {
 
@@ -23,17 +21,6 @@ constexpr int secant_limit = 100;
 constexpr double secant_reach = 100 * table_step;
 
 }  // namespace
-
-int arc_table_slot(int I) {
-  return I <= 4 ? I - 1 : I - 7;
-}
-
-void reset_arc_tables() {
-  for (int slot = 0; slot < 10; ++slot) {
-    arc_tables.table[slot][0] = {0.0, 0.0};
-    arc_tables.last[slot] = 0;
-  }
-}
 
 void split_interval(double len, double step, double* h, int* n) {
   const double a = std::fabs(len);
@@ -54,7 +41,7 @@ void split_interval(double len, double step, double* h, int* n) {
   }
 }
 
-double arc_length(double p0, double p1, int I) {
+double arc_length(double p0, double p1, const Path& path) {
   if (std::fabs(p1 - p0) < 1e-8) return 0.0;
   double h;
   int n;
@@ -66,25 +53,24 @@ double arc_length(double p0, double p1, int I) {
   h = h / 2.0;
   double sum = 0.0;
   double t = p0;
-  double f_t = path_speed(t, I);
+  double f_t = path_speed(t, path);
   for (int i = 0; i < n; ++i) {
     const double mid = t + h;
     const double end = mid + h;
-    const double f_end = path_speed(end, I);
-    sum += f_t + 4.0 * path_speed(mid, I) + f_end;
+    const double f_end = path_speed(end, path);
+    sum += f_t + 4.0 * path_speed(mid, path) + f_end;
     t = end;
     f_t = f_end;  // the next panel starts where this one ends
   }
   return sum * h / 3.0;
 }
 
-void build_arc_table(int I) {
-  const int slot = arc_table_slot(I);
-  arc_entry* table = arc_tables.table[slot];
-  double* piece = arc_tables.piece[slot];
-  const double p_end = paths.path_end_param[I];
+void build_arc_table(const Path& path, ArcTable& arc) {
+  arc_entry* table = arc.entry;
+  double* piece = arc.piece;
+  const double p_end = path.end_param;
   table[0] = {0.0, 0.0};
-  arc_tables.last[slot] = 0;
+  arc.last = 0;
   // check_path_length refuses such paths; the table stays at its start entry.
   if (!(p_end >= 0.0 && p_end <= max_end_param)) return;
 
@@ -93,7 +79,7 @@ void build_arc_table(int I) {
   int k = 0;
   // Entry k at parameter pn: the integral from the previous entry added to the sum.
   const auto append = [&](double pn) {
-    piece[k] = arc_length(p, pn, I);
+    piece[k] = arc_length(p, pn, path);
     S += piece[k];
     table[k] = {pn, S};
     p = pn;
@@ -101,7 +87,7 @@ void build_arc_table(int I) {
   for (;;) {  // regular entries; the parameter accumulates by repeated addition of 0.01
     ++k;
     if (k >= arc_table_capacity) {
-      arc_tables.last[slot] = arc_table_capacity - 1;
+      arc.last = arc_table_capacity - 1;
       return;
     }
     const double pn = p + table_step;
@@ -120,18 +106,17 @@ void build_arc_table(int I) {
     if (pn > p_stop) break;
     append(pn);
   }
-  arc_tables.last[slot] = k - 1;
+  arc.last = k - 1;
 }
 
-double param_at_length(double p_guess, double s, int I) {
-  if (I == 15) return s / paths.arc_R;
+double param_at_length(double p_guess, double s, const Path& path, const ArcTable& arc) {
+  if (path.desc->param_at_length) return path.desc->param_at_length(s, path);
   if (s == 0.0) return 0.0;
-  if (s >= paths.path_length[I] - 1e-7) return paths.path_end_param[I];
+  if (s >= path.length - 1e-7) return path.end_param;
 
-  const int slot = arc_table_slot(I);
-  const arc_entry* table = arc_tables.table[slot];
-  const double* piece = arc_tables.piece[slot];
-  const int last = arc_tables.last[slot];
+  const arc_entry* table = arc.entry;
+  const double* piece = arc.piece;
+  const int last = arc.last;
 
   double p0 = 0.0;
   double s0 = 0.0;
@@ -164,7 +149,7 @@ double param_at_length(double p_guess, double s, int I) {
     // The table was built by the same steps of 0.01: where the next entry is this p1, its
     // piece is this very integral.
     const bool on_table = entry >= 0 && entry < last && table[entry + 1].p == p1;
-    f1 = f0 + (on_table ? piece[entry + 1] : arc_length(p0, p1, I));
+    f1 = f0 + (on_table ? piece[entry + 1] : arc_length(p0, p1, path));
     entry = on_table ? entry + 1 : -1;
     if (std::fabs(f1) < search_tol) return p1;
     if (!std::isfinite(f1)) return p0;
@@ -179,7 +164,7 @@ double param_at_length(double p_guess, double s, int I) {
     // A step that leaves the neighbourhood of the bracket (residuals that do not change,
     // where the speed vanishes) would integrate over a span of any size: stop instead.
     if (!(std::fabs(pm - p0) <= secant_reach)) return std::fabs(f0) <= std::fabs(f1) ? p0 : p1;
-    const double fm = f0 + arc_length(p0, pm, I);
+    const double fm = f0 + arc_length(p0, pm, path);
     if (std::fabs(fm) < search_tol || std::fabs(pm - p0) < search_tol ||
         std::fabs(pm - p1) < search_tol || !std::isfinite(fm) || i >= secant_limit) {
       return pm;

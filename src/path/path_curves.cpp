@@ -2,77 +2,14 @@
 
 #include <cmath>
 
-#include "path/path_constants.h"
+#include "path/path_table.h"
 
 namespace {
 
-// y, dy/dx and d2y/dx2 of a curve y = f(x), or r, dr/dbeta and d2r/dbeta2 of a polar curve.
-// path_point, path_tangent and path_second return these very values, so every caller that
-// needs one of them gets the same bits from one evaluation.
-struct Derivs {
-  double f;
-  double f1;
-  double f2;
-};
-
-Derivs cartesian(double x, int I) {
-  const PathConstants& c = paths;
-  switch (I) {
-    case 1: {
-      const double A = c.cosine_A, k = c.cosine_k;
-      return {A * (1.0 - std::cos(k * x)), A * k * std::sin(k * x), A * k * k * std::cos(k * x)};
-    }
-    case 2: {
-      const double A = c.cycloid_A, L = c.cycloid_L, k = c.cycloid_k;
-      return {A * (x / L - std::sin(k * x) / path_two_pi), A * (1.0 - std::cos(k * x)) / L,
-              A * k * std::sin(k * x) / L};
-    }
-    case 3: {
-      const double A = c.quad_A, L = c.quad_L;
-      return {A * (x / L) * (x / L), 2.0 * A / L * (x / L), 2.0 * A / (L * L)};
-    }
-    default: {  // 4
-      const double A = c.cubic_A, L = c.cubic_L;
-      return {A * (x / L) * (x / L) * (x / L), 3.0 * A / L * (x / L) * (x / L),
-              6.0 * A / (L * L) * (x / L)};
-    }
-  }
-}
-
-Derivs polar(double b, int I) {
-  const PathConstants& c = paths;
-  switch (I) {
-    case 11: {
-      const double s = std::sin(b), co = std::cos(b);
-      const double q = c.ellipse_AA * s * s + c.ellipse_BB * co * co;
-      const double qq = q * std::sqrt(q);
-      const double r = c.ellipse_AB / std::sqrt(q);
-      const double r1 = -c.ellipse_AB * c.ellipse_AA_BB * s * co / qq;
-      const double r2 = c.ellipse_AB * c.ellipse_AA_BB / qq *
-                        ((s * s - co * co) + 3.0 * c.ellipse_AA_BB * s * s * co * co / q);
-      return {r, r1, r2};
-    }
-    case 12:
-      return {c.spiral_a * b, c.spiral_a, 0.0};
-    case 13:
-      return {c.cardioid_A * (c.cardioid_B - std::cos(b)), c.cardioid_A * std::sin(b),
-              c.cardioid_A * std::cos(b)};
-    case 14: {
-      const double A = c.rose_A, n = c.rose_n;
-      return {A * std::sin(n * b), A * n * std::cos(n * b), -n * n * A * std::sin(n * b)};
-    }
-    case 15:
-      return {c.arc_R, 0.0, 0.0};
-    default: {  // 16
-      const double A = c.wavy_A, n = c.wavy_n;
-      return {c.wavy_R + A * std::cos(n * b), -A * n * std::sin(n * b),
-              -A * n * n * std::cos(n * b)};
-    }
-  }
-}
-
-Derivs derivs(double p, int I) {
-  return is_polar_path(I) ? polar(p, I) : cartesian(p, I);
+// path_point, path_tangent and path_second return the scalars of one evaluation, so every
+// caller that needs one of them gets the same bits.
+Derivs derivs(double p, const Path& path) {
+  return path.desc->derivs(p, path);
 }
 
 // Curvature from the scalars of one evaluation.
@@ -88,9 +25,9 @@ double polar_curvature_formula(const Derivs& d) {
 
 }  // namespace
 
-double path_point(double p, int I, double out[2]) {
-  const Derivs d = derivs(p, I);
-  if (!is_polar_path(I)) {
+double path_point(double p, const Path& path, double out[2]) {
+  const Derivs d = derivs(p, path);
+  if (!is_polar(path)) {
     out[0] = p;
     out[1] = d.f;
   } else {
@@ -100,9 +37,9 @@ double path_point(double p, int I, double out[2]) {
   return d.f;
 }
 
-double path_tangent(double p, int I, double out[3]) {
-  const Derivs d = derivs(p, I);
-  if (!is_polar_path(I)) {
+double path_tangent(double p, const Path& path, double out[3]) {
+  const Derivs d = derivs(p, path);
+  if (!is_polar(path)) {
     out[0] = 1.0;
     out[1] = d.f1;
   } else {
@@ -114,9 +51,9 @@ double path_tangent(double p, int I, double out[3]) {
   return d.f1;
 }
 
-double path_second(double p, int I, double out[2]) {
-  const Derivs d = derivs(p, I);
-  if (!is_polar_path(I)) {
+double path_second(double p, const Path& path, double out[2]) {
+  const Derivs d = derivs(p, path);
+  if (!is_polar(path)) {
     out[0] = 0.0;
     out[1] = d.f2;
   } else {
@@ -127,27 +64,27 @@ double path_second(double p, int I, double out[2]) {
   return d.f2;
 }
 
-double path_curvature(double p, int I) {
-  if (!is_polar_path(I)) return cartesian_curvature(derivs(p, I));
-  const Derivs d = polar(p, I);
+double path_curvature(double p, const Path& path) {
+  if (!is_polar(path)) return cartesian_curvature(derivs(p, path));
+  const Derivs d = derivs(p, path);
   const double q = d.f * d.f + d.f1 * d.f1;
   if (q > 1e-8) return polar_curvature_formula(d);
   // r and r' both vanish here (a spiral's start, a rose's centre): take the curvature a
   // little further on and cap it, since it grows without bound toward such a point.
-  const double k = polar_curvature_formula(polar(p + 0.001, I));
+  const double k = polar_curvature_formula(derivs(p + 0.001, path));
   return k > 50.0 ? 50.0 : k;
 }
 
-double path_speed(double p, int I) {
-  const Derivs d = derivs(p, I);
-  return is_polar_path(I) ? std::sqrt(d.f * d.f + d.f1 * d.f1) : std::sqrt(d.f1 * d.f1 + 1.0);
+double path_speed(double p, const Path& path) {
+  const Derivs d = derivs(p, path);
+  return is_polar(path) ? std::sqrt(d.f * d.f + d.f1 * d.f1) : std::sqrt(d.f1 * d.f1 + 1.0);
 }
 
-double path_curvature_rate(double p, int I) {
-  const Derivs d = derivs(p, I);
+double path_curvature_rate(double p, const Path& path) {
+  const Derivs d = derivs(p, path);
   const double v =
-      is_polar_path(I) ? std::sqrt(d.f * d.f + d.f1 * d.f1) : std::sqrt(1.0 + d.f1 * d.f1);
-  const double k_minus = path_curvature(p - 5e-05, I);
-  const double k_plus = path_curvature(p + 5e-05, I);
+      is_polar(path) ? std::sqrt(d.f * d.f + d.f1 * d.f1) : std::sqrt(1.0 + d.f1 * d.f1);
+  const double k_minus = path_curvature(p - 5e-05, path);
+  const double k_plus = path_curvature(p + 5e-05, path);
   return ((k_plus - k_minus) / 0.0001) / v;
 }

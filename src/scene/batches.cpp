@@ -7,9 +7,10 @@
 #include <algorithm>
 
 #include "scene/circle_table.h"
+#include "scene/circles.h"
 #include "scene/disc_reduction.h"
 #include "scene/draw_constants.h"
-#include "scene/primitives.h"
+#include "scene/lines.h"
 
 bool batch_runs = true;
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "control/point2d.h"
+#include "model/point2d.h"
 #include "scene/rgba.h"
 
 // Runs of identical primitives (trail dots, CP line and chart curve segments), drawn either

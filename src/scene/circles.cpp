@@ -4,8 +4,8 @@
 #include <cmath>
 
 #include "scene/circle_table.h"
+#include "scene/circles.h"
 #include "scene/draw_constants.h"
-#include "scene/primitives.h"
 #include "scene/shape_frame.h"
 
 namespace {

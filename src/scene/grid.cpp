@@ -2,7 +2,7 @@
 #include <GL/gl.h>
 
 #include "scene/draw_constants.h"
-#include "scene/primitives.h"
+#include "scene/grid.h"
 
 void draw_grid(const point2d& origin, double angle, int n, double spacing_x, double spacing_y) {
   const double w = n * spacing_x;

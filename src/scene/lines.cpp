@@ -2,7 +2,7 @@
 #include <GL/gl.h>
 
 #include "scene/draw_constants.h"
-#include "scene/primitives.h"
+#include "scene/lines.h"
 
 void draw_line(const point2d& p, const point2d& q, const rgba& colour) {
   glDisable(GL_LIGHTING);

@@ -1,7 +1,7 @@
 // Rectangles turned about a corner.
 #include <GL/gl.h>
 
-#include "scene/primitives.h"
+#include "scene/rect.h"
 #include "scene/shape_frame.h"
 
 namespace {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "control/point2d.h"
+#include "model/point2d.h"
 #include "scene/rgba.h"
 
 // The frame every filled or outlined shape is drawn in: lighting off, the matrix pushed and

@@ -4,8 +4,8 @@
 #include <cmath>
 
 #include "scene/draw_constants.h"
-#include "scene/primitives.h"
 #include "scene/shape_frame.h"
+#include "scene/stadium.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include <cmath>
 
 #include "scene/shape_frame.h"
-#include "scene/vehicle_figure.h"
+#include "scene/vehicle_body.h"
 
 void fill_body(const point2d& pd, double l, double w, double c, double alpha, double theta,
                const rgba& colour) {

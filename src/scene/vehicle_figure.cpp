@@ -4,9 +4,13 @@
 
 #include <cmath>
 
-#include "control/settings.h"
+#include "scene/circles.h"
 #include "scene/draw_constants.h"
-#include "scene/primitives.h"
+#include "scene/lines.h"
+#include "scene/marks.h"
+#include "scene/rect.h"
+#include "scene/stadium.h"
+#include "scene/vehicle_body.h"
 #include "scene/view_transform.h"
 
 namespace {
@@ -128,9 +132,10 @@ void figure_1rdw1fs(const Pose& p, const rgba& colour) {
 
 }  // namespace
 
-void draw_vehicle(const point2d& world, double theta, double phi, const rgba& colour) {
+void draw_vehicle(const View& view, AgvType type, const point2d& world, double theta, double phi,
+                  const rgba& colour) {
   const double k = view.view_scale;
-  const point2d pv = world_to_view(world);
+  const point2d pv = world_to_view(view, world);
   if (!drawable(pv) || !std::isfinite(theta) || !std::isfinite(phi) || !std::isfinite(k)) {
     return;
   }
@@ -146,18 +151,16 @@ void draw_vehicle(const point2d& world, double theta, double phi, const rgba& co
   p.lw = at(p.body, 0.0, rear_wheel_offset);
   p.rw = at(p.body, 0.0, -rear_wheel_offset);
 
-  switch (settings.agv_type) {
-    case 1:
+  switch (type) {
+    case AgvType::t2DW1C:
       figure_2dw1c(p, colour);
       break;
-    case 2:
+    case AgvType::t1FDW1FS:
       figure_1fdw1fs(p, colour);
       break;
-    case 3:
+    case AgvType::t1RDW1FS:
       figure_1rdw1fs(p, colour);
       break;
-    default:
-      break;
   }
-  mark_point_r(world, ref_dot_radius, color_white);
+  mark_point_r(view, world, ref_dot_radius, color_white);
 }

@@ -2,9 +2,11 @@
 
 #include <cmath>
 
-#include "control/settings.h"
+View default_view() {
+  return {view_scale0, 0.0, 0.0, -1.5, -0.5};
+}
 
-point2d world_to_view(const point2d& world) {
+point2d world_to_view(const View& view, const point2d& world) {
   return {(world.x + view.world_off_x) * view.view_scale + view.view_dx,
           (world.y + view.world_off_y) * view.view_scale + view.view_dy};
 }

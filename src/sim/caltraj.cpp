@@ -2,21 +2,13 @@
 
 #include <cmath>
 
-#include "control/settings.h"
-#include "path/path_constants.h"
 #include "path/path_curves.h"
-#include "platform/console.h"
-#include "sim/kinematics.h"
-#include "sim/random_state.h"
-#include "sim/slip_noise.h"
-#include "sim/trajectory_store.h"
 
 namespace {
 
 constexpr int sub_steps_per_record = 5;
 
-void store_record(int i, int j, const sim_state& y) {
-  const Settings& st = settings;
+void store_record(TrajectoryStore& store, const SimContext& ctx, int i, int j, const sim_state& y) {
   store.cp_traj[i][j] = {y[ref_s],     y[ref_theta], y[ref_x], y[ref_y],
                          y[ref_delta], y[ref_kappa], y[ref_p]};
   traj_rec& a = store.agv_traj[i][j];
@@ -25,7 +17,7 @@ void store_record(int i, int j, const sim_state& y) {
   a.x = y[agv_x];
   a.y = y[agv_y];
   a.delta = y[agv_delta];
-  a.kappa = std::tan(y[agv_delta]) / st.tread;
+  a.kappa = std::tan(y[agv_delta]) / ctx.vehicle.tread;
   wheel_rec& w = store.wheel_traj[i][j];
   w.travel_1 = y[wheel_1];
   w.travel_2 = y[wheel_2];
@@ -35,38 +27,40 @@ void store_record(int i, int j, const sim_state& y) {
   e.theta = y[err_theta];
   e.x = y[err_x];
   e.y = y[err_y];
-  e.delta = y[err_delta] + st.steer_drift;
+  e.delta = y[err_delta] + ctx.errors.steer_drift;
   e.kappa = y[err_kappa];
 }
 
-int overflow(int I, int type) {
-  console_print("\ncaltraj() I=%d AGV=%d 刻み数NN=%d>=%d=MAX 経路長長過ぎる．経路設定し直し", I,
-                type, MAX, MAX);
+int overflow(AgvType type, CaltrajInfo* info) {
+  if (info) info->failed_type = type;
   return MAX;
 }
 
 }  // namespace
 
-int caltraj(int I) {
-  Settings& st = settings;
+int caltraj(const SimContext& ctx, RandomSource& random, SlipSequences& slip,
+            TrajectoryStore& store, CaltrajInfo* info) {
+  const VehicleConstants& st = ctx.vehicle;
+  const MechanismErrors& err = ctx.errors;
+  const Path& path = *ctx.path;
   const double h = st.dt_sim / 5;
-  if (st.error_kind == '5') {  // the order decides which sequence is which wheel's
-    slip_noise_gen(slip_noise_len, random_state.slip_noise_l);
-    slip_noise_gen(slip_noise_len, random_state.slip_noise_r);
+  if (ctx.kind == ErrorKind::slip) {  // the order decides which sequence is which wheel's
+    slip_noise_gen(slip_noise_len, slip.slip_noise_l, random, st.dt_sim, slip.work);
+    slip_noise_gen(slip_noise_len, slip.slip_noise_r, random, st.dt_sim, slip.work);
   }
-  const double* slip_l_seq = random_state.slip_noise_l;
-  const double* slip_r_seq = random_state.slip_noise_r;
-  const double sf = paths.path_length[I];
+  const double* slip_l_seq = slip.slip_noise_l;
+  const double* slip_r_seq = slip.slip_noise_r;
+  const double sf = path.length;
 
-  for (int type = 1; type <= agv_type_count; ++type) {
-    const int i = type - 1;
+  for (AgvType type : agv_types) {
+    const int i = type_index(type);
     double pt[2], tg[3];
-    path_point(0.0, I, pt);
-    path_tangent(0.0, I, tg);
+    path_point(0.0, path, pt);
+    path_tangent(0.0, path, tg);
     const double x0 = pt[0], y0 = pt[1], th0 = tg[2];
-    const double k0 = path_curvature(0.0, I);
+    const double k0 = path_curvature(0.0, path);
     const double d0 = std::atan(st.tread * k0);
-    const double err_k0 = std::tan(d0 + st.steer_drift) / st.tread_err;
+    const double err_k0 = std::tan(d0 + err.steer_drift) / err.tread_err;
 
     store.cp_traj[i][0] = {0.0, th0, x0, y0, d0, k0, 0.0};
     traj_rec& a0 = store.agv_traj[i][0];
@@ -74,7 +68,7 @@ int caltraj(int I) {
     wheel_rec& w0 = store.wheel_traj[i][0];
     w0.travel_1 = 0.0, w0.travel_2 = 0.0, w0.delta = d0;
     traj_rec& e0 = store.err_traj[i][0];
-    e0.s = 0.0, e0.theta = th0, e0.x = x0, e0.y = y0, e0.delta = d0 + st.steer_drift;
+    e0.s = 0.0, e0.theta = th0, e0.x = x0, e0.y = y0, e0.delta = d0 + err.steer_drift;
     e0.kappa = err_k0;
 
     sim_state cur{};
@@ -104,7 +98,8 @@ int caltraj(int I) {
       // stays inside the slip sequences.
       cur[slip_l] = slip_l_seq[k];
       cur[slip_r] = slip_r_seq[k];
-      sim_step(t, h, I, type, cur, next);
+      sim_step(t, h, ctx, type, cur, next);
+      if (info) info->last_slip_l = cur[slip_l], info->last_slip_r = cur[slip_r];
       // The stop test uses Vmax, not the possibly slowed speed, so the fitted last step can
       // be longer than h.
       if (next[ref_s] > sf - st.Vmax * h) {
@@ -114,8 +109,8 @@ int caltraj(int I) {
       t = t + h;
       if (k % sub_steps_per_record == 0) {
         ++NN;
-        if (NN >= MAX) return overflow(I, type);
-        store_record(i, NN, next);
+        if (NN >= MAX) return overflow(type, info);
+        store_record(store, ctx, i, NN, next);
       }
       s_prev = next[ref_s];
       cur = next;
@@ -124,13 +119,13 @@ int caltraj(int I) {
     // The last step is fitted linearly so that the reference ends at the path's length.
     const double h_last = h * (sf - s_prev) / (s_new - s_prev);
     sim_state final_state;
-    sim_step(t, h_last, I, type, cur, final_state);
+    sim_step(t, h_last, ctx, type, cur, final_state);
     // A motion that filled record MAX - 1 inside the loop has no room for its end; the
     // failing type keeps the last and end time of the previous run.
-    if (NN + 1 >= MAX) return overflow(I, type);
+    if (NN + 1 >= MAX) return overflow(type, info);
     store.traj_tend[i] = (k - 1) * h + h_last;
     store.traj_last[i] = NN + 1;
-    store_record(i, NN + 1, final_state);
+    store_record(store, ctx, i, NN + 1, final_state);
 
     for (int j = 0; j <= store.traj_last[i]; ++j) {
       const traj_rec& e = store.err_traj[i][j];

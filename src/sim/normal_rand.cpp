@@ -2,16 +2,15 @@
 
 #include <cmath>
 
-#include "sim/random_state.h"
 #include "sim/uniform_rand.h"
 
-double normal_rand() {
-  const int r = uniform_rand();
+double normal_rand(RandomSource& source) {
+  const int r = uniform_rand(source.state);
   const double z = (r - 16384) / 32768.0;
-  return normal_from_uniform(z);
+  return normal_from_uniform(z, *source.tables);
 }
 
-double normal_from_uniform(double z) {
+double normal_from_uniform(double z, const NormalTables& tables) {
   const double a = std::fabs(z);
   if (a < 0.001) return 0.4 * z;
 
@@ -27,8 +26,8 @@ double normal_from_uniform(double z) {
   } else {
     f = 4;
   }
-  const normal_row* row = normal_tables.normal_tab[f];
-  const int last = normal_tables.normal_tab_last[f];
+  const normal_row* row = tables.normal_tab[f];
+  const int last = tables.normal_tab_last[f];
 
   // The loader guarantees at least two rows; a key outside them (or NaN) is clamped.
   double v = a < row[0].key ? row[0].value : row[last].value;

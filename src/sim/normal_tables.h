@@ -2,27 +2,30 @@
 
 #include <string>
 
-#include "sim/random_state.h"
+// The five tables that convert uniform random numbers to normally distributed ones, read
+// once from their files and never changed.
 
-// The five conversion table files, in the order of the tables they fill.
+inline constexpr int normal_table_count = 5;
+inline constexpr int normal_table_rows = 50;  // capacity of one table (row indices 0..49)
+
+// The files, in the order of the tables they fill.
 inline constexpr const char* normal_table_files[normal_table_count] = {
     "normal01.data", "normal12.data", "normal23.data", "normal34.data", "normal45.data"};
 
-// Reads one table file into normal_tables table f (0..4). The file holds the index L of its
+// One row of a table: the normal value and the uniform key it belongs to.
+struct normal_row {
+  double value;
+  double key;
+};
+
+// Table f serves the keys of [f/10, (f+1)/10); the last one also the key 0.5.
+struct NormalTables {
+  normal_row normal_tab[normal_table_count][normal_table_rows];  // keys strictly ascending
+  int normal_tab_last[normal_table_count];  // index of the last valid row (at least 1)
+};
+
+// Reads one table file into table f (0..4) of *tables. The file holds the index L of its
 // last row (1..49), then L + 1 rows "value key" with strictly ascending keys, numbers
 // separated by any white space. On any fault returns false, leaves table f unchanged and
 // puts a short reason (Japanese and English) into *error when error is not nullptr.
-bool read_normal_table(const char* path, int f, std::string* error);
-
-// Where to open a table file: the name as given when it exists in the working directory,
-// else the data folder of the installation beside the running executable, else the data
-// folder of the source tree. When no candidate exists the name is returned as given.
-// After set_normal_table_dir(dir) only dir is used.
-std::string find_normal_table(const char* name);
-
-// Forces every table to be read from dir; nullptr or "" restores the search above.
-void set_normal_table_dir(const char* dir);
-
-// Start-up: finds and reads the five tables in order. On a fault prints which file and why
-// and ends the process with status 1; afterwards prints the completion message.
-void load_normal_tables();
+bool read_normal_table(const char* path, int f, NormalTables* tables, std::string* error);

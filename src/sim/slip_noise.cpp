@@ -2,10 +2,8 @@
 
 #include <cmath>
 
-#include "control/settings.h"
 #include "sim/gill.h"
 #include "sim/normal_rand.h"
-#include "sim/random_state.h"
 
 double lag_step(double x, double w, double h) {
   double k = h * (w - x / slip_tc);
@@ -27,19 +25,19 @@ double lag_step(double x, double w, double h) {
   return y3 + gill_c4 * (k - 2.0 * q);
 }
 
-void slip_noise_gen(int n, double* out) {
+void slip_noise_gen(int n, double* out, RandomSource& source, double dt_sim, double* w) {
   if (n < 1) return;
   if (n > slip_noise_len) n = slip_noise_len;
-  static double w[slip_noise_len];  // drawn inputs of the filter; w[0] is drawn but unused
+  // w[0] is drawn but unused.
 
   // Skip 1..417 draws so that each sequence starts at a random place of the generator.
-  const double z0 = normal_rand();
+  const double z0 = normal_rand(source);
   const int skip = static_cast<int>(std::fabs(z0) * 100.0) + 1;
-  for (int i = 0; i < skip; ++i) normal_rand();
+  for (int i = 0; i < skip; ++i) normal_rand(source);
 
-  for (int i = 0; i < n; ++i) w[i] = normal_rand();
+  for (int i = 0; i < n; ++i) w[i] = normal_rand(source);
 
-  const double hh = settings.dt_sim / sub_steps;
+  const double hh = dt_sim / sub_steps;
   double x = 0.0;
   out[0] = 0.0;
   for (int i = 1; i < n; ++i) {

@@ -1,10 +1,12 @@
 #pragma once
 
-// The trajectory store: what caltraj leaves for the dialogue, the charts and the scene.
-// First index: AGV type - 1; second index: record, 0..traj_last of that type.
+#include "model/agv_type.h"
+
+// The trajectory store: what a computation leaves for the dialogue, the charts, the scene
+// and the exports. First index: AGV type - 1; second index: record, 0..traj_last of that
+// type. Several megabytes: keep it in long-lived storage, never on the stack.
 
 inline constexpr int MAX = 3000;  // records per type and motion
-inline constexpr int agv_type_count = 3;
 
 struct traj_rec {
   double s;      // m, travelled arc length
@@ -32,11 +34,6 @@ struct TrajectoryStore {
   wheel_rec wheel_traj[agv_type_count][MAX];
   int traj_last[agv_type_count];     // index of the last valid record
   double traj_tend[agv_type_count];  // s, time of the last record
-  // Largest absolute x or y of cp_traj per type; set by the dialogue, scales the charts.
+  // Largest absolute x or y of cp_traj per type; scales the time charts.
   double chart_range[agv_type_count];
 };
-
-extern TrajectoryStore store;
-
-// Everything zero, as at program start.
-void reset_store();

@@ -1,8 +1,6 @@
 #include "sim/uniform_rand.h"
 
-#include "sim/random_state.h"
-
-int uniform_rand() {
-  random_state.lcg_state = random_state.lcg_state * lcg_multiplier + lcg_increment;
-  return static_cast<int>((random_state.lcg_state >> 16) & 0x7fffu);
+int uniform_rand(uint32_t& state) {
+  state = state * lcg_multiplier + lcg_increment;
+  return static_cast<int>((state >> 16) & 0x7fffu);
 }

@@ -4,11 +4,10 @@
 #include <algorithm>
 #include <initializer_list>
 
-#include "control/settings.h"
 #include "display/window.h"
 #include "gui_support/frame_pixels.h"
+#include "gui_support/gui_state.h"
 #include "gui_support/gui_window.h"
-#include "support/program_state.h"
 
 namespace {
 
@@ -16,11 +15,11 @@ class CaptionsTest : public ::testing::Test {
  protected:
   void SetUp() override {
     ensure_window();
-    reset_program_state();
-    view.view_scale = view_scale0;
-    view.view_dy = -2.0;  // moves the grid and the vehicles out of the legend's way
-    settings.agv_type = 1;
-    settings.path_no = 13;
+    reset_gui_state();
+    app.view.view_scale = view_scale0;
+    app.view.view_dy = -2.0;  // moves the grid and the vehicles out of the legend's way
+    app.agv_type = static_cast<AgvType>(1);
+    app.result.path_no = 13;
   }
   // The text pixels of one line: ink from a little below the baseline to cap height.
   static bool line_ink(const Picture& f, double x, double y, int x_to, Box& ink) {
@@ -33,7 +32,7 @@ class CaptionsTest : public ::testing::Test {
 // Bitmap glyphs start at the raster position, their baseline on its row; the first glyph
 // may begin a pixel or two to the right (its side bearing).
 TEST_F(CaptionsTest, TitleAndLegendLinesStartAtTheirPositions) {
-  settings.error_kind = '1';
+  app.scenario.error.kind = static_cast<ErrorKind>('1');
   on_display();
   const Picture& f = capture_frame();
   const struct {
@@ -62,15 +61,18 @@ TEST_F(CaptionsTest, ValueTextStandsAfterTheCaptionOnlyForErrorsWithASize) {
   } cases[] = {{'0', 0}, {'1', 300}, {'2', 264}, {'3', 268}, {'4', 280}, {'5', 264}};
   static Picture before;
   for (const auto& c : cases) {
-    settings.error_kind = c.kind;
-    for (double* v : {&settings.RearWHeelerr_L, &settings.RearWHeelerr_R, &settings.FronWHeelerr,
-                      &settings.steer_drift, &settings.WBerr, &settings.TRerr, &settings.SLIP}) {
+    app.scenario.error.kind = static_cast<ErrorKind>(c.kind);
+    for (double* v :
+         {&app.result.errors.RearWHeelerr_L, &app.result.errors.RearWHeelerr_R,
+          &app.result.errors.FronWHeelerr, &app.result.errors.steer_drift, &app.result.errors.WBerr,
+          &app.result.errors.TRerr, &app.result.errors.SLIP}) {
       *v = 0.05;
     }
     on_display();
     capture(before);
-    for (double* v : {&settings.RearWHeelerr_L, &settings.FronWHeelerr, &settings.steer_drift,
-                      &settings.WBerr, &settings.SLIP}) {
+    for (double* v :
+         {&app.result.errors.RearWHeelerr_L, &app.result.errors.FronWHeelerr,
+          &app.result.errors.steer_drift, &app.result.errors.WBerr, &app.result.errors.SLIP}) {
       *v = 0.47;
     }
     on_display();

@@ -3,12 +3,11 @@
 
 #include <cmath>
 
-#include "control/settings.h"
 #include "display/window.h"
 #include "gui_support/frame_pixels.h"
+#include "gui_support/gui_state.h"
 #include "gui_support/gui_window.h"
 #include "sim/trajectory_store.h"
-#include "support/program_state.h"
 
 namespace {
 
@@ -21,10 +20,10 @@ class TimeChartsTest : public ::testing::Test {
  protected:
   void SetUp() override {
     ensure_window();
-    reset_program_state();
-    view.view_scale = view_scale0;
-    view.view_dx = -3.0;  // the scene out of the way
-    settings.agv_type = 1;
+    reset_gui_state();
+    app.view.view_scale = view_scale0;
+    app.view.view_dx = -3.0;  // the scene out of the way
+    app.agv_type = static_cast<AgvType>(1);
   }
   // Type 1 with n + 1 records: the motion without error at x = 0.75, y = -0.75 (chart
   // pixels 708 and 384), the erroneous one at x = 0.25 (684), its deviation 0.25 (five

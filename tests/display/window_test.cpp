@@ -3,12 +3,11 @@
 
 #include <GL/gl.h>
 
-#include "control/settings.h"
 #include "display/window.h"
 #include "gui_support/frame_pixels.h"
+#include "gui_support/gui_state.h"
 #include "gui_support/gui_window.h"
 #include "gui_support/window_property.h"
-#include "support/program_state.h"
 
 namespace {
 
@@ -16,8 +15,8 @@ class WindowTest : public ::testing::Test {
  protected:
   void SetUp() override {
     ensure_window();
-    reset_program_state();
-    view.view_scale = view_scale0;
+    reset_gui_state();
+    app.view.view_scale = view_scale0;
   }
 };
 

@@ -6,11 +6,9 @@
 #include <string>
 
 #include "path/arc_length.h"
-#include "path/path_constants.h"
-#include "path/path_select.h"
+#include "path/path.h"
 #include "support/console_texts.h"
 #include "support/program_run.h"
-#include "support/program_state.h"
 
 namespace {
 
@@ -52,13 +50,11 @@ TEST(BadInput, PathNumberAndConstantsThatAreNotNumbers) {
                          successful_end(2, report_error('0'), report_path(3, 2, 2), 'q'));
 }
 
-// The length the program measures for path I with the constants set by the caller.
-template <typename SetConstants>
-std::string measured_length(int I, SetConstants set) {
-  reset_program_state();
-  set();
-  derive_path(I);
-  return format("%7.4f", arc_length(0.0, paths.path_end_param[I], I));
+// The length the program measures for a path with the given constants.
+std::string measured_length(const PathChoice& choice) {
+  Path path;
+  make_path(choice, &path);
+  return format("%7.4f", arc_length(0.0, path.end_param, path));
 }
 
 // Constants that give no computable path are refused at once, and the path is asked again.
@@ -81,21 +77,8 @@ TEST(BadInput, PathsThatCannotBeComputedAreRefused) {
       {14, "1 0", 1, 0, 0, too_long(14, "    inf")},
       {1, "1 inf 1", 1, INFINITY, 1, too_long(1, "    inf")},
       {1, "1 nan 1", 1, NAN, 1, too_long(1, "    nan")},
-      {1, "nan 2 1", NAN, 2, 1,
-       too_long(1, measured_length(1,
-                                   [] {
-                                     paths.cosine_A = NAN;
-                                     paths.cosine_L = 2;
-                                     paths.cosine_n = 1;
-                                   })
-                       .c_str())},
-      {11, "inf 1", INFINITY, 1, 0,
-       too_long(11, measured_length(11,
-                                    [] {
-                                      paths.ellipse_A = INFINITY;
-                                      paths.ellipse_B = 1;
-                                    })
-                        .c_str())},
+      {1, "nan 2 1", NAN, 2, 1, too_long(1, measured_length({1, {NAN, 2, 1}}).c_str())},
+      {11, "inf 1", INFINITY, 1, 0, too_long(11, measured_length({11, {INFINITY, 1}}).c_str())},
       {15, "1 1e5", 1, 1e5, 0, end_param_too_large(15, "628319")},
       {15, "1 1e9", 1, 1e9, 0, end_param_too_large(15, "6.28319e+09")},
       {1, "1e300 1e300 1", 1e300, 1e300, 1, end_param_too_large(1, "1e+300")},

@@ -5,13 +5,10 @@
 
 #include <string>
 
-#include "control/settings.h"
 #include "path/arc_length.h"
-#include "path/path_constants.h"
-#include "path/path_select.h"
+#include "path/path.h"
 #include "support/console_texts.h"
 #include "support/program_run.h"
-#include "support/program_state.h"
 
 namespace {
 
@@ -28,12 +25,9 @@ const std::string choose_quadratic = set_constants + path_prompt(3);
 
 // The length of the cosine path 1 with the given constants, as the program measures it.
 std::string cosine_length(double A, double L, double n) {
-  reset_program_state();
-  paths.cosine_A = A;
-  paths.cosine_L = L;
-  paths.cosine_n = n;
-  derive_path(1);
-  return format("%7.4f", arc_length(0.0, paths.path_end_param[1], 1));
+  Path path;
+  make_path({1, {A, L, n}}, &path);
+  return format("%7.4f", arc_length(0.0, path.end_param, path));
 }
 
 struct Session {

@@ -7,8 +7,11 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "app/app_state.h"
+#include "app/keys.h"
 #include "display/window.h"
 #include "gui_support/gl_value_guard.h"
+#include "gui_support/gui_state.h"
 
 namespace {
 
@@ -38,7 +41,8 @@ void ensure_window() {
     // process ends (and unloads itself first, so the leak checker cannot name it): not
     // this program's leaks.
     [[maybe_unused]] LeakCheckPause pause;
-    open_window(&argc, argv);
+    reset_gui_state();
+    open_window(&argc, argv, {on_display, on_key});
     on_reshape(800, 800);
     on_display();
   }

@@ -3,9 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "control/settings.h"
-#include "path/path_constants.h"
-#include "sim/trajectory_store.h"
+#include "gui_support/gui_state.h"
 
 void fill_sample_motion(int last) {
   for (int t = 0; t < agv_type_count; ++t) {
@@ -33,7 +31,6 @@ void fill_sample_motion(int last) {
     store.traj_tend[t] = 0.02 * last;
     store.chart_range[t] = range;
   }
-  const int p = settings.path_no;
-  paths.path_start_point[p] = {store.cp_traj[0][0].x, store.cp_traj[0][0].y};
-  paths.path_end_point[p] = {store.cp_traj[0][last].x, store.cp_traj[0][last].y};
+  app.result.path.start_point = {store.cp_traj[0][0].x, store.cp_traj[0][0].y};
+  app.result.path.end_point = {store.cp_traj[0][last].x, store.cp_traj[0][last].y};
 }

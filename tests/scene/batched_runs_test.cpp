@@ -4,14 +4,13 @@
 
 #include <GL/gl.h>
 
-#include "control/settings.h"
 #include "display/window.h"
 #include "gui_support/frame_pixels.h"
+#include "gui_support/gui_state.h"
 #include "gui_support/gui_window.h"
 #include "gui_support/sample_motion.h"
 #include "scene/batches.h"
 #include "sim/trajectory_store.h"
-#include "support/program_state.h"
 
 namespace {
 
@@ -36,11 +35,11 @@ class BatchedRunsTest : public ::testing::Test {
  protected:
   void SetUp() override {
     ensure_window();
-    reset_program_state();
-    view.view_scale = view_scale0;
-    settings.error_kind = '0';
+    reset_gui_state();
+    app.view.view_scale = view_scale0;
+    app.scenario.error.kind = static_cast<ErrorKind>('0');
     fill_sample_motion(MAX - 1);
-    settings.step = MAX - 1;
+    app.step = MAX - 1;
   }
   void TearDown() override {
     batch_runs = true;
@@ -50,7 +49,7 @@ class BatchedRunsTest : public ::testing::Test {
 
 TEST_F(BatchedRunsTest, HeaviestFrameIsTheSameForEveryType) {
   for (int type = 1; type <= 3; ++type) {
-    settings.agv_type = type;
+    app.agv_type = static_cast<AgvType>(type);
     EXPECT_EQ(differing_pixels(), 0) << "type " << type;
   }
 }
@@ -59,17 +58,17 @@ TEST_F(BatchedRunsTest, HeaviestFrameIsTheSameForEveryType) {
 // of a pixel and zoomed; the trail dots keep their size, so only their positions vary.
 // Dots outside the window or under the chart panel are not sent at all.
 TEST_F(BatchedRunsTest, SubPixelShiftsAndZoomsChangeNoPixel) {
-  settings.step = 1500;
+  app.step = 1500;
   for (int k = 0; k < 12; ++k) {
-    view.view_dx = 0.000731 * k;
-    view.view_dy = -0.000419 * k;
-    view.view_scale = view_scale0 * (1.0 + 0.0137 * k);
+    app.view.view_dx = 0.000731 * k;
+    app.view.view_dy = -0.000419 * k;
+    app.view.view_scale = view_scale0 * (1.0 + 0.0137 * k);
     EXPECT_EQ(differing_pixels(), 0) << "shift " << k;
   }
   // Zoomed in and shifted so that the trails run out of the window on two sides.
-  view.view_dx = -0.55;
-  view.view_dy = 0.4;
-  view.view_scale = view_scale0 / 0.9 / 0.9 / 0.9;
+  app.view.view_dx = -0.55;
+  app.view.view_dy = 0.4;
+  app.view.view_scale = view_scale0 / 0.9 / 0.9 / 0.9;
   EXPECT_EQ(differing_pixels(), 0) << "trails leaving the window";
 }
 

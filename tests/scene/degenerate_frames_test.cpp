@@ -5,15 +5,13 @@
 #include <functional>
 #include <limits>
 
-#include "control/settings.h"
 #include "display/window.h"
 #include "gui_support/frame_pixels.h"
 #include "gui_support/gl_value_guard.h"
+#include "gui_support/gui_state.h"
 #include "gui_support/gui_window.h"
 #include "gui_support/sample_motion.h"
-#include "path/path_constants.h"
 #include "sim/trajectory_store.h"
-#include "support/program_state.h"
 
 namespace {
 
@@ -25,12 +23,12 @@ class DegenerateFramesTest : public ::testing::Test {
   void SetUp() override { ensure_window(); }
   // A sound motion of 200 records shown half way, then the case's damage.
   static void prepare(const std::function<void()>& damage) {
-    reset_program_state();
-    view.view_scale = view_scale0;
-    settings.error_kind = '3';
+    reset_gui_state();
+    app.view.view_scale = view_scale0;
+    app.scenario.error.kind = static_cast<ErrorKind>('3');
     fill_sample_motion(200);
-    settings.agv_type = 1;
-    settings.step = 100;
+    app.agv_type = static_cast<AgvType>(1);
+    app.step = 100;
     damage();
   }
 };
@@ -42,11 +40,11 @@ struct Case {
 
 TEST_F(DegenerateFramesTest, DrawSaneFramesWithoutNonFiniteValues) {
   const Case cases[] = {
-      {"empty store", [] { reset_store(); }},
+      {"empty store", [] { clear_store(); }},
       {"one record",
        [] {
          store.traj_last[0] = 0;
-         settings.step = 0;
+         app.step = 0;
        }},
       {"no duration", [] { store.traj_tend[0] = 0.0; }},
       {"NaN duration", [] { store.traj_tend[0] = nan; }},
@@ -71,17 +69,16 @@ TEST_F(DegenerateFramesTest, DrawSaneFramesWithoutNonFiniteValues) {
          store.err_traj[0][50].x = 1e300;
        }},
       {"last record beyond the store", [] { store.traj_last[0] = 1 << 30; }},
-      {"step below zero", [] { settings.step = -40; }},
-      {"no AGV type", [] { settings.agv_type = 0; }},
-      {"path beyond the table", [] { settings.path_no = 99; }},
-      {"NaN path marker", [] { paths.path_start_point[1].x = nan; }},
+      {"step below zero", [] { app.step = -40; }},
+      {"path beyond the table", [] { app.result.path_no = 99; }},
+      {"NaN path marker", [] { app.result.path.start_point.x = nan; }},
       {"no error chosen, huge error sizes",
        [] {
-         settings.error_kind = '1';
-         settings.RearWHeelerr_L = 1e300;
-         settings.RearWHeelerr_R = -nan;
+         app.scenario.error.kind = static_cast<ErrorKind>('1');
+         app.result.errors.RearWHeelerr_L = 1e300;
+         app.result.errors.RearWHeelerr_R = -nan;
        }},
-      {"scale before the first computation", [] { view.view_scale = 0.0; }},
+      {"scale before the first computation", [] { app.view.view_scale = 0.0; }},
   };
   for (const Case& c : cases) {
     prepare(c.damage);

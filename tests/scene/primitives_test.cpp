@@ -1,6 +1,11 @@
 // Drawing primitives, drawn alone into a cleared frame: sizes in pixels and the state they
 // leave behind (lighting on, line width).
-#include "scene/primitives.h"
+#include "scene/circles.h"
+#include "scene/grid.h"
+#include "scene/lines.h"
+#include "scene/marks.h"
+#include "scene/rect.h"
+#include "scene/stadium.h"
 
 #include <gtest/gtest.h>
 
@@ -8,12 +13,11 @@
 
 #include <functional>
 
-#include "control/settings.h"
 #include "display/window.h"
 #include "gui_support/frame_pixels.h"
+#include "gui_support/gui_state.h"
 #include "gui_support/gui_window.h"
 #include "scene/draw_constants.h"
-#include "support/program_state.h"
 
 namespace {
 
@@ -21,8 +25,8 @@ class PrimitivesTest : public ::testing::Test {
  protected:
   void SetUp() override {
     ensure_window();
-    reset_program_state();
-    view.view_scale = view_scale0;
+    reset_gui_state();
+    app.view.view_scale = view_scale0;
     frame_begin();
   }
 };
@@ -36,9 +40,9 @@ TEST_F(PrimitivesTest, TrailDotsKeepTheirSizeReferenceDotsScale) {
     int trail_pixels, reference_width;
   } cases[] = {{0.2, 32, 6}, {0.2 / 0.81, 32, 8}, {0.2 * 0.81, 32, 6}};
   for (const auto& c : cases) {
-    view.view_scale = c.scale;
+    app.view.view_scale = c.scale;
     frame_begin();
-    mark_point({1.5, 0.5}, color_red);
+    mark_point(app.view, {1.5, 0.5}, color_red);
     const Picture& f = capture_frame();
     Box box;
     ASSERT_TRUE(bounds_of(f, red, {380, 380, 420, 420}, box));
@@ -46,7 +50,7 @@ TEST_F(PrimitivesTest, TrailDotsKeepTheirSizeReferenceDotsScale) {
     EXPECT_EQ(box.x0, 397);
     EXPECT_EQ(box.x1, 402);
     frame_begin();
-    mark_point_r({1.5, 0.5}, 0.04, color_blue);
+    mark_point_r(app.view, {1.5, 0.5}, 0.04, color_blue);
     ASSERT_TRUE(bounds_of(capture_frame(), blue, {380, 380, 420, 420}, box));
     EXPECT_EQ(box.x1 - box.x0 + 1, c.reference_width) << c.scale;
   }
@@ -97,7 +101,7 @@ TEST_F(PrimitivesTest, StateLeftBehind) {
       {"grid of axes only", [&] { draw_grid(o, 0.0, 0, 0.1, 0.1); }, 2.0f},
       {"mark",
        [&] {
-         mark_point({1.0, 1.0}, color_red);
+         mark_point(app.view, {1.0, 1.0}, color_red);
        },
        5.0f},
   };

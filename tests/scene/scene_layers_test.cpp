@@ -4,14 +4,12 @@
 
 #include <gtest/gtest.h>
 
-#include "control/settings.h"
 #include "display/window.h"
 #include "gui_support/frame_pixels.h"
+#include "gui_support/gui_state.h"
 #include "gui_support/gui_window.h"
-#include "path/path_constants.h"
 #include "scene/draw_constants.h"
 #include "sim/trajectory_store.h"
-#include "support/program_state.h"
 
 namespace {
 
@@ -27,12 +25,12 @@ class SceneLayersTest : public ::testing::Test {
  protected:
   void SetUp() override {
     ensure_window();
-    reset_program_state();
-    view.view_scale = view_scale0;
-    settings.agv_type = 1;
-    settings.path_no = 2;
-    paths.path_start_point[2] = {far_away, far_away};
-    paths.path_end_point[2] = {far_away, far_away};
+    reset_gui_state();
+    app.view.view_scale = view_scale0;
+    app.agv_type = static_cast<AgvType>(1);
+    app.result.path_no = 2;
+    app.result.path.start_point = {far_away, far_away};
+    app.result.path.end_point = {far_away, far_away};
     for (int i = 0; i < 8; ++i) {
       put(store.agv_traj[0][i], far_away, far_away);
       put(store.err_traj[0][i], far_away, far_away);
@@ -42,7 +40,7 @@ class SceneLayersTest : public ::testing::Test {
   }
   static Picture& draw() {
     frame_begin();
-    draw_scene();
+    draw_scene(app_frame().scene);
     static Picture f;
     capture(f);
     return f;
@@ -62,7 +60,7 @@ TEST_F(SceneLayersTest, GridLinesAtWholeMetres) {
 // by the panel beyond x = 0.35 (world x 3.25 m).
 TEST_F(SceneLayersTest, CpLineThroughItsPointsUpToThePanel) {
   for (int i = 0; i <= 7; ++i) put(store.cp_traj[0][i], 0.0 + i, -2.0);  // pixel row 200
-  settings.step = 0;
+  app.step = 0;
   const Picture& f = draw();
   for (int x : {285, 330, 400, 470, 535}) EXPECT_EQ(f.at(x, 200), red) << x;
   EXPECT_EQ(count_in(f, red, 0, 190, 275, 210), 0);
@@ -71,8 +69,8 @@ TEST_F(SceneLayersTest, CpLineThroughItsPointsUpToThePanel) {
 
 // Black dots of radius 3.2 pixels at the path's start and end.
 TEST_F(SceneLayersTest, PathMarkersAtStartAndEnd) {
-  paths.path_start_point[2] = {0.5, -3.5};  // pixel (320, 80)
-  paths.path_end_point[2] = {2.5, -3.5};    // pixel (480, 80)
+  app.result.path.start_point = {0.5, -3.5};  // pixel (320, 80)
+  app.result.path.end_point = {2.5, -3.5};    // pixel (480, 80)
   const Picture& f = draw();
   EXPECT_EQ(count_in(f, black, 310, 70, 330, 90), 32);
   EXPECT_EQ(count_in(f, black, 470, 70, 490, 90), 32);
@@ -85,7 +83,7 @@ TEST_F(SceneLayersTest, TrailDotsUpToTheStepOnly) {
   put(store.agv_traj[0][1], 2.5, -2.5);                    // pixel (480, 160)
   put(store.agv_traj[0][2], 1.5, -2.5, -circle_pi / 2.0);  // the vehicle, pixel (400, 160)
   put(store.agv_traj[0][3], 0.5, -1.5);                    // pixel (320, 240): after the step
-  settings.step = 2;
+  app.step = 2;
   const Picture& f = draw();
   EXPECT_EQ(count_in(f, red, 310, 150, 330, 170), 32);
   EXPECT_EQ(count_in(f, red, 470, 150, 490, 170), 32);
@@ -98,11 +96,11 @@ TEST_F(SceneLayersTest, TrailDotsUpToTheStepOnly) {
 TEST_F(SceneLayersTest, StepBeyondTheLastRecordShowsTheLastRecord) {
   for (int i = 0; i <= 7; ++i) put(store.agv_traj[0][i], 0.2 * i, -1.0);
   put(store.agv_traj[0][8], 3.0, 2.0);  // never shown: after the last record
-  settings.step = 7;
+  app.step = 7;
   static Picture at_last;
   at_last = draw();
   for (int step : {8, 5000}) {
-    settings.step = step;
+    app.step = step;
     const Picture& f = draw();
     int differ = 0;
     for (int y = 0; y < frame_size; ++y) {

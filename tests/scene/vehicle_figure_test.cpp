@@ -7,12 +7,11 @@
 
 #include <vector>
 
-#include "control/settings.h"
 #include "display/window.h"
 #include "gui_support/frame_pixels.h"
+#include "gui_support/gui_state.h"
 #include "gui_support/gui_window.h"
 #include "scene/draw_constants.h"
-#include "support/program_state.h"
 
 namespace {
 
@@ -34,13 +33,13 @@ class VehicleFigureTest : public ::testing::Test {
  protected:
   void SetUp() override {
     ensure_window();
-    reset_program_state();
-    view.view_scale = view_scale0;
+    reset_gui_state();
+    app.view.view_scale = view_scale0;
   }
   static void check(const Pose& p, const rgba& colour) {
-    settings.agv_type = p.type;
+    app.agv_type = static_cast<AgvType>(p.type);
     frame_begin();
-    draw_vehicle({1.5, 0.5}, p.theta, p.phi, colour);
+    draw_vehicle(app.view, app.agv_type, {1.5, 0.5}, p.theta, p.phi, colour);
     const Picture& f = capture_frame();
     for (const Probe& q : p.probes) {
       EXPECT_EQ(f.at(q.x, q.y), q.colour)

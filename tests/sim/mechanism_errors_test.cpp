@@ -6,7 +6,7 @@
 
 namespace {
 
-using MechanismErrors = SimTest;
+using MechanismErrorsTest = SimTest;
 
 // s, theta, x, y of err_traj against agv_traj for every record of type index i.
 void expect_same_motion(int i, double tol, const char* what) {
@@ -27,7 +27,7 @@ void expect_same_motion(int i, double tol, const char* what) {
   }
 }
 
-TEST_F(MechanismErrors, KindsThatDoNotActOnAMechanismLeaveItsMotion) {
+TEST_F(MechanismErrorsTest, KindsThatDoNotActOnAMechanismLeaveItsMotion) {
   const struct {
     char kind;
     double v1, v2;
@@ -37,7 +37,7 @@ TEST_F(MechanismErrors, KindsThatDoNotActOnAMechanismLeaveItsMotion) {
       {'3', 1, 0, {1, 0, 0}}, {'4', 0, 10, {1, 0, 0}}, {'5', 0, 0, {1, 2, 3}},
   };
   for (const auto& c : cases) {
-    reset_program_state();
+    SetUp();
     choose_error(c.kind, c.v1, c.v2);
     ASSERT_LT(compute(11), MAX);
     for (int type : c.types) {
@@ -48,7 +48,7 @@ TEST_F(MechanismErrors, KindsThatDoNotActOnAMechanismLeaveItsMotion) {
   }
 }
 
-TEST_F(MechanismErrors, DriftOnTheCasterOnlyTurnsTheShownCaster) {
+TEST_F(MechanismErrorsTest, DriftOnTheCasterOnlyTurnsTheShownCaster) {
   choose_error('3', 1);
   compute(11);
   for (int j = 0; j <= store.traj_last[0]; j += 50) {
@@ -56,7 +56,7 @@ TEST_F(MechanismErrors, DriftOnTheCasterOnlyTurnsTheShownCaster) {
   }
 }
 
-TEST_F(MechanismErrors, ErrorFreeTwoWheelDriveFollowsTheReference) {
+TEST_F(MechanismErrorsTest, ErrorFreeTwoWheelDriveFollowsTheReference) {
   choose_error('0');
   compute(11);
   for (int j = 0; j <= store.traj_last[0]; ++j) {
@@ -65,10 +65,10 @@ TEST_F(MechanismErrors, ErrorFreeTwoWheelDriveFollowsTheReference) {
   }
 }
 
-TEST_F(MechanismErrors, StraightPathKeepsEveryMotionOnIt) {
+TEST_F(MechanismErrorsTest, StraightPathKeepsEveryMotionOnIt) {
   choose_error('0');
-  paths.cycloid_A = 0.0;  // y = 0
-  paths.cycloid_L = 4.0;
+  constant("cycloid_A") = 0.0;  // y = 0
+  constant("cycloid_L") = 4.0;
   compute(2);
   for (int i = 0; i < 3; ++i) {
     for (int j = 0; j <= store.traj_last[i]; ++j) {
@@ -81,10 +81,10 @@ TEST_F(MechanismErrors, StraightPathKeepsEveryMotionOnIt) {
   }
 }
 
-TEST_F(MechanismErrors, SteeredTypesKeepTheirStartAngleOnACircle) {
+TEST_F(MechanismErrorsTest, SteeredTypesKeepTheirStartAngleOnACircle) {
   choose_error('0');
-  paths.arc_R = 2.0;
-  paths.arc_n = 0.5;
+  constant("arc_R") = 2.0;
+  constant("arc_n") = 0.5;
   compute(15);
   const double start = std::atan(1.0 * 0.5);  // atan(tread / R)
   for (int i = 1; i < 3; ++i) {
@@ -97,10 +97,10 @@ TEST_F(MechanismErrors, SteeredTypesKeepTheirStartAngleOnACircle) {
 
 // Unequal wheel radii on a straight path: the vehicle runs on a circle whose curvature
 // follows from the wheel speeds alone.
-TEST_F(MechanismErrors, UnequalRearWheelsDriveACircle) {
+TEST_F(MechanismErrorsTest, UnequalRearWheelsDriveACircle) {
   choose_error('1', 3, -2);
-  paths.quad_A = 0.0;
-  paths.quad_L = 6.0;
+  constant("quad_A") = 0.0;
+  constant("quad_L") = 6.0;
   compute(3);
   const double eL = 0.03, eR = -0.02;
   const double kappa = (eR - eL) / (1.0 * (1 + (eL + eR) / 2));
@@ -114,10 +114,10 @@ TEST_F(MechanismErrors, UnequalRearWheelsDriveACircle) {
   }
 }
 
-TEST_F(MechanismErrors, WheelBaseErrorSlowsTheTurnOfTheTwoWheelDrive) {
+TEST_F(MechanismErrorsTest, WheelBaseErrorSlowsTheTurnOfTheTwoWheelDrive) {
   choose_error('4', 5, 0);
-  paths.arc_R = 1.5;
-  paths.arc_n = 0.75;
+  constant("arc_R") = 1.5;
+  constant("arc_n") = 0.75;
   compute(15);
   const double rate = 1.0 / 1.5 / 1.05;  // V kappa / (1 + WBerr)
   const traj_rec& start = store.err_traj[0][0];
@@ -126,7 +126,7 @@ TEST_F(MechanismErrors, WheelBaseErrorSlowsTheTurnOfTheTwoWheelDrive) {
   }
 }
 
-TEST_F(MechanismErrors, EqualWheelErrorsKeepTheShapeAndChangeThePace) {
+TEST_F(MechanismErrorsTest, EqualWheelErrorsKeepTheShapeAndChangeThePace) {
   choose_error('1', 4, 4);
   compute(11);
   // Along the same shape 4 % ahead: the erroneous vehicle's travel is 1.04 times the

@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include "sim/random_state.h"
 #include "sim/sim_fixture.h"
 
 // Records of three computations pinned to the last bit. The integration may be made faster
@@ -89,7 +88,7 @@ TEST_F(PinnedRecords, EllipseWithGeometryError) {
 
 TEST_F(PinnedRecords, LongCosineWithRandomSlip) {
   choose_error('5', 5);
-  paths.cosine_A = 0.1, paths.cosine_L = 5, paths.cosine_n = 11;
+  constant("cosine_A") = 0.1, constant("cosine_L") = 5, constant("cosine_n") = 11;
   compute(1);
   const Pinned records[] = {
       {2,
@@ -112,10 +111,10 @@ TEST_F(PinnedRecords, LongCosineWithRandomSlip) {
        {0x1.b9bb6077a7824p+5, 0x1.b9bb6077aa47ep+5, 0x1.40c22b87a0cbap-3}}};
   for (const Pinned& p : records) expect_record(p);
   EXPECT_EQ(store.traj_tend[1], 0x1.bc6f8e294e1e3p+5);
-  // The slip of the last step stays in the wheel error ratios.
-  EXPECT_EQ(settings.RearWHeelerr_L, -0x1.747d4ad0dcf33p-4);
-  EXPECT_EQ(settings.RearWHeelerr_R, -0x1.5f6b79abb4971p-5);
-  EXPECT_EQ(settings.FronWHeelerr, settings.RearWHeelerr_L);
+  // The result names the slip of the last step (what the next error menu lists).
+  EXPECT_EQ(result.last_errors.RearWHeelerr_L, -0x1.747d4ad0dcf33p-4);
+  EXPECT_EQ(result.last_errors.RearWHeelerr_R, -0x1.5f6b79abb4971p-5);
+  EXPECT_EQ(result.last_errors.FronWHeelerr, result.last_errors.RearWHeelerr_L);
 }
 
 }  // namespace

@@ -4,21 +4,21 @@
 
 #include <gtest/gtest.h>
 
-#include "control/settings.h"
 #include "sim/normal_rand.h"
 #include "sim/normal_tables.h"
 #include "sim/slip_noise.h"
 #include "sim/uniform_rand.h"
+#include "support/committed_tables.h"
 
 namespace {
 
 TEST(UniformRand, FirstOutputsFromStateOne) {
-  reset_random_state();
-  EXPECT_EQ(uniform_rand(), 41);  // (1 * 214013 + 2531011) >> 16
+  uint32_t generator = lcg_start_state;
+  EXPECT_EQ(uniform_rand(generator), 41);  // (1 * 214013 + 2531011) >> 16
   uint32_t state = 1u * 214013u + 2531011u;
   for (int i = 1; i < 5; ++i) {
     state = state * 214013u + 2531011u;
-    EXPECT_EQ(uniform_rand(), static_cast<int>((state >> 16) & 0x7fff)) << "draw " << i;
+    EXPECT_EQ(uniform_rand(generator), static_cast<int>((state >> 16) & 0x7fff)) << "draw " << i;
   }
 }
 
@@ -31,19 +31,20 @@ TEST(SlipNoise, LagStepFollowsTheFirstOrderLag) {
   }
 }
 
-class SlipSequences : public testing::Test {
+constexpr double dt_sim = 0.02;
+
+class SlipSequencesTest : public testing::Test {
  protected:
-  static inline double left[slip_noise_len], right[slip_noise_len];
+  static inline double left[slip_noise_len], right[slip_noise_len], work[slip_noise_len];
+  RandomSource source{lcg_start_state, nullptr};
   void SetUp() override {
-    reset_settings();
-    reset_random_state();
-    load_normal_tables();
-    slip_noise_gen(slip_noise_len, left);
-    slip_noise_gen(slip_noise_len, right);
+    source = {lcg_start_state, &committed_tables()};
+    slip_noise_gen(slip_noise_len, left, source, dt_sim, work);
+    slip_noise_gen(slip_noise_len, right, source, dt_sim, work);
   }
 };
 
-TEST_F(SlipSequences, StandardisedAndSlowlyVarying) {
+TEST_F(SlipSequencesTest, StandardisedAndSlowlyVarying) {
   for (const double* seq : {left, right}) {
     double sum = 0.0, sum_sq = 0.0, lag_product = 0.0;
     for (int j = 0; j < slip_noise_len; ++j) {
@@ -59,20 +60,20 @@ TEST_F(SlipSequences, StandardisedAndSlowlyVarying) {
 
 // Replays the draws: skip, w[0] unused, x[1] = lag_step(0, w[1], hh). With out = (x - m)/sd
 // and x[0] = 0, sd = x[1] / (out[1] - out[0]) and m = -out[0] * sd must also explain out[2].
-TEST_F(SlipSequences, FirstValueIsTheStandardisedZeroStart) {
-  reset_random_state();
-  const int skip = static_cast<int>(std::fabs(normal_rand()) * 100.0) + 1;
-  for (int i = 0; i <= skip; ++i) normal_rand();
-  const double hh = settings.dt_sim / sub_steps;
-  const double x1 = lag_step(0.0, normal_rand(), hh);
-  const double x2 = lag_step(x1, normal_rand(), hh);
+TEST_F(SlipSequencesTest, FirstValueIsTheStandardisedZeroStart) {
+  RandomSource replay{lcg_start_state, &committed_tables()};
+  const int skip = static_cast<int>(std::fabs(normal_rand(replay)) * 100.0) + 1;
+  for (int i = 0; i <= skip; ++i) normal_rand(replay);
+  const double hh = dt_sim / sub_steps;
+  const double x1 = lag_step(0.0, normal_rand(replay), hh);
+  const double x2 = lag_step(x1, normal_rand(replay), hh);
   const double sd = x1 / (left[1] - left[0]);
   EXPECT_NE(left[0], 0.0);
   EXPECT_GT(sd, 0.0);
   EXPECT_NEAR(left[2], (x2 + left[0] * sd) / sd, 1e-9);
 }
 
-TEST_F(SlipSequences, PairDiffersAndRepeatsAfterReset) {
+TEST_F(SlipSequencesTest, PairDiffersAndRepeatsAfterReset) {
   EXPECT_NE(std::memcmp(left, right, sizeof left), 0);
   static double first[2][slip_noise_len];
   std::memcpy(first[0], left, sizeof left);
@@ -82,15 +83,15 @@ TEST_F(SlipSequences, PairDiffersAndRepeatsAfterReset) {
   EXPECT_EQ(std::memcmp(right, first[1], sizeof right), 0);
 }
 
-TEST_F(SlipSequences, LengthIsLimited) {
+TEST_F(SlipSequencesTest, LengthIsLimited) {
   static double big[slip_noise_len + 1];
   big[slip_noise_len] = 7.0;
-  slip_noise_gen(slip_noise_len + 1, big);
+  slip_noise_gen(slip_noise_len + 1, big, source, dt_sim, work);
   EXPECT_EQ(big[slip_noise_len], 7.0);
   double one = 7.0;
-  slip_noise_gen(0, &one);
+  slip_noise_gen(0, &one, source, dt_sim, work);
   EXPECT_EQ(one, 7.0);
-  slip_noise_gen(1, &one);
+  slip_noise_gen(1, &one, source, dt_sim, work);
   EXPECT_EQ(one, 0.0);
 }
 

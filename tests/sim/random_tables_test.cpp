@@ -10,9 +10,9 @@
 
 #include <gtest/gtest.h>
 
-#include "platform/console.h"
 #include "sim/normal_rand.h"
 #include "sim/normal_tables.h"
+#include "support/committed_tables.h"
 
 namespace {
 
@@ -42,14 +42,6 @@ struct ScratchDir {
   }
 };
 
-void load_quietly() {
-  std::ostringstream out;
-  console_set_streams(nullptr, &out);
-  load_normal_tables();
-  console_set_streams(nullptr, nullptr);
-  EXPECT_NE(out.str().find("ランダム変換表読み込み完了"), std::string::npos);
-}
-
 TEST(NormalTables, CommittedFilesAreWhatTheToolWrites) {
   ScratchDir dir;
   ASSERT_EQ(std::system(
@@ -64,36 +56,34 @@ TEST(NormalTables, CommittedFilesAreWhatTheToolWrites) {
 
 // Every draw r = 0..32767 of the generator, converted through the committed tables.
 TEST(NormalTables, EveryDrawFollowsTheNormalQuantile) {
-  load_quietly();
-  EXPECT_NEAR(normal_from_uniform(-0.5), -quantile(0.5 - 1.0 / 65536), 1e-12);
+  const NormalTables& t = committed_tables();
+  EXPECT_NEAR(normal_from_uniform(-0.5, t), -quantile(0.5 - 1.0 / 65536), 1e-12);
   for (int r = 1; r < 32768; ++r) {
     const double z = (r - 16384) / 32768.0, a = std::fabs(z);
     if (a < 0.001) {
-      EXPECT_EQ(normal_from_uniform(z), 0.4 * z);
+      EXPECT_EQ(normal_from_uniform(z, t), 0.4 * z);
     } else {  // the last band is limited by its 50 rows, the others are far finer
-      ASSERT_NEAR(normal_from_uniform(z), std::copysign(quantile(a), z), a < 0.4 ? 4e-5 : 1e-3)
+      ASSERT_NEAR(normal_from_uniform(z, t), std::copysign(quantile(a), z), a < 0.4 ? 4e-5 : 1e-3)
           << "r = " << r;
     }
   }
 }
 
 TEST(NormalTables, BandLimitsAndClamping) {
-  load_quietly();
-  EXPECT_EQ(normal_from_uniform((16384 - 16384) / 32768.0), 0.0);
-  const NormalTables saved = normal_tables;
-  for (normal_row& row : normal_tables.normal_tab[1]) row.value += 100.0;
-  EXPECT_NEAR(normal_from_uniform(-std::nextafter(0.1, 0.0)), -quantile(0.1), 1e-5);
-  EXPECT_GT(normal_from_uniform(0.1), 100.0);
-  EXPECT_LT(normal_from_uniform(-0.1), -100.0);
+  NormalTables t = committed_tables();
+  EXPECT_EQ(normal_from_uniform((16384 - 16384) / 32768.0, t), 0.0);
+  for (normal_row& row : t.normal_tab[1]) row.value += 100.0;
+  EXPECT_NEAR(normal_from_uniform(-std::nextafter(0.1, 0.0), t), -quantile(0.1), 1e-5);
+  EXPECT_GT(normal_from_uniform(0.1, t), 100.0);
+  EXPECT_LT(normal_from_uniform(-0.1, t), -100.0);
 
   // Keys outside a table take the value of the nearest end row.
-  normal_tables.normal_tab_last[0] = normal_tables.normal_tab_last[4] = 1;
-  normal_tables.normal_tab[0][0] = {1.0, 0.05};
-  normal_tables.normal_tab[0][1] = {1.5, 0.09};
-  normal_tables.normal_tab[4][1] = {2.0, 0.45};
-  EXPECT_EQ(normal_from_uniform(-0.01), -1.0);
-  EXPECT_EQ(normal_from_uniform(0.5), 2.0);
-  normal_tables = saved;
+  t.normal_tab_last[0] = t.normal_tab_last[4] = 1;
+  t.normal_tab[0][0] = {1.0, 0.05};
+  t.normal_tab[0][1] = {1.5, 0.09};
+  t.normal_tab[4][1] = {2.0, 0.45};
+  EXPECT_EQ(normal_from_uniform(-0.01, t), -1.0);
+  EXPECT_EQ(normal_from_uniform(0.5, t), 2.0);
 }
 
 TEST(NormalTables, ReadRefusesFaultyFilesAndKeepsTheTable) {
@@ -109,44 +99,21 @@ TEST(NormalTables, ReadRefusesFaultyFilesAndKeepsTheTable) {
       "1\n1 0.1\n2 0.2\n3 0.3\n",  // more rows than L says
       "",                          // empty
   };
-  load_quietly();
-  const NormalTables before = normal_tables;
+  NormalTables t = committed_tables();
+  const NormalTables before = t;
   ScratchDir dir;
   for (const char* text : faulty) {
     std::string error;
-    EXPECT_FALSE(read_normal_table(dir.write("t.data", text).c_str(), 2, &error)) << text;
+    EXPECT_FALSE(read_normal_table(dir.write("t.data", text).c_str(), 2, &t, &error)) << text;
     EXPECT_FALSE(error.empty()) << text;
   }
-  EXPECT_FALSE(read_normal_table((std::string(dir.path) + "/none").c_str(), 2, nullptr));
-  EXPECT_FALSE(read_normal_table(dir.write("t.data", "1\n1 0.1\n2 0.2\n").c_str(), 5, nullptr));
-  EXPECT_EQ(std::memcmp(&before, &normal_tables, sizeof before), 0);
+  EXPECT_FALSE(read_normal_table((std::string(dir.path) + "/none").c_str(), 2, &t, nullptr));
+  EXPECT_FALSE(read_normal_table(dir.write("t.data", "1\n1 0.1\n2 0.2\n").c_str(), 5, &t, nullptr));
+  EXPECT_EQ(std::memcmp(&before, &t, sizeof before), 0);
 
-  ASSERT_TRUE(read_normal_table(dir.write("t.data", "1\n 1 0.1\t2\n0.2").c_str(), 2, nullptr));
-  EXPECT_EQ(normal_tables.normal_tab_last[2], 1);
-  EXPECT_EQ(normal_tables.normal_tab[2][1].key, 0.2);
-  normal_tables = before;
-}
-
-TEST(NormalTables, WorkingDirectoryWinsOverTheDataFolder) {
-  ScratchDir dir;
-  dir.write("normal12.data", "1\n0 0.1\n1 0.2\n");
-  const std::string old_cwd = std::filesystem::current_path();
-  ASSERT_EQ(chdir(dir.path), 0);
-  const std::string in_cwd = find_normal_table("normal12.data");
-  ASSERT_EQ(chdir(old_cwd.c_str()), 0);
-  EXPECT_EQ(in_cwd, "normal12.data");
-  EXPECT_EQ(find_normal_table("normal12.data"), AGV_TEST_SOURCE_DIR "/data/normal12.data");
-
-  set_normal_table_dir(dir.path);
-  EXPECT_EQ(find_normal_table("normal34.data"), std::string(dir.path) + "/normal34.data");
-  set_normal_table_dir(nullptr);
-}
-
-TEST(NormalTablesDeathTest, LoadFailureNamesTheFileAndExits) {
-  ScratchDir empty;
-  set_normal_table_dir(empty.path);
-  EXPECT_EXIT(load_normal_tables(), testing::ExitedWithCode(1), "normal01\\.data");
-  set_normal_table_dir(nullptr);
+  ASSERT_TRUE(read_normal_table(dir.write("t.data", "1\n 1 0.1\t2\n0.2").c_str(), 2, &t, nullptr));
+  EXPECT_EQ(t.normal_tab_last[2], 1);
+  EXPECT_EQ(t.normal_tab[2][1].key, 0.2);
 }
 
 }  // namespace

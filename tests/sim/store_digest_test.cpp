@@ -47,7 +47,7 @@ TEST_F(StoreDigest, EveryPathWithEveryErrorKind) {
     for (char kind = '0'; kind <= '5'; ++kind) {
       SetUp();
       choose_error(kind, values[kind - '0'][0], values[kind - '0'][1]);
-      const int result = compute(I);
+      const int records = compute(I);
       Digest d;
       for (int i = 0; i < 3; ++i) {
         d.add(static_cast<uint64_t>(store.traj_last[i]));
@@ -62,13 +62,13 @@ TEST_F(StoreDigest, EveryPathWithEveryErrorKind) {
         }
       }
       if (kind == '5') {
-        for (double v : {settings.RearWHeelerr_L, settings.RearWHeelerr_R, settings.FronWHeelerr})
-          d.add(v);
+        const MechanismErrors& e = result.last_errors;
+        for (double v : {e.RearWHeelerr_L, e.RearWHeelerr_R, e.FronWHeelerr}) d.add(v);
       }
       if (n < static_cast<int>(std::size(expected))) {
         const Expected& e = expected[n];
-        EXPECT_TRUE(e.I == I && e.kind == kind && e.result == result && e.digest == d.h)
-            << "now: {" << I << ", '" << kind << "', " << result << ", 0x" << std::hex << d.h
+        EXPECT_TRUE(e.I == I && e.kind == kind && e.result == records && e.digest == d.h)
+            << "now: {" << I << ", '" << kind << "', " << records << ", 0x" << std::hex << d.h
             << "ull}";
       }
       ++n;

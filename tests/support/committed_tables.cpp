@@ -4,14 +4,16 @@
 
 #include <string>
 
-#include "sim/normal_tables.h"
-
-void load_committed_tables() {
-  const char* names[5] = {"normal01.data", "normal12.data", "normal23.data", "normal34.data",
-                          "normal45.data"};
-  for (int f = 0; f < 5; ++f) {
-    const std::string path = std::string(AGV_TEST_SOURCE_DIR) + "/data/" + names[f];
-    std::string error;
-    ASSERT_TRUE(read_normal_table(path.c_str(), f, &error)) << path << ": " << error;
+const NormalTables& committed_tables() {
+  static NormalTables tables;
+  static bool loaded = false;
+  if (!loaded) {
+    for (int f = 0; f < normal_table_count; ++f) {
+      const std::string path = std::string(AGV_TEST_SOURCE_DIR) + "/data/" + normal_table_files[f];
+      std::string error;
+      EXPECT_TRUE(read_normal_table(path.c_str(), f, &tables, &error)) << path << ": " << error;
+    }
+    loaded = true;
   }
+  return tables;
 }

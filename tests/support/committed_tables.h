@@ -1,5 +1,7 @@
 #pragma once
 
-// Reads the five random tables of the repository's data/ folder (no console output);
-// fails the current test if one cannot be read.
-void load_committed_tables();
+#include "sim/normal_tables.h"
+
+// The five random tables of the repository's data/ folder, read once (no console output);
+// a table that cannot be read fails the current test.
+const NormalTables& committed_tables();

@@ -1,0 +1,39 @@
+#pragma once
+
+#include "control/dialogue.h"
+#include "control/session.h"
+#include "display/frame.h"
+#include "model/agv_type.h"
+#include "scene/view_transform.h"
+#include "sim/computation.h"
+#include "sim/normal_tables.h"
+
+// The one program-wide state of agvsim, which the window's callbacks need: the dialogue's
+// session, the computation shown and how it is shown.
+struct AppState {
+  NormalTables tables;
+  Session session;
+  Workspace* workspace;  // made once at start
+  Scenario scenario;     // of the computation shown
+  ComputeResult result;  // the computation shown
+  AgvType agv_type;      // the type shown (and named in the settings report)
+  int step;              // record shown, 0..traj_last of the shown type
+  char last_key;         // last key pressed in the window
+  View view;
+};
+
+extern AppState app;
+
+// Start-up: the random tables, the session, the workspace; the settings report names type
+// 2 until the first computation.
+void app_start(const std::string& tables_dir);
+
+// Runs the console dialogue from `start` to a successful computation and shows it from its
+// start: type 1, step 0, the scale back to view_scale0 (the shift stays).
+void app_run_dialogue(DialogueStart start);
+
+// What the window shows now.
+FrameInput app_frame();
+
+// Display callback: draws app_frame(). The key handler calls it to redraw at once.
+void on_display();

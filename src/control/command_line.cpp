@@ -1,0 +1,231 @@
+#include "control/command_line.h"
+
+#include <charconv>
+#include <cmath>
+#include <cstring>
+#include <string_view>
+
+#include "path/path_table.h"
+#include "sim/computation.h"
+
+namespace {
+
+// from_chars reads the same in every locale; a leading '+' is allowed as strtod allows it.
+template <typename T>
+bool parse_number(std::string_view text, T* value) {
+  if (text.size() > 1 && text[0] == '+' && text[1] != '-') text.remove_prefix(1);
+  const char* end = text.data() + text.size();
+  const auto [ptr, ec] = std::from_chars(text.data(), end, *value);
+  return !text.empty() && ec == std::errc() && ptr == end;
+}
+
+bool is_option(const char* arg) {
+  return std::strncmp(arg, "--", 2) == 0;
+}
+
+class Parser {
+ public:
+  Parser(int argc, const char* const* argv, std::string* error)
+      : argc_(argc), argv_(argv), error_(error) {}
+
+  bool fail(const std::string& reason) {
+    *error_ = reason;
+    return false;
+  }
+
+  // The argument of option argv[i], or nullptr after reporting it missing.
+  const char* argument(int* i) {
+    if (*i + 1 >= argc_ || is_option(argv_[*i + 1])) {
+      fail(std::string("missing argument for ") + argv_[*i] + " / 引数がない");
+      return nullptr;
+    }
+    return argv_[++*i];
+  }
+
+  template <typename T>
+  bool number(const char* option, const char* text, T* value) {
+    if (parse_number(text, value)) return true;
+    return fail(std::string("bad number '") + text + "' for " + option + " / 数値でない");
+  }
+
+  bool parse(CommandLine* o) {
+    for (int i = 1; i < argc_; ++i) {
+      const std::string_view opt = argv_[i];
+      const char* arg = nullptr;
+      if (opt == "--help" || opt == "-h") {
+        o->help = true;
+        return true;
+      } else if (opt == "--path") {
+        if (!(arg = argument(&i)) || !number("--path", arg, &o->path_no)) return false;
+        if (!find_path(o->path_no)) {
+          return fail(std::string("no path number ") + arg +
+                      " (1-4, 11-16) / 経路番号は 1-4, 11-16");
+        }
+      } else if (opt == "--const") {
+        if (!(arg = argument(&i)) || !constant(arg, o)) return false;
+      } else if (opt == "--error") {
+        if (!(arg = argument(&i)) || !error(arg, &i, o)) return false;
+      } else if (opt == "--tables") {
+        if (!(arg = argument(&i))) return false;
+        o->tables_dir = arg;
+      } else if (opt == "--sweep") {
+        if (!sweep(&i, o)) return false;
+      } else if (opt == "--out") {
+        if (!(arg = argument(&i))) return false;
+        o->out_file = arg;
+      } else {
+        const char* what = is_option(argv_[i]) ? "unknown option" : "unexpected argument";
+        return fail(std::string(what) + " '" + argv_[i] + "' / 不明な引数");
+      }
+    }
+    if (o->sweep && o->error_kind != ErrorKind::none) {
+      return fail("--sweep and --error exclude each other / --sweep と --error は同時に使えない");
+    }
+    return true;
+  }
+
+ private:
+  bool constant(const char* arg, CommandLine* o) {
+    const char* eq = std::strchr(arg, '=');
+    if (!eq)
+      return fail(std::string("expected NAME=VALUE, got '") + arg + "' / NAME=VALUE の形でない");
+    const std::string name(arg, eq);
+    if (find_enterable_constant(name, nullptr) < 0) {
+      return fail("unknown constant '" + name + "' / 不明な定数");
+    }
+    double value;
+    if (!number("--const", eq + 1, &value)) return false;
+    // As the path dialog: negative values are refused, zero and NaN pass on to the length
+    // check, which refuses what cannot be computed.
+    if (value < 0.0) return fail("negative constant " + std::string(arg) + " / 負の定数");
+    o->constants.emplace_back(name, value);
+    return true;
+  }
+
+  bool error_kind(const char* option, const char* arg, ErrorKind* kind) {
+    int k;
+    if (!number(option, arg, &k)) return false;
+    if (k < 0 || k > 9 || !error_kind_from_char('0' + k, kind)) {
+      return fail(std::string("no error kind ") + arg + " (0-5) / 誤差の種類は 0-5");
+    }
+    return true;
+  }
+
+  bool error(const char* arg, int* i, CommandLine* o) {
+    if (!error_kind("--error", arg, &o->error_kind)) return false;
+    o->error_count = 0;
+    o->error_values[0] = o->error_values[1] = 0.0;
+    const int n = error_value_count(o->error_kind);
+    while (o->error_count < n && *i + 1 < argc_ && !is_option(argv_[*i + 1])) {
+      if (!number("--error", argv_[++*i], &o->error_values[o->error_count])) return false;
+      ++o->error_count;
+    }
+    return true;
+  }
+
+  // --sweep K FROM TO STEP [V2]
+  bool sweep(int* i, CommandLine* o) {
+    SweepRange& r = o->sweep_range;
+    const char* arg = argument(i);
+    if (!arg || !error_kind("--sweep", arg, &r.kind)) return false;
+    if (r.kind == ErrorKind::none)
+      return fail("--sweep needs an error kind 1-5 / 誤差の種類は 1-5");
+    double* const fields[3] = {&r.from, &r.to, &r.step};
+    for (double* f : fields) {
+      if (!(arg = argument(i)) || !number("--sweep", arg, f)) return false;
+    }
+    r.second = 0.0;
+    if (error_value_count(r.kind) == 2 && *i + 1 < argc_ && !is_option(argv_[*i + 1])) {
+      if (!number("--sweep", argv_[++*i], &r.second)) return false;
+    }
+    const double count = (r.to - r.from) / r.step;
+    if (!(count >= 0.0) || !std::isfinite(count) || count > max_sweep_sizes) {
+      return fail("--sweep FROM TO STEP must give 1 to 10000 sizes / 範囲の指定が正しくない");
+    }
+    o->sweep = true;
+    return true;
+  }
+
+  static constexpr double max_sweep_sizes = 9999.0;
+
+  int argc_;
+  const char* const* argv_;
+  std::string* error_;
+};
+
+}  // namespace
+
+bool parse_command_line(int argc, const char* const* argv, CommandLine* line, std::string* error) {
+  return Parser(argc, argv, error).parse(line);
+}
+
+Scenario command_line_scenario(const CommandLine& line) {
+  Scenario s = default_scenario();
+  set_default_path(s, line.path_no);
+  for (const auto& [name, value] : line.constants) {
+    const PathDescriptor* path = nullptr;
+    const int k = find_enterable_constant(name, &path);
+    if (k >= 0 && path->number == line.path_no) s.path.constants[k] = value;
+  }
+  s.error.kind = line.error_kind;
+  for (int k = 0; k < line.error_count && k < 2; ++k) s.error.entered[k] = line.error_values[k];
+  return s;
+}
+
+const char* export_usage() {
+  return R"(Usage: agvsim-export [--path I] [--const NAME=VALUE]... [--error K [V1 [V2]]]
+                     [--tables DIR] [--out FILE]
+       agvsim-export [--path I] [--const NAME=VALUE]... --sweep K FROM TO STEP [V2]
+                     [--tables DIR] [--out FILE]
+
+Runs the computation of agvsim for the given answers, without the dialogue and the
+window, and writes the trajectory store as CSV (numbers with 17 significant digits).
+With --sweep it runs one computation per error size instead and writes one row per size
+and AGV type: the final deviation of the faulty vehicle from the error-free one (dx, dy,
+distance, dtheta) and the largest distance over the motion.
+
+  --path I            CP path: 1-4, 11-16 (default 1)
+  --const NAME=VALUE  set a path constant (repeatable), VALUE >= 0; names:
+                      cosine_A cosine_L cosine_n cycloid_A cycloid_L quad_A quad_L
+                      cubic_A cubic_L ellipse_A ellipse_B spiral_A spiral_n cardioid_A
+                      rose_A rose_n arc_R arc_n wavy_A wavy_n
+  --error K [V1 [V2]] error kind 0-5 (default 0) and its values as the dialogue takes them:
+                      1 rear wheels L R (%), 2 front wheel (%), 3 steering drift (deg),
+                      4 WheelBase Tread (%), 5 slip (%); missing values are 0,
+                      values that are not finite count as 0, as in the dialogue
+  --sweep K FROM TO STEP [V2]
+                      error kind 1-5, its first value from FROM to TO in steps of STEP,
+                      its second value V2 (kinds 1 and 4; default 0); sizes run in
+                      parallel on every core
+  --tables DIR        read the five random tables from DIR only
+  --out FILE          write to FILE instead of standard output
+  --help              this text
+
+Exit status: 0 done, 1 a table or the output could not be read or written,
+2 bad command line, 3 the path was refused (too long, too short, too many records).
+
+使い方: agvsim-export [--path I] [--const 名前=値]... [--error K [V1 [V2]]]
+                      [--tables DIR] [--out FILE]
+        agvsim-export [--path I] [--const 名前=値]... --sweep K FROM TO STEP [V2]
+                      [--tables DIR] [--out FILE]
+
+対話とウィンドウなしで agvsim と同じ計算を行い、軌道データを CSV で書き出す
+（数値は有効数字 17 桁）。
+
+  --path I            CP 経路番号 1-4, 11-16（既定 1）
+  --const 名前=値     経路の定数を設定（繰り返し可、値は 0 以上）。名前は上記のとおり
+  --error K [V1 [V2]] 誤差の種類 0-5（既定 0）と値（対話と同じく % または度）:
+                      1 後車輪 左 右(%), 2 前車輪(%), 3 ステアリングドリフト(度),
+                      4 WheelBase Tread(%), 5 滑り(%)。省略した値と有限でない値は 0
+  --sweep K FROM TO STEP [V2]
+                      誤差の種類 K (1-5) の第 1 の値を FROM から TO まで STEP 刻みで
+                      変えて計算し、大きさと AGV タイプごとに 1 行書く。V2 は第 2 の値
+                      （種類 1 と 4、既定 0）
+  --tables DIR        乱数変換表 5 つを DIR だけから読む
+  --out FILE          標準出力の代わりに FILE に書く
+  --help              この説明
+
+終了状態: 0 正常, 1 変換表または出力の読み書きに失敗, 2 コマンドラインの誤り,
+3 経路が受け付けられない（長過ぎる・短過ぎる・刻み数が多過ぎる）
+)";
+}

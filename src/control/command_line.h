@@ -1,0 +1,48 @@
+#pragma once
+
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "model/error_kind.h"
+#include "model/scenario.h"
+
+// The command line of the programs: the same answers the console dialogue would get, where
+// to find the random tables, and what to write.
+
+// A sweep of error sizes: kind `kind`, its first value from `from` to `to` in steps of
+// `step`, its second value (for the kinds that take two) fixed at `second`.
+struct SweepRange {
+  ErrorKind kind = ErrorKind::none;
+  double from = 0.0;
+  double to = 0.0;
+  double step = 0.0;
+  double second = 0.0;
+};
+
+struct CommandLine {
+  int path_no = 1;
+  std::vector<std::pair<std::string, double>> constants;  // NAME=VALUE, in the order given
+  ErrorKind error_kind = ErrorKind::none;
+  int error_count = 0;                  // values given after the kind (missing ones are 0)
+  double error_values[2] = {0.0, 0.0};  // as entered: percent or degrees
+  std::string tables_dir;               // empty: the program's own search
+  std::string out_file;                 // empty: standard output
+  bool sweep = false;
+  SweepRange sweep_range;
+  bool help = false;
+};
+
+// Fills *line from argv. Returns false with a one-line reason in *error on an unknown
+// option, a missing argument, a number that is not wholly numeric, a path number outside
+// the ten, an unknown or negative constant, an error kind outside 0-5, or a sweep that is
+// not a range of sizes. Stops at --help.
+bool parse_command_line(int argc, const char* const* argv, CommandLine* line, std::string* error);
+
+// The computation the command line asks for: the path at its defaults with the constants
+// given for it, the error, the default vehicle, the generator at the state of a fresh
+// program.
+Scenario command_line_scenario(const CommandLine& line);
+
+// The usage text of agvsim-export, English and Japanese.
+const char* export_usage();

@@ -1,0 +1,51 @@
+#include "control/path_dialog.h"
+
+#include "path/path_table.h"
+#include "platform/console.h"
+
+namespace {
+
+// Prompts until the constants of the path are read as numbers, none of them negative. Each
+// repetition reads new input: a line that is not a number is dropped, and nothing is
+// stored until the whole set is acceptable, so no old value can keep the prompt looping.
+void read_constants(const PathDescriptor& d, PathChoice& choice) {
+  double values[max_path_constants];
+  for (;;) {
+    console_print("%s", d.prompt);
+    if (console_read_reals(d.entered_count, values) != d.entered_count) continue;
+    bool negative = false;
+    for (int i = 0; i < d.entered_count; ++i) negative = negative || values[i] < 0.0;
+    if (!negative) break;
+  }
+  for (int i = 0; i < d.entered_count; ++i) choice.constants[i] = values[i];
+}
+
+}  // namespace
+
+void select_path(Session& session) {
+  for (;;) {
+    console_print("\n\nCP経路曲線を設定・変更　　曲線番号入力");
+    console_print("\n 定数は全て正値");
+    for (const PathDescriptor& d : path_table) console_print("%s", d.menu_line);
+    console_print("\n Input I= ");
+    int I;
+    if (!console_read_int(&I)) continue;
+    if (I <= 0) continue;
+    console_print("\n 定数を設定　A,B=0-10 間の値とする");
+    const PathDescriptor* d = find_path(I);
+    if (d == nullptr) {
+      console_print("\n I=%d  やり直し", I);
+      continue;
+    }
+    read_constants(*d, session_path(session, I));
+    session.path_no = I;
+    return;
+  }
+}
+
+void print_path(const PathChoice& path) {
+  const PathDescriptor* d = find_path(path.number);
+  if (d == nullptr) return;
+  const double* c = path.constants;
+  console_print(d->description, c[0], c[1], c[2]);
+}

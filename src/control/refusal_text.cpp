@@ -1,0 +1,56 @@
+#include "control/refusal_text.h"
+
+#include <cstdarg>
+#include <cstdio>
+
+#include "path/arc_length.h"
+
+namespace {
+
+std::string format(const char* fmt, ...) __attribute__((format(printf, 1, 2)));
+std::string format(const char* fmt, ...) {
+  char buf[512];
+  va_list args;
+  va_start(args, fmt);
+  const int n = std::vsnprintf(buf, sizeof buf, fmt, args);
+  va_end(args);
+  return n < 0 ? std::string() : std::string(buf, n < int(sizeof buf) ? n : int(sizeof buf) - 1);
+}
+
+}  // namespace
+
+std::string path_refusal_text(int I, const PathCheck& check) {
+  switch (check.refusal) {
+    case PathRefusal::none:
+      return std::string();
+    case PathRefusal::end_param_too_large:
+      return format(
+          "\n経路番号I=%d 終点パラメータ=%.6g>%.0f=上限を超えている(細か過ぎて計算できない)．"
+          "経路設定し直し",
+          I, check.end_param, max_end_param);
+    case PathRefusal::too_long:
+      return format("\n経路番号I=%d 経路長sf=%7.4f>%7.4f=smax限界を超えている．経路設定し直し", I,
+                    check.length, check.smax);
+    case PathRefusal::too_short:
+      return format("\n経路番号I=%d 経路長sf=%7.4f 経路長が短過ぎる．経路設定し直し", I,
+                    check.length);
+  }
+  return std::string();
+}
+
+std::string refusal_text(const ComputeResult& r) {
+  switch (r.refusal) {
+    case Refusal::none:
+      return std::string();
+    case Refusal::unknown_path:
+      return format("\n経路番号I=%d の経路はない (no path number %d)", r.path_no, r.path_no);
+    case Refusal::end_param_too_large:
+    case Refusal::path_too_long:
+    case Refusal::path_too_short:
+      return path_refusal_text(r.path_no, r.check);
+    case Refusal::too_many_records:
+      return format("\ncaltraj() I=%d AGV=%d 刻み数NN=%d>=%d=MAX 経路長長過ぎる．経路設定し直し",
+                    r.path_no, static_cast<int>(r.failed_type), MAX, MAX);
+  }
+  return std::string();
+}

@@ -1,0 +1,120 @@
+#include "control/sweep.h"
+
+#include <algorithm>
+#include <atomic>
+#include <charconv>
+#include <cmath>
+#include <memory>
+#include <string>
+#include <thread>
+
+#include "path/path_table.h"
+
+namespace {
+
+// Shortest text that reads back to the same double.
+void put_number(std::string& line, double v) {
+  char buf[32];
+  line.append(buf, std::to_chars(buf, buf + sizeof buf, v).ptr);
+}
+
+const char* status_text(Refusal r) {
+  switch (r) {
+    case Refusal::none:
+      return "ok";
+    case Refusal::unknown_path:
+      return "refused: no such path";
+    case Refusal::end_param_too_large:
+      return "refused: path too fine";
+    case Refusal::path_too_long:
+      return "refused: path too long";
+    case Refusal::path_too_short:
+      return "refused: path too short";
+    case Refusal::too_many_records:
+      return "refused: too many records";
+  }
+  return "refused";
+}
+
+}  // namespace
+
+std::vector<double> sweep_sizes(const SweepRange& r) {
+  std::vector<double> sizes;
+  const double count = (r.to - r.from) / r.step;
+  if (!(count >= 0.0) || !std::isfinite(count)) return sizes;
+  // A hair of tolerance so that 0, 0.1, ..., 1 includes 1 although 10 * 0.1 rounds.
+  const long n = static_cast<long>(std::floor(count + 1e-9)) + 1;
+  for (long i = 0; i < n; ++i) sizes.push_back(r.from + static_cast<double>(i) * r.step);
+  return sizes;
+}
+
+std::vector<SweepPoint> run_sweep(const Scenario& base, const SweepRange& range,
+                                  const NormalTables& tables, int threads) {
+  const std::vector<double> sizes = sweep_sizes(range);
+  std::vector<SweepPoint> points(sizes.size());
+  for (size_t i = 0; i < sizes.size(); ++i) {
+    points[i].first = sizes[i];
+    points[i].second = error_value_count(range.kind) == 2 ? range.second : 0.0;
+  }
+  if (threads <= 0) threads = static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
+  threads = std::min<int>(threads, static_cast<int>(std::max<size_t>(sizes.size(), 1)));
+
+  std::atomic<size_t> next{0};
+  auto work = [&](Workspace& ws) {
+    for (size_t i; (i = next.fetch_add(1)) < points.size();) {
+      Scenario s = base;
+      s.error = {range.kind, {points[i].first, points[i].second}};
+      points[i].result = compute(s, tables, ws);
+    }
+  };
+  // The workspaces are made before any computation starts.
+  std::vector<std::unique_ptr<Workspace>> spaces;
+  for (int t = 0; t < threads; ++t) spaces.push_back(std::make_unique<Workspace>());
+  std::vector<std::thread> pool;
+  for (int t = 1; t < threads; ++t) pool.emplace_back(work, std::ref(*spaces[t]));
+  work(*spaces[0]);
+  for (std::thread& t : pool) t.join();
+  return points;
+}
+
+bool write_sweep_csv(std::FILE* out, const Scenario& base, const SweepRange& range,
+                     const std::vector<SweepPoint>& points) {
+  std::string line =
+      "# agvsim-export sweep: deviation of the faulty vehicle from the error-free "
+      "one; m, rad\n# path_no=";
+  line += std::to_string(base.path.number) + "\n";
+  if (const PathDescriptor* d = find_path(base.path.number)) {
+    for (int k = 0; k < d->constant_count; ++k) {
+      line += std::string("# ") + d->constants[k].name + "=";
+      put_number(line, base.path.constants[k]);
+      line += "\n";
+    }
+  }
+  line += std::string("# error_kind=") + error_kind_char(range.kind) + "\n";
+  line += "value,value2,type,dx,dy,distance,dtheta,max_distance,status\n";
+  std::fputs(line.c_str(), out);
+  for (const SweepPoint& p : points) {
+    for (AgvType t : agv_types) {
+      line.clear();
+      put_number(line, p.first);
+      line += ',';
+      put_number(line, p.second);
+      line += ',' + std::to_string(static_cast<int>(t)) + ',';
+      const bool ok = p.result.refusal == Refusal::none;
+      if (ok) {
+        const DeviationSummary& d = p.result.deviation[type_index(t)];
+        for (double v : {d.final_dev.dx, d.final_dev.dy, d.final_dev.distance, d.final_dev.dtheta,
+                         d.largest.distance}) {
+          put_number(line, v);
+          line += ',';
+        }
+      } else {
+        line += ",,,,,";
+      }
+      line += status_text(p.result.refusal);
+      line += '\n';
+      std::fputs(line.c_str(), out);
+    }
+  }
+  return std::fflush(out) == 0 && !std::ferror(out);
+}

@@ -1,0 +1,9 @@
+#pragma once
+
+#include "model/point2d.h"
+#include "scene/rgba.h"
+
+// The body of a vehicle at drawing point pd: length l, width w and rear overhang c in
+// window units, a nose of angle alpha (radians) ahead of the front edge, turned by theta.
+void fill_body(const point2d& pd, double l, double w, double c, double alpha, double theta,
+               const rgba& colour);

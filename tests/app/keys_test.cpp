@@ -1,0 +1,120 @@
+// Keys of the window: their effect on the settings and the view, and the redraw at once.
+#include "app/keys.h"
+
+#include <gtest/gtest.h>
+
+#include <GL/gl.h>
+
+#include <functional>
+
+#include "gui_support/frame_pixels.h"
+#include "gui_support/gui_state.h"
+#include "gui_support/gui_window.h"
+#include "sim/trajectory_store.h"
+#include "support/scripted_console.h"
+
+namespace {
+
+constexpr Rgb green{0, 255, 0};
+
+class KeysTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ensure_window();
+    restart();
+  }
+  static void restart() {
+    reset_gui_state();
+    app.view.view_scale = view_scale0;
+    for (int t = 0; t < agv_type_count; ++t) {
+      store.traj_last[t] = 10 + t;
+      store.traj_tend[t] = 0.2;
+      store.chart_range[t] = 1.0;
+    }
+    app.agv_type = static_cast<AgvType>(1);
+    app.step = 6;
+  }
+  // Paints the back buffer green, so that a frame drawn into it afterwards shows.
+  static void paint_back_buffer_green() {
+    glClearColor(0.0f, 1.0f, 0.0f, 1.0f);
+    glClear(GL_COLOR_BUFFER_BIT);
+    glClearColor(1.0f, 1.0f, 1.0f, 1.0f);
+  }
+  static bool frame_was_drawn() {
+    const Picture& f = capture_frame();
+    return count_in(f, green, 0, 0, frame_size - 1, frame_size - 1) == 0 &&
+           count_in(f, white, 0, 0, frame_size - 1, frame_size - 1) > 0;
+  }
+};
+
+struct KeyCase {
+  unsigned char key;
+  std::function<bool()> effect;
+  bool redraws;
+};
+
+TEST_F(KeysTest, EachKeyChangesItsStateAndRedrawsAtOnce) {
+  const double s0 = view_scale0;
+  const KeyCase cases[] = {
+      {'2', [] { return app.agv_type == static_cast<AgvType>(2) && app.step == 0; }, true},
+      {'3', [] { return app.agv_type == static_cast<AgvType>(3) && app.step == 0; }, true},
+      {'1', [] { return app.agv_type == static_cast<AgvType>(1) && app.step == 0; }, true},
+      {'s', [] { return app.step == 9; }, true},
+      {'0', [] { return app.step == 0; }, true},
+      {'x', [] { return app.view.view_dx == -0.05 && app.view.view_dy == 0.0; }, true},
+      {'X', [] { return app.view.view_dx == 0.05; }, true},
+      {'y', [] { return app.view.view_dy == -0.05 && app.view.view_dx == 0.0; }, true},
+      {'Y', [] { return app.view.view_dy == 0.05; }, true},
+      {'w', [s0] { return app.view.view_scale == s0 * 0.9; }, true},
+      {'W', [s0] { return app.view.view_scale == s0 / 0.9; }, true},
+      {'q', [] { return app.step == 6 && app.agv_type == static_cast<AgvType>(1); }, false},
+  };
+  for (const KeyCase& c : cases) {
+    restart();
+    paint_back_buffer_green();
+    on_key(c.key, 17, 23);
+    EXPECT_EQ(app.last_key, static_cast<char>(c.key));
+    EXPECT_TRUE(c.effect()) << "key " << c.key;
+    EXPECT_EQ(frame_was_drawn(), c.redraws) << "key " << c.key;
+  }
+}
+
+TEST_F(KeysTest, StepStopsAtTheLastRecordOfTheShownType) {
+  const struct {
+    int type, step, after;
+  } cases[] = {{1, 2, 5}, {1, 7, 10}, {1, 9, 10}, {1, 10, 10}, {3, 10, 12}, {2, -5, 0}};
+  for (const auto& c : cases) {
+    app.agv_type = static_cast<AgvType>(c.type);
+    app.step = c.step;
+    on_key('s', 0, 0);
+    EXPECT_EQ(app.step, c.after) << "type " << c.type << " from " << c.step;
+  }
+}
+
+TEST_F(KeysTest, TenZoomsOutThenTenInGiveTheScaleBack) {
+  for (int i = 0; i < 10; ++i) on_key('w', 0, 0);
+  EXPECT_NEAR(app.view.view_scale, view_scale0 * 0.3486784401, 1e-12);
+  for (int i = 0; i < 10; ++i) on_key('W', 0, 0);
+  EXPECT_NEAR(app.view.view_scale, view_scale0, 1e-15);
+}
+
+// 'c' and 'e' go back to the console dialogue with step 0 and draw nothing themselves; the
+// scripted console has no input, so the dialogue stops at its first read.
+TEST_F(KeysTest, DialogueKeysResetTheStepAndDoNotRedraw) {
+  for (unsigned char key : {'c', 'e'}) {
+    restart();
+    paint_back_buffer_green();
+    ScriptedConsole console;
+    EXPECT_THROW(on_key(key, 0, 0), input_ended) << key;
+    EXPECT_EQ(app.last_key, static_cast<char>(key));
+    EXPECT_EQ(app.step, 0);
+    EXPECT_FALSE(frame_was_drawn()) << key;
+  }
+}
+
+TEST_F(KeysTest, EscapeEndsTheProgramWithStatusZero) {
+  GTEST_FLAG_SET(death_test_style, "threadsafe");
+  EXPECT_EXIT(on_key(27, 0, 0), ::testing::ExitedWithCode(0), "");
+}
+
+}  // namespace

@@ -1,0 +1,87 @@
+// The sweep runs its sizes side by side: every size must give exactly what a single run of
+// it gives, whatever ran before or beside it.
+#include "control/sweep.h"
+
+#include <gtest/gtest.h>
+
+#include <bit>
+#include <cstdint>
+#include <cstdio>
+#include <memory>
+#include <string>
+
+#include "support/committed_tables.h"
+
+namespace {
+
+uint64_t bits(double v) {
+  return std::bit_cast<uint64_t>(v);
+}
+
+void expect_same(const Deviation& a, const Deviation& b, const std::string& where) {
+  EXPECT_EQ(bits(a.dx), bits(b.dx)) << where;
+  EXPECT_EQ(bits(a.dy), bits(b.dy)) << where;
+  EXPECT_EQ(bits(a.distance), bits(b.distance)) << where;
+  EXPECT_EQ(bits(a.dtheta), bits(b.dtheta)) << where;
+}
+
+TEST(Sweep, EverySizeEqualsASingleRunBitForBit) {
+  struct Case {
+    SweepRange range;
+    int path;
+  };
+  const Case cases[] = {
+      {{ErrorKind::slip, 2.0, 8.0, 2.0, 0.0}, 1},  // the generator starts afresh each time
+      {{ErrorKind::geometry, -4.0, 4.0, 4.0, 10.0}, 11},
+      {{ErrorKind::rear_wheels, 0.0, 1.0, 0.25, -1.0}, 16},
+  };
+  auto ws = std::make_unique<Workspace>();
+  for (const Case& c : cases) {
+    Scenario base = default_scenario();
+    set_default_path(base, c.path);
+    const std::vector<SweepPoint> points = run_sweep(base, c.range, committed_tables(), 2);
+    ASSERT_EQ(points.size(), sweep_sizes(c.range).size());
+    for (const SweepPoint& p : points) {
+      Scenario s = base;
+      s.error = {c.range.kind, {p.first, p.second}};
+      const ComputeResult single = compute(s, committed_tables(), *ws);
+      const std::string where = std::string(1, error_kind_char(c.range.kind)) + " " +
+                                std::to_string(p.first) + " " + std::to_string(p.second);
+      ASSERT_EQ(p.result.refusal, single.refusal) << where;
+      EXPECT_EQ(p.result.random_state, single.random_state) << where;
+      for (int t = 0; t < agv_type_count; ++t) {
+        expect_same(p.result.deviation[t].final_dev, single.deviation[t].final_dev, where);
+        expect_same(p.result.deviation[t].largest, single.deviation[t].largest, where);
+      }
+    }
+  }
+}
+
+TEST(Sweep, SizesIncludeTheEndDespiteRounding) {
+  EXPECT_EQ(sweep_sizes({ErrorKind::slip, 0.0, 1.0, 0.1, 0.0}).size(), 11u);
+  EXPECT_EQ(sweep_sizes({ErrorKind::slip, 5.0, 5.0, 1.0, 0.0}).size(), 1u);
+  EXPECT_EQ(sweep_sizes({ErrorKind::slip, 5.0, 1.0, -2.0, 0.0}), (std::vector<double>{5, 3, 1}));
+  EXPECT_TRUE(sweep_sizes({ErrorKind::slip, 0.0, 1.0, -1.0, 0.0}).empty());
+}
+
+TEST(Sweep, CsvHasOneRowPerSizeAndTypeAndMarksRefusals) {
+  Scenario base = default_scenario();
+  const SweepRange range{ErrorKind::rear_wheels, 0.0, 3.0, 3.0, 0.0};
+  std::vector<SweepPoint> points = run_sweep(base, range, committed_tables(), 1);
+  points[1].result.refusal = Refusal::too_many_records;
+  char* buf = nullptr;
+  size_t size = 0;
+  std::FILE* out = open_memstream(&buf, &size);
+  ASSERT_TRUE(write_sweep_csv(out, base, range, points));
+  std::fclose(out);
+  const std::string text(buf, size);
+  std::free(buf);
+  // Type 1 forms its turn rate from the wheel speeds: without error it deviates by rounding.
+  EXPECT_NE(text.find("\nvalue,value2,type,dx,dy,distance,dtheta,max_distance,status\n0,0,1,"),
+            std::string::npos)
+      << text;
+  EXPECT_NE(text.find("\n0,0,2,0,0,0,0,0,ok\n0,0,3,0,0,0,0,0,ok\n"), std::string::npos) << text;
+  EXPECT_NE(text.find("\n3,0,3,,,,,,refused: too many records\n"), std::string::npos) << text;
+}
+
+}  // namespace
