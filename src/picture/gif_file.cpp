@@ -10,6 +10,8 @@
 namespace {
 
 constexpr int max_delay_cs = 65535;  // a GIF delay is a 16-bit number
+// The palette entry of pixels left as the previous frame shows them; not an RGB colour.
+constexpr std::uint32_t unchanged = 0x1000000;
 
 std::string frame_text(int n) {
   return "frame " + std::to_string(n);
@@ -147,35 +149,54 @@ std::string GifWriter::add_frame(const unsigned char* pixels, int delay_cs, std:
   f.height = bottom - top + 1;
   f.delay_cs = delay_cs;
   f.indices.resize(static_cast<std::size_t>(f.width) * f.height);
-  std::unordered_map<std::uint32_t, std::uint8_t> index_of;
-  std::uint32_t last_colour = 0xffffffff;  // not a colour: the first pixel is looked up
-  std::uint8_t last_index = 0;
-  std::uint8_t* out = f.indices.data();
-  for (int y = top; y <= bottom; ++y) {
-    const unsigned char* p = row(y) + 3 * left;
-    for (int x = left; x <= right; ++x, p += 3) {
-      const std::uint32_t colour = std::uint32_t{p[0]} << 16 | std::uint32_t{p[1]} << 8 | p[2];
-      if (colour != last_colour) {
-        auto found = index_of.find(colour);
-        if (found == index_of.end()) {
-          if (f.colours.size() == 256) {
-            return fail("cannot write " + path_ + ": " + frame_text(added_) +
-                        " has more than 256 colours where it changed; a GIF frame holds at "
-                        "most 256 [GIF の 1 コマは 256 色までです]");
+  // Palette indices of the rectangle. With `transparent`, pixels as in the previous frame
+  // share one transparent entry: the viewer keeps what it shows there, and the long runs of
+  // that one index compress far better than the picture they cover (a caption and a
+  // vehicle far apart give a large rectangle of mostly unchanged pixels). False when the
+  // rectangle needs more than 256 entries.
+  const auto index_pixels = [&](bool transparent) {
+    f.colours.clear();
+    f.transparent = -1;
+    std::unordered_map<std::uint32_t, std::uint8_t> index_of;
+    std::uint32_t last_colour = 0xffffffff;  // no colour: the first pixel is looked up
+    std::uint8_t last_index = 0;
+    std::uint8_t* out = f.indices.data();
+    for (int y = top; y <= bottom; ++y) {
+      const unsigned char* p = row(y) + 3 * left;
+      const unsigned char* before =
+          previous_.data() + packed * static_cast<std::size_t>(y) + 3 * left;
+      for (int x = left; x <= right; ++x, p += 3, before += 3) {
+        std::uint32_t colour = std::uint32_t{p[0]} << 16 | std::uint32_t{p[1]} << 8 | p[2];
+        if (transparent && std::memcmp(p, before, 3) == 0) colour = unchanged;
+        if (colour != last_colour) {
+          auto found = index_of.find(colour);
+          if (found == index_of.end()) {
+            if (f.colours.size() == 256) return false;
+            if (colour == unchanged) f.transparent = static_cast<int>(f.colours.size());
+            found = index_of.emplace(colour, static_cast<std::uint8_t>(f.colours.size())).first;
+            f.colours.push_back(colour);
           }
-          found = index_of.emplace(colour, static_cast<std::uint8_t>(f.colours.size())).first;
-          f.colours.push_back(colour);
+          last_colour = colour;
+          last_index = found->second;
         }
-        last_colour = colour;
-        last_index = found->second;
+        *out++ = last_index;
       }
-      *out++ = last_index;
     }
+    return true;
+  };
+  // The first frame has nothing to keep; a rectangle whose colours fill the palette
+  // without room for the transparent entry is stored as it is.
+  if (!index_pixels(frames_.size() > 0) && (frames_.empty() || !index_pixels(false))) {
+    return fail("cannot write " + path_ + ": " + frame_text(added_) +
+                " has more than 256 colours where it changed; a GIF frame holds at most 256 "
+                "[GIF の 1 コマは 256 色までです]");
+  }
+  for (int y = top; y <= bottom; ++y) {
     std::memcpy(previous_.data() + packed * static_cast<std::size_t>(y) + 3 * left,
                 row(y) + 3 * left, 3 * static_cast<std::size_t>(f.width));
   }
   for (std::uint32_t colour : f.colours) {
-    colour_ids_.emplace(colour, static_cast<int>(colour_ids_.size()));
+    if (colour != unchanged) colour_ids_.emplace(colour, static_cast<int>(colour_ids_.size()));
   }
   frames_.push_back(std::move(f));
   return {};
@@ -207,11 +228,15 @@ std::string GifWriter::write_file() {
     return "cannot write " + path_ + ": " + GifErrorString(code) + " [GIF ファイルを書けません]";
   EGifSetGifVersion(gif, true);  // delays and looping need GIF89a
 
-  // One global palette when every colour fits in it; each frame's own palette otherwise.
-  const bool global = colour_ids_.size() <= 256;
+  // One global palette when every colour (and the transparent entry, if a frame uses it)
+  // fits in it; each frame's own palette otherwise.
+  const bool any_transparent = std::any_of(frames_.begin(), frames_.end(),
+                                           [](const Frame& f) { return f.transparent >= 0; });
+  const int global_transparent = static_cast<int>(colour_ids_.size());  // after the colours
+  const bool global = colour_ids_.size() + any_transparent <= 256;
   ColourMap global_map;
   if (global) {
-    std::vector<std::uint32_t> colours(colour_ids_.size());
+    std::vector<std::uint32_t> colours(colour_ids_.size() + any_transparent, 0);
     for (const auto& [colour, id] : colour_ids_) colours[id] = colour;
     global_map = make_map(colours);
   }
@@ -231,14 +256,20 @@ std::string GifWriter::write_file() {
   for (const Frame& f : frames_) {
     if (!ok) break;
     // "Do not dispose": the next rectangle is drawn over this frame.
-    GraphicsControlBlock control{DISPOSE_DO_NOT, false, f.delay_cs, NO_TRANSPARENT_COLOR};
+    const int transparent = f.transparent < 0 ? NO_TRANSPARENT_COLOR
+                            : global          ? global_transparent
+                                              : f.transparent;
+    GraphicsControlBlock control{DISPOSE_DO_NOT, false, f.delay_cs, transparent};
     GifByteType extension[4];
     const std::size_t length = EGifGCBToExtension(&control, extension);
     ok = EGifPutExtension(gif, GRAPHICS_EXT_FUNC_CODE, static_cast<int>(length), extension) ==
          GIF_OK;
     ColourMap local_map;
     for (std::size_t i = 0; i < f.colours.size(); ++i) {
-      to_palette[i] = static_cast<GifPixelType>(global ? colour_ids_.at(f.colours[i]) : i);
+      const bool kept = static_cast<int>(i) == f.transparent;
+      to_palette[i] = static_cast<GifPixelType>(!global ? i
+                                                : kept  ? global_transparent
+                                                        : colour_ids_.at(f.colours[i]));
     }
     if (!global) {
       local_map = make_map(f.colours);

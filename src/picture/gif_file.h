@@ -19,7 +19,9 @@
 // 256 colours is refused.
 //
 // Frames after the first store only the rectangle that changed since the previous frame
-// and are shown with "do not dispose", so each rectangle is drawn over the picture before.
+// and are shown with "do not dispose", so each rectangle is drawn over the picture before;
+// inside the rectangle, pixels equal to the previous frame's are stored as transparent
+// (one palette entry, dropped when the changed colours need all 256).
 // A frame equal to the previous one stores nothing: its delay is added to the previous
 // stored frame (as long as that stays within the 655.35 s a GIF delay can hold; beyond that
 // a 1x1 frame of the unchanged top-left pixel carries the delay). The animation loops
@@ -63,6 +65,7 @@ class GifWriter {
     int delay_cs = 0;
     std::vector<std::uint32_t> colours;  // 0xRRGGBB, this frame's palette in first-seen order
     std::vector<std::uint8_t> indices;   // width * height, top row first, into colours
+    int transparent = -1;                // the entry of unchanged pixels, or -1
   };
 
   std::string fail(std::string reason);
