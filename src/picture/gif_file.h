@@ -24,8 +24,8 @@
 // (one palette entry, dropped when the changed colours need all 256).
 // A frame equal to the previous one stores nothing: its delay is added to the previous
 // stored frame (as long as that stays within the 655.35 s a GIF delay can hold; beyond that
-// a 1x1 frame of the unchanged top-left pixel carries the delay). The animation loops
-// forever (NETSCAPE2.0 block).
+// a transparent 1x1 frame carries the delay). The animation loops for ever (NETSCAPE2.0
+// block).
 //
 // Memory: the previous frame (3 bytes per pixel) and, per stored frame, one byte per pixel
 // of its rectangle plus its colours, until finish().
@@ -102,7 +102,8 @@ struct GifAnimation {
 
 // Reads a GIF file (giflib's DGifSlurp) and composites its frames: on_frame is called for
 // each frame, in order, with its index and the whole picture as shown after it (top row
-// first). Returns an empty string on success, otherwise the reason.
+// first). Returns an empty string on success, otherwise the reason (on_frame may have seen
+// the frames before a damaged one).
 [[nodiscard]] std::string read_gif_file(
     const std::string& path, GifAnimation& animation,
     const std::function<void(int index, const RgbImage& picture)>& on_frame);
