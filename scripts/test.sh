@@ -1,11 +1,14 @@
 #!/usr/bin/env bash
 # Builds everything with the default preset and runs every test through CTest.
 # The window tests need an X display: when none is set, a virtual one (Xvfb) is started
-# for the run and stopped afterwards. Missing X tools are installed when run as root.
+# for the run and stopped afterwards. Missing X tools and the picture libraries' headers
+# are installed when run as root.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 missing=()
+[ -e /usr/include/png.h ] || missing+=(libpng-dev)
+[ -e /usr/include/gif_lib.h ] || missing+=(libgif-dev)
 command -v Xvfb >/dev/null 2>&1 || missing+=(xvfb)
 command -v xdotool >/dev/null 2>&1 || missing+=(xdotool)
 command -v compare >/dev/null 2>&1 || missing+=(imagemagick)
@@ -16,7 +19,7 @@ if ((${#missing[@]})); then
     DEBIAN_FRONTEND=noninteractive apt-get install -y "${missing[@]}" ||
       { apt-get update && DEBIAN_FRONTEND=noninteractive apt-get install -y "${missing[@]}"; }
   else
-    echo "the window tests need: ${missing[*]} (apt-get install -y ${missing[*]})" >&2
+    echo "the build and the tests need: ${missing[*]} (apt-get install -y ${missing[*]})" >&2
     exit 1
   fi
 fi

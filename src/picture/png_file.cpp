@@ -1,0 +1,65 @@
+#include "picture/png_file.h"
+
+#include <png.h>
+
+#include <cerrno>
+#include <cstdint>
+#include <cstring>
+#include <limits>
+
+#include "picture/replacing_file.h"
+
+std::string write_png_file(const std::string& path, int width, int height,
+                           const unsigned char* pixels, std::size_t row_bytes) {
+  const std::size_t packed = 3 * static_cast<std::size_t>(width > 0 ? width : 0);
+  if (row_bytes == 0) row_bytes = packed;
+  if (width <= 0 || height <= 0 || !pixels || row_bytes < packed ||
+      row_bytes > static_cast<std::size_t>(std::numeric_limits<png_int_32>::max())) {
+    return "cannot write " + path + ": bad picture size " + std::to_string(width) + "x" +
+           std::to_string(height) + " [画像の大きさが不正です]";
+  }
+  ReplacingFile out;
+  if (std::string error = out.create(path); !error.empty()) return error;
+
+  png_image image;
+  std::memset(&image, 0, sizeof image);
+  image.version = PNG_IMAGE_VERSION;
+  image.width = static_cast<png_uint_32>(width);
+  image.height = static_cast<png_uint_32>(height);
+  image.format = PNG_FORMAT_RGB;
+  // A negative stride tells libpng that the bottom row comes first in memory, as OpenGL
+  // reads it back; the file gets the rows top first.
+  errno = 0;
+  if (!png_image_write_to_stdio(&image, out.stream(), 0, pixels,
+                                -static_cast<png_int_32>(row_bytes), nullptr)) {
+    const int err = errno;
+    std::string error = "cannot write " + path + ": " + image.message;
+    if (err) error += std::string(" (") + std::strerror(err) + ")";
+    png_image_free(&image);
+    return error + " [PNG ファイルを書けません]";
+  }
+  return out.commit();
+}
+
+std::string read_png_file(const std::string& path, RgbImage& result) {
+  png_image image;
+  std::memset(&image, 0, sizeof image);
+  image.version = PNG_IMAGE_VERSION;
+  if (!png_image_begin_read_from_file(&image, path.c_str())) {
+    std::string error = "cannot read " + path + ": " + image.message;
+    png_image_free(&image);
+    return error + " [PNG ファイルを読めません]";
+  }
+  image.format = PNG_FORMAT_RGB;
+  RgbImage read;
+  read.width = static_cast<int>(image.width);
+  read.height = static_cast<int>(image.height);
+  read.rgb.resize(PNG_IMAGE_SIZE(image));
+  if (!png_image_finish_read(&image, nullptr, read.rgb.data(), 0, nullptr)) {
+    std::string error = "cannot read " + path + ": " + image.message;
+    png_image_free(&image);
+    return error + " [PNG ファイルを読めません]";
+  }
+  result = std::move(read);
+  return {};
+}

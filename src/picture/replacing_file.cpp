@@ -1,0 +1,86 @@
+#include "picture/replacing_file.h"
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <atomic>
+#include <cerrno>
+#include <cstring>
+
+namespace {
+
+std::string folder_of(const std::string& path) {
+  const std::size_t slash = path.rfind('/');
+  if (slash == std::string::npos) return ".";
+  return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+std::string failure(const std::string& what, const std::string& path, int err,
+                    const char* japanese) {
+  return what + " " + path + ": " + std::strerror(err) + " [" + japanese + "]";
+}
+
+}  // namespace
+
+std::string ReplacingFile::create(const std::string& target) {
+  discard();
+  if (target.empty()) return "no file name given [ファイル名がありません]";
+  // A name of our own beside the target: the process id and a counter keep two writers (in
+  // one process or in two) apart; O_EXCL never opens someone else's file. The mode 0666
+  // lets the umask decide the permissions, as for any other new file.
+  static std::atomic<unsigned> counter{0};
+  for (int attempt = 0; attempt < 100; ++attempt) {
+    std::string temp =
+        target + ".tmp" + std::to_string(getpid()) + "-" + std::to_string(counter.fetch_add(1));
+    const int fd = open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (fd < 0) {
+      if (errno == EEXIST) continue;
+      return failure("cannot create a file in", folder_of(target), errno,
+                     "ファイルを作成できません");
+    }
+    file_ = fdopen(fd, "wb");
+    if (!file_) {
+      const int err = errno;
+      close(fd);
+      unlink(temp.c_str());
+      return failure("cannot write", temp, err, "ファイルに書き込めません");
+    }
+    target_ = target;
+    temp_ = std::move(temp);
+    return {};
+  }
+  return "cannot find a free temporary name beside " + target + " [一時ファイル名がありません]";
+}
+
+std::string ReplacingFile::commit() {
+  if (!file_) return "no file is being written [書き込み中のファイルがありません]";
+  int err = 0;
+  errno = 0;  // a stream error seen by an earlier write leaves no errno of its own here
+  if (std::fflush(file_) != 0 || std::ferror(file_)) err = errno ? errno : EIO;
+  if (!err && fsync(fileno(file_)) != 0) err = errno;
+  const bool closed = std::fclose(file_) == 0;
+  file_ = nullptr;
+  if (!err && !closed) err = errno;
+  if (err) {
+    const std::string message = failure("cannot write", target_, err, "書き込みに失敗しました");
+    discard();
+    return message;
+  }
+  if (std::rename(temp_.c_str(), target_.c_str()) != 0) {
+    const std::string message =
+        failure("cannot replace", target_, errno, "ファイルを置き換えられません");
+    discard();
+    return message;
+  }
+  temp_.clear();
+  target_.clear();
+  return {};
+}
+
+void ReplacingFile::discard() {
+  if (file_) std::fclose(file_);
+  file_ = nullptr;
+  if (!temp_.empty()) unlink(temp_.c_str());
+  temp_.clear();
+  target_.clear();
+}
