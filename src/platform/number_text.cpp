@@ -149,6 +149,57 @@ NumberError worse(NumberError a, NumberError b) {
   return a != NumberError::none ? a : b;
 }
 
+// How an entry is quoted in a notice: at most this many characters, then "...".
+constexpr int kQuotedCharacters = 24;
+
+std::string quoted(std::string_view text) {
+  std::string q = "'";
+  int characters = 0;
+  for (size_t i = 0; i < text.size(); ++i) {
+    const auto byte = static_cast<unsigned char>(text[i]);
+    const bool starts_character = (byte & 0xC0) != 0x80;
+    if (starts_character && ++characters > kQuotedCharacters) {
+      q += "...";
+      break;
+    }
+    q += byte < 0x20 || byte == 0x7F ? '?' : text[i];
+  }
+  return q + "'";
+}
+
+struct Reason {
+  const char* japanese;  // follows the quoted entry; ends with "ので" (because)
+  const char* english;   // follows the quoted entry
+};
+
+Reason reason_of(NumberError error) {
+  switch (error) {
+    case NumberError::division_by_zero:
+      return {" は 0 で割っているので", " divides by zero"};
+    case NumberError::out_of_range:
+      return {" は範囲外の値なので", " is out of range"};
+    case NumberError::not_whole:
+      return {" は整数ではないので", " is not a whole number"};
+    default:
+      return {" は数値ではないので", " is not a number"};
+  }
+}
+
+// "'abc' は数値ではないので" and "'abc' is not a number", or the words for no value.
+void describe(std::string_view text, NumberError error, std::string* japanese,
+              std::string* english) {
+  text = trim_blanks(text);
+  if (text.empty()) {
+    *japanese = "値がないので";
+    *english = "no value";
+    return;
+  }
+  const Reason r = reason_of(error);
+  const std::string q = quoted(text);
+  *japanese = q + r.japanese;
+  *english = q + r.english;
+}
+
 }  // namespace
 
 std::vector<NumberItem> read_number_items(std::string_view line) {
@@ -196,4 +247,21 @@ NumberError parse_whole_number(std::string_view text, int* value) {
   if (std::trunc(v) != v) return NumberError::not_whole;
   *value = static_cast<int>(v);
   return NumberError::none;
+}
+
+std::string number_notice_used(std::string_view text, NumberError error, double used) {
+  if (error == NumberError::none) return "";
+  char number[32];
+  const auto [end, ec] = std::to_chars(number, number + sizeof number, used);
+  const std::string u(number, ec == std::errc() ? end : number);
+  std::string japanese, english;
+  describe(text, error, &japanese, &english);
+  return japanese + " " + u + " とします (" + english + "; " + u + " is used)";
+}
+
+std::string number_notice_again(std::string_view text, NumberError error) {
+  if (error == NumberError::none) return "";
+  std::string japanese, english;
+  describe(text, error, &japanese, &english);
+  return japanese + "、もう一度入力してください (" + english + "; please enter it again)";
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -56,3 +57,16 @@ NumberError parse_number(std::string_view text, double* value);
 // judged by its double: "2.00000000000000001" is 2. "-0" is 0. On success stores the value;
 // otherwise leaves *value untouched.
 NumberError parse_whole_number(std::string_view text, int* value);
+
+// The one-line notices for an entry that was refused, Japanese first and English in
+// brackets, without a line break. The entry is quoted as typed (long entries shortened,
+// control characters shown as '?'); an empty entry reads as "no value". Both return ""
+// for NumberError::none.
+//   number_notice_used("abc", not_a_number, 0):
+//     'abc' は数値ではないので 0 とします ('abc' is not a number; 0 is used)
+//   number_notice_again("1/0", division_by_zero):
+//     '1/0' は 0 で割っているので、もう一度入力してください ('1/0' divides by zero; please
+//     enter it again)
+// The value used is written as the shortest text that reads back as the same double.
+std::string number_notice_used(std::string_view text, NumberError error, double used);
+std::string number_notice_again(std::string_view text, NumberError error);

@@ -179,4 +179,23 @@ TEST(NumberText, WholeNumbersNeitherRoundNorClamp) {
   EXPECT_EQ(v, -777);
 }
 
+TEST(NumberText, Notices) {
+  EXPECT_EQ(number_notice_used("abc", E::not_a_number, 0.0),
+            "'abc' は数値ではないので 0 とします ('abc' is not a number; 0 is used)");
+  EXPECT_EQ(number_notice_again("1/0", E::division_by_zero),
+            "'1/0' は 0 で割っているので、もう一度入力してください "
+            "('1/0' divides by zero; please enter it again)");
+  EXPECT_EQ(number_notice_again(" \u3000", E::not_a_number),
+            "値がないので、もう一度入力してください (no value; please enter it again)");
+  EXPECT_EQ(number_notice_again("3", E::none), "");
+  // Long entries are cut at a character boundary; control characters do not reach the
+  // terminal.
+  EXPECT_EQ(number_notice_used("あ\x1b", E::not_a_number, 0.0).substr(0, 6), "'あ?'");
+  std::string kana, cut;
+  for (int i = 0; i < 30; ++i) kana += "あ";
+  for (int i = 0; i < 24; ++i) cut += "あ";
+  EXPECT_EQ(number_notice_again(kana, E::not_a_number).substr(0, cut.size() + 5),
+            "'" + cut + "...'");
+}
+
 }  // namespace
