@@ -3,6 +3,7 @@
 #include <charconv>
 #include <string>
 
+#include "agvsim_version.h"
 #include "path/path_constant_names.h"
 #include "path/path_constants.h"
 #include "sim/trajectory_store.h"
@@ -53,6 +54,7 @@ void write_comments(std::FILE* out, const ExportOptions& o, const Settings& st) 
   Line l;
   l.text("# agvsim-export: trajectory store; m, s, rad; t = record * dt_sim, last = traj_tend")
       .put(out);
+  l.text("# version=").text(AGVSIM_VERSION).put(out);
   l.text("# path_no=").num(o.path_no).put(out);
   for (const NamedConstant& c : named_constants) {
     if (c.path == o.path_no) comment(out, l, c.name, paths.*c.member);

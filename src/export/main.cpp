@@ -5,6 +5,7 @@
 #include <cstring>
 #include <string>
 
+#include "agvsim_version.h"
 #include "control/settings.h"
 #include "export/csv_writer.h"
 #include "export/export_options.h"
@@ -12,6 +13,10 @@
 #include "platform/console.h"
 
 int main(int argc, char** argv) {
+  if (argc > 1 && std::strcmp(argv[1], "--version") == 0) {
+    std::printf("agvsim-export %s\n", AGVSIM_VERSION);
+    return 0;
+  }
   ExportOptions options;
   std::string error;
   if (!parse_export_options(argc, argv, &options, &error)) {
