@@ -1,28 +1,13 @@
 #!/usr/bin/env bash
 # Builds everything with the default preset and runs every test through CTest.
 # The window tests need an X display: when none is set, a virtual one (Xvfb) is started
-# for the run and stopped afterwards. Missing X tools and the picture libraries' headers
-# are installed when run as root.
+# for the run and stopped afterwards. The build and test packages of scripts/packages.txt
+# are checked first (installed when run as root).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-missing=()
-[ -e /usr/include/png.h ] || missing+=(libpng-dev)
-[ -e /usr/include/gif_lib.h ] || missing+=(libgif-dev)
-command -v Xvfb >/dev/null 2>&1 || missing+=(xvfb)
-command -v xdotool >/dev/null 2>&1 || missing+=(xdotool)
-command -v compare >/dev/null 2>&1 || missing+=(imagemagick)
-command -v xprop >/dev/null 2>&1 || missing+=(x11-utils)
-if ((${#missing[@]})); then
-  if [ "$(id -u)" = 0 ] && command -v apt-get >/dev/null 2>&1; then
-    echo "installing ${missing[*]}"
-    DEBIAN_FRONTEND=noninteractive apt-get install -y "${missing[@]}" ||
-      { apt-get update && DEBIAN_FRONTEND=noninteractive apt-get install -y "${missing[@]}"; }
-  else
-    echo "the build and the tests need: ${missing[*]} (apt-get install -y ${missing[*]})" >&2
-    exit 1
-  fi
-fi
+. scripts/ensure-packages.sh
+agv_ensure_packages build test || exit 1
 
 cmake --preset default
 cmake --build --preset default -j"$(nproc)"

@@ -7,6 +7,7 @@
 #include <memory>
 #include <string>
 
+#include "agvsim_version.h"
 #include "control/command_line.h"
 #include "control/csv_export.h"
 #include "control/refusal_text.h"
@@ -42,6 +43,10 @@ int close_output(const CommandLine& line, std::FILE* out, bool ok) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  if (argc > 1 && std::strcmp(argv[1], "--version") == 0) {
+    std::printf("agvsim-export %s\n", AGVSIM_VERSION);
+    return 0;
+  }
   CommandLine line;
   std::string error;
   if (!parse_command_line(argc, argv, &line, &error)) {

@@ -200,6 +200,7 @@ distance, dtheta) and the largest distance over the motion.
   --tables DIR        read the five random tables from DIR only
   --out FILE          write to FILE instead of standard output
   --help              this text
+  --version           the version of the program
 
 Exit status: 0 done, 1 a table or the output could not be read or written,
 2 bad command line, 3 the path was refused (too long, too short, too many records).
@@ -224,6 +225,7 @@ Exit status: 0 done, 1 a table or the output could not be read or written,
   --tables DIR        乱数変換表 5 つを DIR だけから読む
   --out FILE          標準出力の代わりに FILE に書く
   --help              この説明
+  --version           プログラムの版
 
 終了状態: 0 正常, 1 変換表または出力の読み書きに失敗, 2 コマンドラインの誤り,
 3 経路が受け付けられない（長過ぎる・短過ぎる・刻み数が多過ぎる）

@@ -3,6 +3,7 @@
 #include <charconv>
 #include <string>
 
+#include "agvsim_version.h"
 #include "path/path_table.h"
 
 namespace {
@@ -54,6 +55,7 @@ void write_comments(std::FILE* out, const CommandLine& o, const Scenario& sc,
   Line l;
   l.text("# agvsim-export: trajectory store; m, s, rad; t = record * dt_sim, last = traj_tend")
       .put(out);
+  l.text("# version=").text(AGVSIM_VERSION).put(out);
   l.text("# path_no=").num(o.path_no).put(out);
   if (const PathDescriptor* d = find_path(o.path_no)) {
     for (int k = 0; k < d->constant_count; ++k) {

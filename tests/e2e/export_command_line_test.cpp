@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "agvsim_version.h"
 #include "e2e/export_process.h"
 
 namespace {
@@ -51,6 +52,16 @@ TEST(ExportCommandLine, HelpInBothLanguages) {
   EXPECT_NE(run.out.find("Usage: agvsim-export"), std::string::npos);
   EXPECT_NE(run.out.find("使い方"), std::string::npos);
   EXPECT_EQ(run.err, "");
+}
+
+TEST(ExportCommandLine, VersionAloneAndInTheCsvHeader) {
+  const ExportRun version = run_export_program({"--version", "--bogus"});
+  EXPECT_EQ(version.status, 0);
+  EXPECT_EQ(version.out, "agvsim-export " AGVSIM_VERSION "\n");
+  EXPECT_EQ(version.err, "");
+  const ExportRun run = run_export_program({});
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(parse_export_csv(run.out).comments.at("version"), AGVSIM_VERSION);
 }
 
 TEST(ExportCommandLine, OutFileHoldsWhatStandardOutputGetsAndARefusalLeavesItAlone) {
