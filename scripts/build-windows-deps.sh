@@ -65,7 +65,7 @@ deb_src_entries() {
   done
   # deb822 format: the stanzas of type deb, as deb-src.
   for f in /etc/apt/sources.list.d/*.sources; do
-    [ -f "$f" ] && [ "$f" != "$src_list" ] || continue
+    if [ ! -f "$f" ] || [ "$f" = "$src_list" ]; then continue; fi
     awk 'function flush() {
         if (types ~ /(^|[ \t])deb([ \t]|$)/ && enabled != "no" && uris ~ /\/debian(-security)?\/?$/)
           printf "Types: deb-src\n%s\n\n", body

@@ -14,7 +14,7 @@ if [ ! -f "$prefix/system.reg" ]; then
     flock 9
     if [ ! -f "$prefix/system.reg" ]; then
       # wineboot returns before the prefix is written; wineserver -w waits for it.
-      DISPLAY= "$wine" wineboot --init >/dev/null 2>&1 || true
+      DISPLAY='' "$wine" wineboot --init >/dev/null 2>&1 || true
       wineserver -w || true
     fi
   ) 9>"$(dirname "$prefix")/.agvsim-wineboot.lock"
