@@ -1,0 +1,235 @@
+#!/usr/bin/env bash
+# Prepares the Windows cross build on Debian: installs the mingw-w64 toolchain and wine,
+# then builds the libraries the Windows programs link in, as static libraries made with
+# the project's toolchain file, into one prefix that the "windows" preset searches:
+#
+#   freeglut    from Debian's source package (apt-get source freeglut)
+#   GoogleTest  from Debian's googletest sources in /usr/src/googletest
+#   zlib, libpng, giflib  from Debian's source packages (for picture export)
+#
+# Usage: scripts/build-windows-deps.sh [PREFIX]     (default: build/windows-deps)
+# The sources are unpacked and built in build/windows-deps-work (never committed). Every
+# step is skipped when its result is already there, so running it again costs seconds.
+# Installing packages needs root; without root the packages must already be installed.
+set -euo pipefail
+shopt -s inherit_errexit
+cd "$(dirname "$0")/.."
+root_dir=$PWD
+prefix=$(realpath -m "${1:-build/windows-deps}")
+work=$root_dir/build/windows-deps-work
+toolchain=$root_dir/cmake/mingw-w64-x86_64.cmake
+triplet=x86_64-w64-mingw32
+jobs=2  # the machine is shared: at most two compile jobs
+
+log() { printf '== %s\n' "$*"; }
+
+# --- Packages -----------------------------------------------------------------------------
+# The posix thread variant of the cross compilers (std::thread), wine for running the
+# programs and the tests, dpkg-dev for apt-get source, and the build tools.
+packages=(g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
+  mingw-w64-x86-64-dev wine wine64 dpkg-dev cmake make googletest)
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'ok installed' || missing+=("$p")
+done
+apt_updated=false
+if ((${#missing[@]})); then
+  if [ "$(id -u)" != 0 ]; then
+    echo "missing packages: ${missing[*]} (run as root, or apt-get install them)" >&2
+    exit 1
+  fi
+  log "installing ${missing[*]}"
+  apt-get update -qq
+  apt_updated=true
+  DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+
+# --- Debian source index --------------------------------------------------------------------
+# A deb-src entry for every Debian archive entry of the machine's own apt sources (same
+# mirror, suites and components), kept in a file of its own.
+src_list=/etc/apt/sources.list.d/agvsim-deb-src.sources
+deb_src_entries() {
+  # One-line format: "deb [options] URI suite components..."
+  for f in /etc/apt/sources.list /etc/apt/sources.list.d/*.list; do
+    [ -f "$f" ] || continue
+    awk '$1 == "deb" {
+      i = 2; opts = ""
+      if ($2 ~ /^\[/) { while ($i !~ /\]$/) { opts = opts " " $i; i++ } opts = opts " " $i; i++ }
+      uri = $i
+      if (uri !~ /\/debian(-security)?\/?$/) next
+      comps = ""; for (j = i + 2; j <= NF; j++) comps = comps " " $j
+      printf "Types: deb-src\nURIs: %s\nSuites: %s\nComponents:%s\n", uri, $(i + 1), comps
+      if (opts ~ /signed-by=/) { sub(/.*signed-by=/, "", opts); sub(/[] ].*/, "", opts)
+        printf "Signed-By: %s\n", opts }
+      printf "\n" }' "$f"
+  done
+  # deb822 format: the stanzas of type deb, as deb-src.
+  for f in /etc/apt/sources.list.d/*.sources; do
+    if [ ! -f "$f" ] || [ "$f" = "$src_list" ]; then continue; fi
+    awk 'function flush() {
+        if (types ~ /(^|[ \t])deb([ \t]|$)/ && enabled != "no" && uris ~ /\/debian(-security)?\/?$/)
+          printf "Types: deb-src\n%s\n\n", body
+        types = ""; body = ""; uris = ""; enabled = ""
+      }
+      /^[ \t]*#/ { next }
+      /^[ \t]*$/ { flush(); next }
+      { key = tolower($1) }
+      key == "types:" { types = $0; sub(/^[^:]*:/, "", types); next }
+      key == "enabled:" { enabled = tolower($2); next }
+      key == "uris:" { uris = $0; sub(/[ \t]+$/, "", uris) }
+      { body = body (body == "" ? "" : "\n") $0 }
+      END { flush() }' "$f"
+  done
+}
+wanted=$(deb_src_entries)
+if [ -z "$wanted" ]; then
+  echo "no Debian archive entry in the apt sources to derive a deb-src entry from" >&2
+  exit 1
+fi
+if [ ! -f "$src_list" ] || [ "$(cat "$src_list")" != "$wanted" ]; then
+  if [ "$(id -u)" != 0 ]; then
+    echo "the Debian source index is needed: run as root once" >&2
+    exit 1
+  fi
+  log "enabling the Debian source index in $src_list"
+  printf '%s\n' "$wanted" >"$src_list"
+  apt_updated=false
+fi
+if ! apt-cache showsrc freeglut 2>/dev/null | grep -q '^Package:'; then
+  if ! $apt_updated; then
+    apt-get update -qq
+    apt_updated=true
+  fi
+fi
+
+# --- Sources and builds ---------------------------------------------------------------------
+mkdir -p "$work" "$prefix/share/licenses"
+
+# Unpacks Debian's source package $1 (with Debian's patches) into $work, once; prints the
+# source directory. The newest version that the mirror serves is taken (a mirror may list
+# a newer version in its index than it can hand out).
+source_dir() {
+  local name=$1 version dir
+  dir=$(find "$work/src-$name" -mindepth 1 -maxdepth 1 -type d 2>/dev/null | head -n1 || true)
+  if [ -n "$dir" ] && [ -f "$work/src-$name/.version" ]; then
+    echo "$dir"
+    return
+  fi
+  for version in $(apt-cache showsrc "$name" | awk '/^Version:/ { print $2 }' | sort -rV); do
+    rm -rf "$work/src-$name"
+    mkdir -p "$work/src-$name"
+    # The download runs as root when apt's own user cannot write here; that is fine.
+    if (cd "$work/src-$name" && apt-get source -qq "$name=$version" >&2); then
+      echo "$version" >"$work/src-$name/.version"
+      find "$work/src-$name" -mindepth 1 -maxdepth 1 -type d | head -n1
+      return
+    fi
+    echo "($name $version cannot be fetched; trying an older version)" >&2
+  done
+  echo "no source package $name could be fetched" >&2
+  return 1
+}
+
+# Licence texts of a dependency: $1 name, then files (copied into share/licenses/NAME/).
+keep_licences() {
+  local name=$1
+  shift
+  mkdir -p "$prefix/share/licenses/$name"
+  for f in "$@"; do cp "$f" "$prefix/share/licenses/$name/"; done
+}
+
+# Stamp files record what was built from which version; a changed version builds anew.
+stamp_ok() { [ -f "$prefix/.stamps/$1" ] && [ "$(cat "$prefix/.stamps/$1")" = "$2" ]; }
+stamp() { mkdir -p "$prefix/.stamps" && echo "$2" >"$prefix/.stamps/$1"; }
+
+cmake_dep() {  # source dir, build dir, extra cache settings...
+  local src=$1 bld=$2
+  shift 2
+  rm -rf "$bld"
+  cmake -S "$src" -B "$bld" -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DCMAKE_BUILD_TYPE=Release \
+    -DAGV_WINDOWS_DEPS_PREFIX="$prefix" -DCMAKE_INSTALL_PREFIX="$prefix" "$@" >"$bld.log" 2>&1 ||
+    { tail -n 30 "$bld.log" >&2; return 1; }
+  cmake --build "$bld" -j"$jobs" >>"$bld.log" 2>&1 || { tail -n 30 "$bld.log" >&2; return 1; }
+  cmake --install "$bld" >>"$bld.log" 2>&1 || { tail -n 30 "$bld.log" >&2; return 1; }
+}
+
+# freeglut: static only, desktop OpenGL, no demos.
+dir=$(source_dir freeglut)
+version=$(cat "$work/src-freeglut/.version")
+if stamp_ok freeglut "$version" && [ -f "$prefix/lib/libfreeglut_static.a" ]; then
+  log "freeglut $version: already built"
+else
+  log "freeglut $version: building"
+  cmake_dep "$dir" "$work/build-freeglut" -DFREEGLUT_BUILD_STATIC_LIBS=ON \
+    -DFREEGLUT_BUILD_SHARED_LIBS=OFF -DFREEGLUT_BUILD_DEMOS=OFF -DFREEGLUT_GLES=OFF
+  keep_licences freeglut "$dir/COPYING" "$dir/debian/copyright"
+  stamp freeglut "$version"
+fi
+
+# GoogleTest with gmock, from the sources of the googletest package.
+gtest_src=/usr/src/googletest
+version=$(dpkg-query -W -f='${Version}' googletest)
+if stamp_ok googletest "$version" && [ -f "$prefix/lib/libgtest.a" ]; then
+  log "googletest $version: already built"
+else
+  log "googletest $version: building"
+  cmake_dep "$gtest_src" "$work/build-googletest" -DBUILD_GMOCK=ON -DINSTALL_GTEST=ON \
+    -DBUILD_SHARED_LIBS=OFF
+  keep_licences googletest /usr/share/doc/googletest/copyright
+  stamp googletest "$version"
+fi
+
+# zlib: Debian's source has no MinGW makefile; its CMake build makes the static library
+# (named zlibstatic there), installed as the usual libz.a with zlib.h and the zconf.h of
+# the build.
+dir=$(source_dir zlib)
+version=$(cat "$work/src-zlib/.version")
+if stamp_ok zlib "$version" && [ -f "$prefix/lib/libz.a" ]; then
+  log "zlib $version: already built"
+else
+  log "zlib $version: building"
+  bld=$work/build-zlib
+  rm -rf "$bld"
+  { cmake -S "$dir" -B "$bld" -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DCMAKE_BUILD_TYPE=Release &&
+    cmake --build "$bld" --target zlibstatic -j"$jobs"; } >"$bld.log" 2>&1 ||
+    { tail -n 30 "$bld.log" >&2; exit 1; }
+  mkdir -p "$prefix/include" "$prefix/lib"
+  cp "$dir/zlib.h" "$bld/zconf.h" "$prefix/include/"
+  cp "$bld/libzlibstatic.a" "$prefix/lib/libz.a"
+  keep_licences zlib "$dir/LICENSE" "$dir/debian/copyright"
+  stamp zlib "$version"
+fi
+
+# libpng: static, without its tests and tools, against the zlib above.
+dir=$(source_dir libpng1.6)
+version=$(cat "$work/src-libpng1.6/.version")
+if stamp_ok libpng "$version" && [ -f "$prefix/lib/libpng16.a" ]; then
+  log "libpng $version: already built"
+else
+  log "libpng $version: building"
+  cmake_dep "$dir" "$work/build-libpng" -DPNG_SHARED=OFF -DPNG_STATIC=ON -DPNG_TESTS=OFF \
+    -DPNG_EXECUTABLES=OFF -DZLIB_ROOT="$prefix" -DZLIB_LIBRARY="$prefix/lib/libz.a" \
+    -DZLIB_INCLUDE_DIR="$prefix/include"
+  keep_licences libpng "$dir/LICENSE" "$dir/debian/copyright"
+  stamp libpng "$version"
+fi
+
+# giflib: only a makefile for Unix; its library target builds with the cross compiler.
+dir=$(source_dir giflib)
+version=$(cat "$work/src-giflib/.version")
+if stamp_ok giflib "$version" && [ -f "$prefix/lib/libgif.a" ]; then
+  log "giflib $version: already built"
+else
+  log "giflib $version: building"
+  rm -rf "$work/build-giflib"
+  cp -a "$dir" "$work/build-giflib"
+  make -C "$work/build-giflib" -j"$jobs" CC="$triplet-gcc-posix" AR="$triplet-ar" libgif.a \
+    >"$work/build-giflib.log" 2>&1 || { tail -n 30 "$work/build-giflib.log" >&2; exit 1; }
+  mkdir -p "$prefix/include" "$prefix/lib"
+  cp "$work/build-giflib/gif_lib.h" "$prefix/include/"
+  cp "$work/build-giflib/libgif.a" "$prefix/lib/"
+  keep_licences giflib "$dir/COPYING" "$dir/debian/copyright"
+  stamp giflib "$version"
+fi
+
+log "Windows dependencies are in $prefix"
