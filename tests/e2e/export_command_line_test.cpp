@@ -109,33 +109,6 @@ TEST(ExportCommandLine, OutAndWheelFilesHoldTheTablesAndARefusalLeavesThemAlone)
   std::remove(wheels.c_str());
 }
 
-// What a CSV reader that skips '#' lines must get: one table whose columns are all numbers
-// (array excepted), p empty where there is none; every number in its shortest form.
-TEST(ExportCommandLine, EveryColumnIsNumeric) {
-  for (const std::vector<std::string>& args :
-       {std::vector<std::string>{"--error", "5", "5"},
-        std::vector<std::string>{"--path", "11", "--error", "4", "5", "10"}}) {
-    const ExportRun run = run_export_program(args);
-    ASSERT_EQ(run.status, 0) << run.err;
-    const ExportCsv csv = parse_export_csv(run.out);
-    ASSERT_EQ(csv.fault, "");
-    ASSERT_EQ(csv.rows.at(0), split_fields("type,array,record,t,s,theta,x,y,delta,kappa,p"));
-    for (size_t r = 1; r < csv.rows.size(); ++r) {
-      const auto& f = csv.rows[r];
-      for (size_t k = 0; k < f.size(); ++k) {
-        double v;
-        if (k == 1) {
-          EXPECT_TRUE(f[1] == "cp" || f[1] == "agv" || f[1] == "err" || f[1] == "dev") << r;
-        } else if (k == 10 && f[1] != "cp") {
-          EXPECT_EQ(f[10], "") << r;
-        } else {
-          EXPECT_TRUE(strict_number(f[k], &v)) << "row " << r << " field " << k << ": " << f[k];
-        }
-      }
-    }
-  }
-}
-
 TEST(ExportCommandLine, FullStoreOfTheDefaultEllipse) {
   const ExportRun run = run_export_program({"--path", "11", "--error", "4", "5", "10"});
   ASSERT_EQ(run.status, 0) << run.err;

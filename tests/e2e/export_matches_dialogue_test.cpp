@@ -102,6 +102,9 @@ TEST_P(DialogueMatch, SameStoreBitForBit) {
   expect_per_type(csv.comments.at("largest_dtheta"), largest_dtheta, "largest_dtheta");
   expect_per_type(csv.comments.at("largest_record"), largest_record, "largest_record");
 
+  // A strict CSV reader gets one table whose columns are all numbers but the array.
+  ASSERT_EQ(csv.rows.at(0), split_fields("type,array,record,t,s,theta,x,y,delta,kappa,p"));
+  ASSERT_EQ(wheels.rows.at(0), split_fields("type,record,t,travel_1,travel_2,delta"));
   const char* names[4] = {"cp", "agv", "err", "dev"};
   const traj_rec(*arrays[4])[MAX] = {store.cp_traj, store.agv_traj, store.err_traj, store.err_dev};
   size_t row = 1;  // past the header
@@ -112,6 +115,8 @@ TEST_P(DialogueMatch, SameStoreBitForBit) {
         const auto& f = csv.rows[row];
         const std::string where = std::to_string(i + 1) + names[a] + std::to_string(j);
         ASSERT_EQ(f[0] + f[1] + f[2], where);
+        double t;
+        EXPECT_TRUE(strict_number(f[3], &t)) << where;
         const traj_rec& r = arrays[a][i][j];
         const double v[7] = {r.s, r.theta, r.x, r.y, r.delta, r.kappa, r.p};
         for (int k = 0; k < 6; ++k) expect_bits(f[4 + k], v[k], where);
@@ -132,6 +137,8 @@ TEST_P(DialogueMatch, SameStoreBitForBit) {
       const wheel_rec& w = store.wheel_traj[i][j];
       const std::string where = "wheel " + std::to_string(i + 1) + "," + std::to_string(j);
       ASSERT_EQ(f[0] + "," + f[1], std::to_string(i + 1) + "," + std::to_string(j));
+      double t;
+      EXPECT_TRUE(strict_number(f[2], &t)) << where;
       expect_bits(f[3], w.travel_1, where);
       expect_bits(f[4], w.travel_2, where);
       expect_bits(f[5], w.delta, where);

@@ -71,23 +71,15 @@ TEST_F(ConsoleTest, IntReadsDropTheRestOfTheLineAndRefuseWhatIsNotAWholeNumber) 
             "range; please enter it again)");
 }
 
-TEST_F(ConsoleTest, RealsSpanLinesAndTakeCommasFractionsAndFullWidthForms) {
-  double v[3] = {};
-  input("3,-2\n３ −２\n3\n\n  -2 junk\n1/2、１／３，.5\n");
+TEST_F(ConsoleTest, RealsSpanLinesAndTakeWhatTheNumberReaderTakes) {
+  double v[2] = {};
+  input("３,-1/2\n3\n\n  -2 junk\n");
   EXPECT_EQ(console_read_reals(2, v, NumberRefused::again), 2);
   EXPECT_EQ(v[0], 3.0);
-  EXPECT_EQ(v[1], -2.0);
-  v[0] = v[1] = 0;
-  EXPECT_EQ(console_read_reals(2, v, NumberRefused::zero), 2);
+  EXPECT_EQ(v[1], -0.5);
+  EXPECT_EQ(console_read_reals(2, v, NumberRefused::zero), 2);  // "junk" dropped silently
   EXPECT_EQ(v[0], 3.0);
   EXPECT_EQ(v[1], -2.0);
-  v[0] = v[1] = 0;
-  EXPECT_EQ(console_read_reals(2, v, NumberRefused::again), 2);  // "junk" dropped silently
-  EXPECT_EQ(v[1], -2.0);
-  EXPECT_EQ(console_read_reals(3, v, NumberRefused::again), 3);
-  EXPECT_EQ(v[0], 0.5);
-  EXPECT_EQ(v[1], 1.0 / 3.0);
-  EXPECT_EQ(v[2], 0.5);
   EXPECT_EQ(out_.str(), "");
 }
 
