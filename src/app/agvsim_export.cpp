@@ -18,23 +18,21 @@
 
 namespace {
 
-// The output file, opened only when there is something to write, so that a refusal leaves
-// it as it was.
-std::FILE* open_output(const CommandLine& line) {
-  if (line.out_file.empty()) return stdout;
-  std::FILE* out = std::fopen(line.out_file.c_str(), "w");
-  if (!out) {
-    console_error("agvsim-export: cannot open %s: %s\n", line.out_file.c_str(),
-                  std::strerror(errno));
-  }
+// An output file, opened only when there is something to write, so that a refusal leaves
+// it as it was; an empty name is the standard output.
+std::FILE* open_output(const std::string& name) {
+  if (name.empty()) return stdout;
+  std::FILE* out = std::fopen(name.c_str(), "w");
+  if (!out)
+    console_error("agvsim-export: cannot open %s: %s\n", name.c_str(), std::strerror(errno));
   return out;
 }
 
-int close_output(const CommandLine& line, std::FILE* out, bool ok) {
-  if (!line.out_file.empty()) ok = std::fclose(out) == 0 && ok;
+int close_output(const std::string& name, std::FILE* out, bool ok) {
+  if (!name.empty()) ok = std::fclose(out) == 0 && ok;
   if (!ok) {
     console_error("agvsim-export: write error on %s\n",
-                  line.out_file.empty() ? "standard output" : line.out_file.c_str());
+                  name.empty() ? "standard output" : name.c_str());
     return 1;
   }
   return 0;
@@ -70,9 +68,10 @@ int main(int argc, char** argv) {
 
   if (line.sweep) {
     const std::vector<SweepPoint> points = run_sweep(scenario, line.sweep_range, tables, 0);
-    std::FILE* out = open_output(line);
+    std::FILE* out = open_output(line.out_file);
     if (!out) return 1;
-    return close_output(line, out, write_sweep_csv(out, scenario, line.sweep_range, points));
+    return close_output(line.out_file, out,
+                        write_sweep_csv(out, scenario, line.sweep_range, points));
   }
 
   auto ws = std::make_unique<Workspace>();
@@ -83,7 +82,15 @@ int main(int argc, char** argv) {
                   line.path_no);
     return 3;
   }
-  std::FILE* out = open_output(line);
+  std::FILE* out = open_output(line.out_file);
   if (!out) return 1;
-  return close_output(line, out, write_export_csv(out, line, scenario, result, ws->store));
+  int status = close_output(line.out_file, out,
+                            write_trajectory_csv(out, line, scenario, result, ws->store));
+  if (status == 0 && !line.wheels_file.empty()) {
+    std::FILE* wheels = open_output(line.wheels_file);
+    if (!wheels) return 1;
+    status = close_output(line.wheels_file, wheels,
+                          write_wheel_csv(wheels, line, scenario, result, ws->store));
+  }
+  return status;
 }

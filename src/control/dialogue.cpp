@@ -41,8 +41,8 @@ const char* value_prompt(ErrorKind kind) {
   return "";
 }
 
-// Steps of the error choice: the menu until a valid key, the reset, the value. What is not
-// a number stays 0.
+// Steps of the error choice: the menu until a valid key, the reset, the value. An entry that
+// is not a number stays 0, and a line says so.
 void choose_error(Session& session) {
   ErrorKind kind;
   for (;;) {
@@ -55,7 +55,7 @@ void choose_error(Session& session) {
   console_print("\nERROR=%cを選択", error_kind_char(kind));
   console_print(value_prompt(kind));  // formats: "%%" prints one percent sign
   const int n = error_value_count(kind);
-  if (n > 0) console_read_reals(n, session.error.entered);
+  if (n > 0) console_read_reals(n, session.error.entered, NumberRefused::zero);
 }
 
 const char* const key_help[13] = {

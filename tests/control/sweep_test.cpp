@@ -77,11 +77,15 @@ TEST(Sweep, CsvHasOneRowPerSizeAndTypeAndMarksRefusals) {
   const std::string text(buf, size);
   std::free(buf);
   // Type 1 forms its turn rate from the wheel speeds: without error it deviates by rounding.
-  EXPECT_NE(text.find("\nvalue,value2,type,dx,dy,distance,dtheta,max_distance,status\n0,0,1,"),
+  EXPECT_NE(text.find("\n# sweep=0,3,3\nvalue,value2,type,final_dx,final_dy,final_distance,"
+                      "final_dtheta,largest_record,largest_dx,largest_dy,largest_distance,"
+                      "largest_dtheta,status\n0,0,1,"),
             std::string::npos)
       << text;
-  EXPECT_NE(text.find("\n0,0,2,0,0,0,0,0,ok\n0,0,3,0,0,0,0,0,ok\n"), std::string::npos) << text;
-  EXPECT_NE(text.find("\n3,0,3,,,,,,refused: too many records\n"), std::string::npos) << text;
+  EXPECT_NE(text.find("\n0,0,2,0,0,0,0,0,0,0,0,0,ok\n0,0,3,0,0,0,0,0,0,0,0,0,ok\n"),
+            std::string::npos)
+      << text;
+  EXPECT_NE(text.find("\n3,0,3,,,,,,,,,,refused: too many records\n"), std::string::npos) << text;
 }
 
 }  // namespace
