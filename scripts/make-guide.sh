@@ -170,9 +170,9 @@ table_error_table() {
       "$fmt"'
       /^#/ || $1 == "value" { next }
       {
-        if ($9 != "ok") cell[$3] = "(" $9 ")"
-        else if ($8 + 0 < zero) cell[$3] = (lang == "ja" ? "作用しない" : "does not act")
-        else cell[$3] = (lang == "ja" ? "作用する：" : "acts: ") mm($6) " / " mm($8)
+        if ($13 != "ok") cell[$3] = "(" $13 ")"
+        else if ($11 + 0 < zero) cell[$3] = (lang == "ja" ? "作用しない" : "does not act")
+        else cell[$3] = (lang == "ja" ? "作用する：" : "acts: ") mm($6) " / " mm($11)
       }
       END {
         fmt = lang == "ja" ? "| %s（`--error %s`） | %s | %s | %s |\n" : "| %s (`--error %s`) | %s | %s | %s |\n"
@@ -212,6 +212,7 @@ table_path_table() {
     # The speed V of types 2 and 3 is the travel of their drive wheel (travel_1 of the
     # wheel data) per record.
     awk -F, -v lang="$lang" -v I="$I" -v name="$name" -v fixed=" $(cat "$work/fixed-$I") " '
+      FNR != NR && /^#/ { next }  # the wheel file repeats the header lines
       /^# path_no=/ { inside = 1; next }
       /^# error_kind=/ { inside = 0 }
       inside && /^# / {
@@ -234,14 +235,15 @@ table_path_table() {
         printf "| %d | %s | %s | %.3f | %.2f / %.2f / %.2f | %.2f / %.2f |\n", I, name, c, len,
           tend[1], tend[2], tend[3], vmin[2], vmin[3]
       }
-    ' "$work/path-$I.csv"
+    ' "$work/path-$I.csv" "$work/path-$I-wheels.csv"
   done
 }
 
 make_path_table() {
   local I name
   for I in "${paths[@]}"; do
-    "$exe" --path "$I" --out "$work/path-$I.csv" || die "export of path $I failed"
+    "$exe" --path "$I" --out "$work/path-$I.csv" --wheels "$work/path-$I-wheels.csv" ||
+      die "export of path $I failed"
     # The constants that --const does not take are fixed by the program.
     : >"$work/fixed-$I"
     for name in $(sed -n '/^# path_no=/,/^# error_kind=/{s/^# \([A-Za-z_]*\)=.*/\1/p}' \
@@ -261,11 +263,11 @@ deviation_rows() {
     /^#/ || $1 == "value" { next }
     {
       t = $3
-      if ($8 + 0 < zero) {
+      if ($11 + 0 < zero) {
         d[t] = m[t] = (lang == "ja" ? "0（作用しない）" : "0 (does not act)")
         xy[t] = "0, 0"; th[t] = "0.00"
       } else {
-        d[t] = mm($6); m[t] = mm($8); xy[t] = mm($4) ", " mm($5); th[t] = deg($7)
+        d[t] = mm($6); m[t] = mm($11); xy[t] = mm($4) ", " mm($5); th[t] = deg($7)
       }
     }
     END {
@@ -368,7 +370,7 @@ drift_fit() {
       t = $3; x = $1 + 0; d = $6 + 0
       if (x > 0 && x <= 1 + 1e-9) { sxy[t] += x * d; sxx[t] += x * x; n[t]++; xs[t, n[t]] = x; ds[t, n[t]] = d }
       if (x >= xmax) { xmax = x; dmax[t] = d }
-      if ($8 + 0 >= zero) acts[t] = 1
+      if ($11 + 0 >= zero) acts[t] = 1
     }
     END {
       for (t = 1; t <= 3; t++) {
