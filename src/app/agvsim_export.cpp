@@ -6,6 +6,7 @@
 #include <cstring>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "agvsim_version.h"
 #include "control/command_line.h"
@@ -14,15 +15,21 @@
 #include "control/sweep.h"
 #include "control/table_files.h"
 #include "platform/console.h"
+#include "platform/executable.h"
+#include "platform/file_io.h"
 #include "sim/computation.h"
 
 namespace {
 
 // An output file, opened only when there is something to write, so that a refusal leaves
-// it as it was; an empty name is the standard output.
+// it as it was; an empty name is the standard output. Written in binary, so that its lines
+// end in "\n" on every system.
 std::FILE* open_output(const std::string& name) {
-  if (name.empty()) return stdout;
-  std::FILE* out = std::fopen(name.c_str(), "w");
+  if (name.empty()) {
+    set_binary_output(stdout);
+    return stdout;
+  }
+  std::FILE* out = open_file(name, "wb");
   if (!out)
     console_error("agvsim-export: cannot open %s: %s\n", name.c_str(), std::strerror(errno));
   return out;
@@ -45,9 +52,13 @@ int main(int argc, char** argv) {
     std::printf("agvsim-export %s\n", AGVSIM_VERSION);
     return 0;
   }
+  // File names as UTF-8, whatever the system hands argv in.
+  const std::vector<std::string> arguments = program_arguments(argc, argv);
+  std::vector<const char*> args;
+  for (const std::string& a : arguments) args.push_back(a.c_str());
   CommandLine line;
   std::string error;
-  if (!parse_command_line(argc, argv, &line, &error)) {
+  if (!parse_command_line(static_cast<int>(args.size()), args.data(), &line, &error)) {
     console_error("agvsim-export: %s (see --help)\n", error.c_str());
     return 2;
   }

@@ -169,6 +169,7 @@ void console_init_locale() {
   started = true;
   locale_codeset = encoding_init_locale();
   output_codeset = locale_codeset;
+  terminal_prepare_streams(locale_codeset);
 }
 
 void console_print(const char* format, ...) {

@@ -7,11 +7,19 @@
 // through here. Texts are UTF-8 in the source; they are converted to the terminal's
 // encoding when the locale's codeset is not UTF-8 (Shift-JIS / CP932 included).
 
+// printf formats as the C library of the build reads them: MinGW's follows C99, not the
+// formats of Windows' own library that plain "printf" would check against.
+#ifdef __MINGW32__
+#define AGV_PRINTF_FORMAT(f, a) __attribute__((format(gnu_printf, f, a)))
+#else
+#define AGV_PRINTF_FORMAT(f, a) __attribute__((format(printf, f, a)))
+#endif
+
 // Formatted printing (printf formats) to the console output, converted as needed.
-void console_print(const char* format, ...) __attribute__((format(printf, 1, 2)));
+void console_print(const char* format, ...) AGV_PRINTF_FORMAT(1, 2);
 
 // The same on the error stream (standard error unless replaced).
-void console_error(const char* format, ...) __attribute__((format(printf, 1, 2)));
+void console_error(const char* format, ...) AGV_PRINTF_FORMAT(1, 2);
 
 // Flushes the console output.
 void console_flush();

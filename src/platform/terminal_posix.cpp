@@ -69,6 +69,9 @@ bool terminal_is_tty() {
   return isatty(STDIN_FILENO) == 1;
 }
 
+// The terminal takes and sends the bytes of its own codeset already.
+void terminal_prepare_streams(const std::string&) {}
+
 int terminal_read_raw_key() {
   struct termios mode;
   if (tcgetattr(STDIN_FILENO, &mode) != 0) return read_byte_from_cin();

@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "platform/file_io.h"
 #include "sim/normal_tables.h"
 
 namespace {
@@ -54,7 +55,7 @@ bool fail_row(std::string* error, const char* format, int row) {
 
 bool read_normal_table(const char* path, int f, NormalTables* tables, std::string* error) {
   if (f < 0 || f >= normal_table_count) return fail(error, "表番号が範囲外 (no such table)");
-  std::FILE* in = std::fopen(path, "r");
+  std::FILE* in = open_file(path, "rb");
   if (!in) return fail(error, "ファイルを開けない (cannot open the file)");
 
   // Rows are collected here first so that a faulty file leaves the table as it was.

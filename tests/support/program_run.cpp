@@ -8,17 +8,6 @@
 #include <chrono>
 #include <csignal>
 #include <cstdlib>
-#include <filesystem>
-
-TempDir::TempDir() {
-  std::string pattern = (std::filesystem::temp_directory_path() / "agvsim-test-XXXXXX").string();
-  if (mkdtemp(pattern.data()) != nullptr) path_ = pattern;
-}
-
-TempDir::~TempDir() {
-  std::error_code ignored;
-  if (!path_.empty()) std::filesystem::remove_all(path_, ignored);
-}
 
 bool ProgramRun::exited() const {
   return !timed_out && WIFEXITED(status);

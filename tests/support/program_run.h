@@ -3,23 +3,12 @@
 #include <string>
 #include <vector>
 
+#include "support/temp_dir.h"
+
 // Runs the real program as a child process: standard input from a script (a pipe, not a
 // terminal), standard output and error captured, no display (the window cannot open, so a
 // run that reaches it ends there), a UTF-8 locale. A child that does not end in time is
 // killed.
-
-// A fresh empty directory, removed with everything in it when the object goes.
-class TempDir {
- public:
-  TempDir();
-  ~TempDir();
-  TempDir(const TempDir&) = delete;
-  TempDir& operator=(const TempDir&) = delete;
-  const std::string& path() const { return path_; }
-
- private:
-  std::string path_;
-};
 
 struct ProgramRun {
   std::string out;
