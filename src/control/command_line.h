@@ -31,6 +31,7 @@ struct CommandLine {
   bool sweep = false;
   SweepRange sweep_range;
   bool help = false;
+  bool scenario_given = false;  // --path, --const or --error was given
 };
 
 // Fills *line from argv. Returns false with a one-line reason in *error on an unknown

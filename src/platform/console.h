@@ -21,6 +21,11 @@ void console_flush();
 // At end of input it calls console_end_of_input() and does not return.
 int console_read_key();
 
+// Drops what was typed ahead on the terminal (keys pressed while the window was up), so
+// that the next read waits for a new answer. Only on a terminal: piped input and replaced
+// streams are left as they are.
+void console_discard_typeahead();
+
 // Reads a whole number like scanf("%d"): white space and line breaks before it are skipped.
 // Returns true and drops the rest of the line after a number; returns false when the
 // input is not a number, after dropping the line. Values beyond int are clamped to
