@@ -80,7 +80,11 @@ void draw_legend(const LegendInput& in, const TextStyle& style) {
   draw_error_line(in.kind, in.errors, style);
   draw_text(x0 + 0.05, 0.8, font, "CP motion");
   path_label(path_text, in.path_no);
-  draw_text(x0 + 0.3, 0.8, font, path_text);
+  double path_dx = 0.3;
+  if (!style.specified) {
+    path_dx = std::max(path_dx, 0.05 + text_width(style, font, "CP motion") + value_gap);
+  }
+  draw_text(x0 + path_dx, 0.8, font, path_text);
   draw_text(x0 + 0.05, 0.75, font, "Red  Curve  : Theoretical CP Trajectory");
   draw_text(x0 + 0.05, 0.7, font, "Blue Curve : Trajectory with AGV Error");
   draw_text(x0 + 0.05, 0.65, font, "1 grid=(1.0, 1.0)[m]");

@@ -50,7 +50,7 @@ class TerminalSession {
       unsetenv("DISPLAY");
       unsetenv("WAYLAND_DISPLAY");
       setenv("LC_ALL", "C.UTF-8", 1);
-      execl(program.c_str(), program.c_str(), static_cast<char*>(nullptr));
+      execl(program.c_str(), program.c_str(), "--no-window", static_cast<char*>(nullptr));
       _exit(127);
     }
     return true;
