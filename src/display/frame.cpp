@@ -33,6 +33,7 @@ void draw_frame(const FrameInput& in) {
   const TextStyle style = text_style(in.picture_px);
   const bool kept =
       upper_layer.prepare(upper_layer_key(in, style), [&] { draw_upper_layer(in, style); });
+  prepare_scene(in.scene);
   frame_begin();
   draw_title(style);
   draw_legend(in.legend, style);

@@ -3,10 +3,12 @@
 #include <GL/gl.h>
 
 #include <algorithm>
+#include <cmath>
 
 #include "scene/batches.h"
 #include "scene/chart_layout.h"
 #include "scene/grid.h"
+#include "scene/layer_image.h"
 #include "scene/marks.h"
 #include "scene/rect.h"
 #include "scene/retained_list.h"
@@ -17,13 +19,15 @@ namespace {
 
 constexpr int grid_lines = 40;  // metres each way from the world origin
 
-// A trail is retained in pieces of this many records; the records of the current step
-// beyond the last whole piece are drawn directly.
-constexpr int trail_piece = 64;
-constexpr int trail_pieces = MAX / trail_piece + 1;
-
 RetainedList grid_list;
-RetainedList trail_lists[2][trail_pieces];
+
+// The trails are kept as images that grow with the step: a frame of playback adds only
+// the dots of the records since the last frame.
+struct KeptTrail {
+  LayerImage image;
+  int drawn = -1;  // the last record in the image
+};
+KeptTrail kept_trails[2];
 
 void grid(const View& view) {
   const double s = view.view_scale;
@@ -42,18 +46,64 @@ PartKey trail_key(const View& view, const rgba& colour) {
   return key;
 }
 
-void trail(int which, const View& view, const traj_rec* records, int n, const rgba& colour) {
-  const PartKey base = trail_key(view, colour);
-  const int whole = (n + 1) / trail_piece;
-  for (int p = 0; p < whole; ++p) {
-    const traj_rec* piece = records + p * trail_piece;
-    PartKey key = base;
-    key.add_positions(piece, trail_piece - 1);
-    trail_lists[which][p].draw(
-        key.value(), [&] { draw_trail(view, piece, trail_piece - 1, colour, chart_panel_left); });
+std::uint64_t trail_image_key(const PartKey& base, const traj_rec* records, int n) {
+  PartKey key = base;
+  key.add_positions(records, n);
+  return key.value();
+}
+
+// The pixels of the viewport that the dots of records[a..b] may colour.
+void dots_box(const View& view, const traj_rec* records, int a, int b, int side, int* box) {
+  const double half = side / 2.0;
+  const double reach = mark_radius * half + 2.0;
+  box[0] = box[1] = side;
+  box[2] = box[3] = 0;
+  for (int i = a; i <= b; ++i) {
+    const point2d c = world_to_view(view, {records[i].x, records[i].y});
+    if (!drawable(c)) continue;
+    const double px = (c.x + 1.0) * half;
+    const double py = (c.y + 1.0) * half;
+    box[0] =
+        std::min(box[0], static_cast<int>(std::clamp(std::floor(px - reach), 0.0, double(side))));
+    box[1] =
+        std::min(box[1], static_cast<int>(std::clamp(std::floor(py - reach), 0.0, double(side))));
+    box[2] =
+        std::max(box[2], static_cast<int>(std::clamp(std::ceil(px + reach), 0.0, double(side))));
+    box[3] =
+        std::max(box[3], static_cast<int>(std::clamp(std::ceil(py + reach), 0.0, double(side))));
   }
-  const int done = whole * trail_piece;
-  if (done <= n) draw_trail(view, records + done, n - done, colour, chart_panel_left);
+}
+
+void prepare_trail(KeptTrail& kept, const View& view, const traj_rec* records, int n,
+                   const rgba& colour) {
+  if (LayerImage::viewport_side() == 0) return;
+  const PartKey base = trail_key(view, colour);
+  const std::uint64_t key = trail_image_key(base, records, n);
+  if (kept.image.holds(key)) return;
+  const int from = kept.drawn + 1;
+  if (kept.drawn >= 0 && kept.drawn < n &&
+      kept.image.holds(trail_image_key(base, records, kept.drawn))) {
+    int box[4];
+    dots_box(view, records, from, n, LayerImage::viewport_side(), box);
+    if (kept.image.add(key, box[0], box[1], box[2], box[3], [&] {
+          draw_trail(view, records + from, n - from, colour, chart_panel_left);
+        })) {
+      kept.drawn = n;
+      return;
+    }
+  }
+  const bool made =
+      kept.image.prepare(key, [&] { draw_trail(view, records, n, colour, chart_panel_left); });
+  kept.drawn = made ? n : -1;
+}
+
+void trail(int which, const View& view, const traj_rec* records, int n, const rgba& colour) {
+  const KeptTrail& kept = kept_trails[which];
+  if (kept.drawn == n && kept.image.holds(trail_image_key(trail_key(view, colour), records, n))) {
+    kept.image.draw();
+    return;
+  }
+  draw_trail(view, records, n, colour, chart_panel_left);
 }
 
 void motions(const SceneInput& in) {
@@ -74,6 +124,15 @@ int last_record(const SceneInput& in) {
 }
 
 }  // namespace
+
+void prepare_scene(const SceneInput& in) {
+  if (!in.store) return;
+  const TrajectoryStore& store = *in.store;
+  const int t = type_index(in.type);
+  const int n = std::clamp(in.step, 0, last_record(in));
+  prepare_trail(kept_trails[0], in.view, store.agv_traj[t], n, color_red);
+  prepare_trail(kept_trails[1], in.view, store.err_traj[t], n, color_blue);
+}
 
 void draw_scene(const SceneInput& in) {
   draw_scene_below(in);

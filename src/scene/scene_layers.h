@@ -24,6 +24,10 @@ struct SceneInput {
 // 0..traj_last of the shown type.
 void draw_scene(const SceneInput& in);
 
+// Before the frame (it draws into the back buffer): brings the kept images of the trails up
+// to the step. draw_scene and draw_scene_below use them when they are up to date.
+void prepare_scene(const SceneInput& in);
+
 // The same in two parts: below the vehicles (grid, trails and vehicles) and above them
 // (CP path line, markers and panel), which changes only with the view and the type.
 void draw_scene_below(const SceneInput& in);

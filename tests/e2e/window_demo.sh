@@ -23,7 +23,15 @@ fail() { echo "FAIL: $*"; echo "--- program output:"; tail -c 2000 "$work/out" |
 start() {
   (cd "$work" && exec setsid "$exe" "$@" </dev/null >"$work/out" 2>"$work/err") &
   pid=$!
-  wid=$(timeout 20 xdotool search --sync --pid "$pid" 2>/dev/null | head -n 1) || true
+  # Asked again until found: this X server may drop a connection opened at the same
+  # moment as the program's.
+  wid=
+  for _ in $(seq 100); do
+    wid=$(xdotool search --pid "$pid" 2>/dev/null | head -n 1) || true
+    [ -n "$wid" ] && break
+    kill -0 "$pid" 2>/dev/null || break
+    sleep 0.2
+  done
   [ -n "$wid" ] || fail "no window of pid $pid for $*: $(cat "$work/err")"
   grep -q 'Error Number=' "$work/out" && fail "the dialogue ran although a scenario was given"
   # Without a window manager the window may lie partly off the screen, and a screenshot
