@@ -75,7 +75,7 @@ int main(int argc, char** argv) {
   }
   SplitArguments args;
   std::string error;
-  if (!split_window_arguments(argc, argv, &args, &error)) usage_error(error);
+  if (!split_window_arguments(argc, argv, max_window_side, &args, &error)) usage_error(error);
   // --no-window is agvsim's own; the rest is the command line agvsim-export reads too.
   bool no_window = false;
   std::erase_if(args.program, [&](const char* a) {

@@ -13,10 +13,13 @@ constexpr double left = -0.98;  // window units, inside the top view
 constexpr double margin_px = 4.0;
 
 // Rewritten before each use.
-char motion_text[160];
-char deviation_text[160];
+StatusText text;
 
-void compose(const StatusInput& in) {
+}  // namespace
+
+void compose_status(const StatusInput& in, StatusText* out) {
+  char(&motion_text)[sizeof out->motion] = out->motion;
+  char(&deviation_text)[sizeof out->deviation] = out->deviation;
   const char* state = in.step >= in.last ? "end of motion" : in.playing ? "playing" : "paused";
   std::snprintf(motion_text, sizeof motion_text, "%s  t = %.2f / %.2f s  step %d / %d  %s %s",
                 agv_type_code(in.type), in.time, in.duration, in.step, in.last, in.speed, state);
@@ -35,11 +38,11 @@ void compose(const StatusInput& in) {
                 in.at_end.dtheta * deg_per_rad);
 }
 
-}  // namespace
-
 void draw_status_line(const StatusInput& in, const TextStyle& style) {
   if (!in.shown) return;
-  compose(in);
+  compose_status(in, &text);
+  const char* const motion_text = text.motion;
+  const char* const deviation_text = text.deviation;
   void* const font = style.small_font;
   const double px = 1.0 / style.px_per_unit;
   const double lh = line_height(style, font);

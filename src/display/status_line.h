@@ -21,6 +21,13 @@ struct StatusInput {
   const char* speed;  // "x1", "x1/4", ...
 };
 
+// The two lines of the status line (what draw_status_line shows).
+struct StatusText {
+  char motion[160];
+  char deviation[160];
+};
+void compose_status(const StatusInput& in, StatusText* text);
+
 // Two lines on a white box: type, time, step and whether it plays, has ended or waits;
 // then the distance (mm) and heading difference (degrees) now and at the end, or that the
 // error does not act on this mechanism. Nothing when not shown. Allocates nothing.

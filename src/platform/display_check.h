@@ -15,8 +15,9 @@ struct SplitArguments {
 };
 
 // Splits argv. False with a reason (English / Japanese) when an option that takes a value
-// has none, or a -geometry value is no geometry or gives a zero size.
-bool split_window_arguments(int argc, char** argv, SplitArguments* out, std::string* error);
+// has none, or a -geometry value is no geometry or gives a size of 0 or above max_side.
+bool split_window_arguments(int argc, char** argv, int max_side, SplitArguments* out,
+                            std::string* error);
 
 // True when the display the window would open on (the -display option, else DISPLAY) can
 // be opened now; otherwise false with a reason in Japanese and English.

@@ -5,6 +5,7 @@
 
 #include <cstdlib>
 #include <cstring>
+#include <string>
 
 namespace {
 
@@ -26,18 +27,22 @@ const WindowOption* find_option(const char* arg) {
   return nullptr;
 }
 
-bool geometry_ok(const char* value) {
+bool size_ok(int mask, int bit, unsigned size, int max_side) {
+  return !(mask & bit) || (size > 0 && size <= static_cast<unsigned>(max_side));
+}
+
+bool geometry_ok(const char* value, int max_side) {
   int x, y;
   unsigned width, height;
   const int mask = XParseGeometry(value, &x, &y, &width, &height);
-  if (mask == NoValue) return false;
-  if ((mask & WidthValue) && width == 0) return false;
-  return !((mask & HeightValue) && height == 0);
+  return mask != NoValue && size_ok(mask, WidthValue, width, max_side) &&
+         size_ok(mask, HeightValue, height, max_side);
 }
 
 }  // namespace
 
-bool split_window_arguments(int argc, char** argv, SplitArguments* out, std::string* error) {
+bool split_window_arguments(int argc, char** argv, int max_side, SplitArguments* out,
+                            std::string* error) {
   out->window.assign(argv, argv + (argc > 0 ? 1 : 0));
   out->program = out->window;
   for (int i = 1; i < argc; ++i) {
@@ -53,9 +58,9 @@ bool split_window_arguments(int argc, char** argv, SplitArguments* out, std::str
       return false;
     }
     const char* value = argv[++i];
-    if (std::strcmp(o->name, "-geometry") == 0 && !geometry_ok(value)) {
-      *error = std::string("bad window geometry '") + value +
-               "' (WIDTHxHEIGHT+X+Y) / ウィンドウの大きさ・位置の指定が正しくない";
+    if (std::strcmp(o->name, "-geometry") == 0 && !geometry_ok(value, max_side)) {
+      *error = std::string("bad window geometry '") + value + "' (WIDTHxHEIGHT+X+Y, sides 1-" +
+               std::to_string(max_side) + ") / ウィンドウの大きさ・位置の指定が正しくない";
       return false;
     }
     out->window.push_back(argv[i]);
