@@ -5,6 +5,7 @@
 
 #include <algorithm>
 
+#include "display/help_overlay.h"
 #include "platform/window_title.h"
 
 void open_window(int* argc, char** argv, const WindowCallbacks& callbacks) {
@@ -17,6 +18,7 @@ void open_window(int* argc, char** argv, const WindowCallbacks& callbacks) {
   glutReshapeFunc(callbacks.reshape ? callbacks.reshape : on_reshape);
   glutKeyboardFunc(callbacks.keyboard);
   glClearColor(1.0f, 1.0f, 1.0f, 1.0f);
+  load_help_pictures();  // decoded now, so that no frame allocates for them
 }
 
 void start_window(int argc, char** argv, const WindowCallbacks& callbacks) {

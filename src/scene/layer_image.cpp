@@ -62,6 +62,7 @@ LayerImage::Start LayerImage::begin(std::uint64_t key) {
   key_ = key;
   glGetIntegerv(GL_VIEWPORT, viewport_);
   pixels_.assign(static_cast<std::size_t>(side) * side * 4, 0);
+  box_pixels_.reserve(pixels_.size());  // so that additions allocate nothing
   tiles_across_ = (side + tile - 1) / tile;
   tiles_.assign(static_cast<std::size_t>(tiles_across_) * tiles_across_, 0);
   box_[0] = box_[1] = 0;
