@@ -84,6 +84,8 @@ class Parser {
     for (int i = 1; i < argc_; ++i) {
       const std::string_view opt = argv_[i];
       const char* arg = nullptr;
+      o->scenario_given =
+          o->scenario_given || opt == "--path" || opt == "--const" || opt == "--error";
       if (opt == "--help" || opt == "-h") {
         o->help = true;
         return true;

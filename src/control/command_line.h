@@ -32,6 +32,7 @@ struct CommandLine {
   bool sweep = false;
   SweepRange sweep_range;
   bool help = false;
+  bool scenario_given = false;  // --path, --const or --error was given
 };
 
 // Fills *line from argv. Every number is read as the dialogue reads it (platform/

@@ -122,6 +122,8 @@ void compute_until_success(PathStep from, Session& session, AgvType shown,
 
 void dialogue(Session& session, DialogueStart start, AgvType shown, const NormalTables& tables,
               Workspace& ws, ComputeResult* result) {
+  // Keys typed into the terminal while the window was up are no answers to what comes.
+  console_discard_typeahead();
   console_print("\n\n移動ロボット(AGV)の機構誤差による軌道誤差のシミュレーション");
   console_print("\n　CP経路, AGV機構誤差を変えて軌道誤差を見る．");
 

@@ -198,6 +198,10 @@ void console_flush() {
   flush_output();
 }
 
+void console_discard_typeahead() {
+  if (reading_real_stdin()) terminal_discard_typeahead();
+}
+
 int console_read_key() {
   start();
   flush_output();

@@ -29,6 +29,11 @@ void console_flush();
 // 0..255. At end of input it calls console_end_of_input() and does not return.
 int console_read_key();
 
+// Drops what was typed ahead on the terminal (keys pressed while the window was up), so
+// that the next read waits for a new answer. Only on a terminal: piped input and replaced
+// streams are left as they are.
+void console_discard_typeahead();
+
 // Number reads take whole lines: a line ends at LF, at CR or at CR LF, and lines without
 // any entry are skipped. In a locale whose codeset is not UTF-8 (Shift-JIS: CP932) the line
 // is converted to UTF-8 first. Entries are read by the number reader (platform/number_text.h):

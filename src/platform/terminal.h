@@ -28,3 +28,8 @@ int terminal_read_raw_key();
 
 // Puts the terminal back into the mode saved before the last raw read, if any.
 void terminal_restore();
+
+// Drops what was typed into the terminal and not read yet: the terminal's input queue and
+// what the standard input stream has buffered. Does nothing when standard input is not a
+// terminal, so piped input is read in full.
+void terminal_discard_typeahead();

@@ -2,6 +2,7 @@
 // path (after the key, at exit, and on the signals that end the program).
 #include "platform/terminal.h"
 
+#include <stdio_ext.h>
 #include <termios.h>
 #include <unistd.h>
 
@@ -91,4 +92,10 @@ void terminal_restore() {
   if (!raw_active) return;
   tcsetattr(STDIN_FILENO, TCSANOW, &saved_mode);
   raw_active = 0;
+}
+
+void terminal_discard_typeahead() {
+  if (!terminal_is_tty()) return;
+  tcflush(STDIN_FILENO, TCIFLUSH);
+  __fpurge(stdin);
 }

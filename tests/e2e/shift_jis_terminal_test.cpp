@@ -36,7 +36,7 @@ TEST(ShiftJisTerminal, TextsArriveInCodePage932) {
   for (const char* script : {"0n\nk", "2\n5\ny1\n0.5 5 20\n3\n2 2\nk"}) {
     const ProgramRun utf8 = run_agvsim(script);
     const ProgramRun sjis = run_program(agvsim_path(), script, dir.path(), 20,
-                                        {"LOCPATH=" + locales, "LC_ALL=ja_JP.SJIS"});
+                                        {"LOCPATH=" + locales, "LC_ALL=ja_JP.SJIS"}, no_window);
     ASSERT_FALSE(sjis.timed_out);
 
     const std::string utf8_file = dir.path() + "/utf8.txt";

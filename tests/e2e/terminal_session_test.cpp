@@ -50,15 +50,15 @@ class TerminalSession {
       unsetenv("DISPLAY");
       unsetenv("WAYLAND_DISPLAY");
       setenv("LC_ALL", "C.UTF-8", 1);
-      execl(program.c_str(), program.c_str(), static_cast<char*>(nullptr));
+      execl(program.c_str(), program.c_str(), "--no-window", static_cast<char*>(nullptr));
       _exit(127);
     }
     return true;
   }
 
   // Reads the program's output until it contains text.
-  bool wait_for_output(const std::string& text) {
-    for (auto end = Clock::now() + kLimit; output_.find(text) == std::string::npos;) {
+  bool wait_for_output(const std::string& text, Clock::duration limit = kLimit) {
+    for (auto end = Clock::now() + limit; output_.find(text) == std::string::npos;) {
       const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(end - Clock::now());
       pollfd p{master_, POLLIN, 0};
       if (left.count() <= 0 || poll(&p, 1, int(left.count())) <= 0) return false;
@@ -112,6 +112,11 @@ class TerminalSession {
     EXPECT_EQ(after.c_lflag, before_.c_lflag);
   }
 
+  // Types keys at once, whatever the program does.
+  void type(const std::string& keys) {
+    ASSERT_EQ(write(master_, keys.data(), keys.size()), ssize_t(keys.size()));
+  }
+
   char interrupt_char() const { return char(before_.c_cc[VINTR]); }
   const std::string& output() const { return output_; }
 
@@ -141,6 +146,21 @@ TEST(TerminalSession, KeysWithoutEnterAndTheModeRestored) {
                                error_choice('0') + cp_change_prompt(1, 0.5, 2, 1) + "n" +
                                successful_end(2, report_error('0'), report_path(1, 0.5, 2, 1), 'q');
   EXPECT_EQ(session.output().substr(0, expected.size()), expected);
+}
+
+// What was typed before the dialogue asks its first question is not taken as answers:
+// "0n" typed ahead would choose no error and keep the path.
+TEST(TerminalSession, TypeAheadIsDroppedBeforeTheFirstQuestion) {
+  TerminalSession session;
+  ASSERT_TRUE(session.start());
+  session.type("0n");
+  ASSERT_TRUE(session.wait_for_output(error_key_prompt)) << session.output();
+  ASSERT_TRUE(session.wait_for_key_mode());
+  // Half a second for the program to show a choice, if it took the keys typed ahead.
+  EXPECT_FALSE(session.wait_for_output("ERROR=", std::chrono::milliseconds(500)))
+      << session.output();
+  ASSERT_NO_FATAL_FAILURE(session.type_after(error_key_prompt, '1'));
+  EXPECT_TRUE(session.wait_for_output("ERROR=1"));
 }
 
 TEST(TerminalSession, CtrlCWhileAKeyIsAwaited) {
