@@ -21,16 +21,23 @@ fail() { echo "FAIL: $*"; echo "--- program output:"; tail -c 2000 "$work/out" |
 
 # start ARGS...: agvsim with a scenario, no input; sets pid and wid.
 start() {
-  (cd "$work" && exec setsid "$exe" "$@" </dev/null >"$work/out" 2>"$work/err") &
-  pid=$!
-  # Asked again until found: this X server may drop a connection opened at the same
-  # moment as the program's.
-  wid=
-  for _ in $(seq 100); do
-    wid=$(xdotool search --pid "$pid" 2>/dev/null | head -n 1) || true
+  # This X server now and then drops a connection set up at the same moment as another
+  # (the program's and the search's): the window is asked for again until found, and a
+  # program that could not open the display is started again, up to three times.
+  local attempt
+  for attempt in 1 2 3; do
+    (cd "$work" && exec setsid "$exe" "$@" </dev/null >"$work/out" 2>"$work/err") &
+    pid=$!
+    wid=
+    for _ in $(seq 100); do
+      wid=$(xdotool search --pid "$pid" 2>/dev/null | head -n 1) || true
+      [ -n "$wid" ] && break
+      kill -0 "$pid" 2>/dev/null || break
+      sleep 0.2
+    done
     [ -n "$wid" ] && break
-    kill -0 "$pid" 2>/dev/null || break
-    sleep 0.2
+    wait "$pid" 2>/dev/null || true
+    grep -q 'failed to open display' "$work/err" || break
   done
   [ -n "$wid" ] || fail "no window of pid $pid for $*: $(cat "$work/err")"
   grep -q 'Error Number=' "$work/out" && fail "the dialogue ran although a scenario was given"
