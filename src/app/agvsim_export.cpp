@@ -1,6 +1,6 @@
 // agvsim-export: the computation of agvsim from command-line answers, written as CSV; or a
 // sweep of error sizes, one row per size and type.
-// Exit status: 0 done, 1 table or output failure, 2 bad command line, 3 path refused.
+// Exit status: 0 done, 1 table or output failure, 2 bad command line, 3 computation refused.
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -79,8 +79,12 @@ int main(int argc, char** argv) {
   const ComputeResult result = compute(scenario, tables, *ws);
   if (result.refusal != Refusal::none) {
     console_error("%s\n", refusal_text(result).c_str());
-    console_error("agvsim-export: path %d refused, nothing written / 経路を計算できない\n",
-                  line.path_no);
+    if (result.refusal == Refusal::not_finite || result.refusal == Refusal::impossible_error) {
+      console_error("agvsim-export: computation refused, nothing written / 計算できない\n");
+    } else {
+      console_error("agvsim-export: path %d refused, nothing written / 経路を計算できない\n",
+                    line.path_no);
+    }
     return 3;
   }
   std::FILE* out = open_output(line);

@@ -35,8 +35,9 @@ struct CommandLine {
 
 // Fills *line from argv. Returns false with a one-line reason in *error on an unknown
 // option, a missing argument, a number that is not wholly numeric, a path number outside
-// the ten, an unknown or negative constant, an error kind outside 0-5, or a sweep that is
-// not a range of sizes. Stops at --help.
+// the ten, an unknown or negative constant, an error kind outside 0-5, error values that
+// describe no vehicle (error_fault), or a sweep that is not a range of sizes. Stops at
+// --help.
 bool parse_command_line(int argc, const char* const* argv, CommandLine* line, std::string* error);
 
 // The computation the command line asks for: the path at its defaults with the constants

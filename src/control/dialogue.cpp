@@ -42,7 +42,7 @@ const char* value_prompt(ErrorKind kind) {
 }
 
 // Steps of the error choice: the menu until a valid key, the reset, the value. What is not
-// a number stays 0.
+// a number stays 0; a value that describes no vehicle is asked again.
 void choose_error(Session& session) {
   ErrorKind kind;
   for (;;) {
@@ -55,7 +55,15 @@ void choose_error(Session& session) {
   console_print("\nERROR=%cを選択", error_kind_char(kind));
   console_print(value_prompt(kind));  // formats: "%%" prints one percent sign
   const int n = error_value_count(kind);
-  if (n > 0) console_read_reals(n, session.error.entered);
+  if (n == 0) return;
+  for (;;) {
+    console_read_reals(n, session.error.entered);
+    const ErrorFault fault = error_fault(session.error, session.vehicle);
+    if (fault == ErrorFault::none) return;
+    console_print("%s", error_fault_text(fault).c_str());
+    session.error.entered[0] = session.error.entered[1] = 0.0;
+    console_print(value_prompt(kind));
+  }
 }
 
 const char* const key_help[13] = {
@@ -81,8 +89,9 @@ void print_key_help() {
 // Where the path part of the dialogue begins.
 enum class PathStep { show_old_path, choose_path, report };
 
-// Chooses the path as asked, reports, checks and computes, until a computation succeeds.
-void compute_until_success(PathStep from, Session& session, AgvType shown,
+// Chooses the path as asked, reports, checks and computes, until a computation succeeds
+// (true) or one is refused for its error (false: the error must be chosen again).
+bool compute_until_success(PathStep from, Session& session, AgvType shown,
                            const NormalTables& tables, Workspace& ws, ComputeResult* result) {
   for (PathStep step = from;; step = PathStep::show_old_path) {
     if (step == PathStep::show_old_path) {
@@ -109,12 +118,12 @@ void compute_until_success(PathStep from, Session& session, AgvType shown,
     *result = compute(scenario, tables, ws);
     session_record(session, result->refusal == Refusal::none, result->last_errors,
                    result->random_state);
-    if (result->refusal != Refusal::none) {
-      console_print("%s", refusal_text(*result).c_str());
-      console_print("\ndialogue() I=%d 経路長長過ぎる．経路設定し直し", session.path_no);
-      continue;
+    if (result->refusal == Refusal::none) return true;
+    console_print("%s", refusal_text(*result).c_str());
+    if (result->refusal == Refusal::impossible_error || result->refusal == Refusal::not_finite) {
+      return false;
     }
-    return;
+    console_print("\ndialogue() I=%d 経路長長過ぎる．経路設定し直し", session.path_no);
   }
 }
 
@@ -125,20 +134,23 @@ void dialogue(Session& session, DialogueStart start, AgvType shown, const Normal
   console_print("\n\n移動ロボット(AGV)の機構誤差による軌道誤差のシミュレーション");
   console_print("\n　CP経路, AGV機構誤差を変えて軌道誤差を見る．");
 
-  PathStep from;
-  if (session.run_count != 0 && start == DialogueStart::path_change) {
-    from = PathStep::show_old_path;  // the window's 'c': only the path changes
-  } else {
-    choose_error(session);
-    console_print("\n(4) 旧経路 :");
-    print_path(session_path(session, session.path_no));
-    console_print("\nCP経路変更する？　yes:y   no:n  ");
-    const int key = console_read_key();
-    console_print("%c", key);
-    // Any other answer keeps the path; the computation derives it afresh.
-    from = key == 'y' ? PathStep::choose_path : PathStep::report;
+  bool path_only = session.run_count != 0 && start == DialogueStart::path_change;
+  for (;; path_only = false) {
+    PathStep from;
+    if (path_only) {
+      from = PathStep::show_old_path;  // the window's 'c': only the path changes
+    } else {
+      choose_error(session);
+      console_print("\n(4) 旧経路 :");
+      print_path(session_path(session, session.path_no));
+      console_print("\nCP経路変更する？　yes:y   no:n  ");
+      const int key = console_read_key();
+      console_print("%c", key);
+      // Any other answer keeps the path; the computation derives it afresh.
+      from = key == 'y' ? PathStep::choose_path : PathStep::report;
+    }
+    if (compute_until_success(from, session, shown, tables, ws, result)) break;
   }
-  compute_until_success(from, session, shown, tables, ws, result);
 
   console_print("\n　　   　  計算終了  ");
   print_key_help();
