@@ -14,6 +14,7 @@
 #include "control/sweep.h"
 #include "control/table_files.h"
 #include "platform/console.h"
+#include "platform/standard_streams.h"
 #include "sim/computation.h"
 
 namespace {
@@ -43,6 +44,8 @@ int close_output(const CommandLine& line, std::FILE* out, bool ok) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  // First of all, so that no file opened later takes the number of a closed standard stream.
+  const int closed_streams = open_closed_standard_streams();
   if (argc > 1 && std::strcmp(argv[1], "--version") == 0) {
     std::printf("agvsim-export %s\n", AGVSIM_VERSION);
     return 0;
@@ -64,6 +67,10 @@ int main(int argc, char** argv) {
   std::string message;
   if (!read_normal_tables(&tables, line.tables_dir, &message)) {
     console_error("%s", message.c_str());
+    return 1;
+  }
+  if (line.out_file.empty() && (closed_streams & standard_output_was_closed)) {
+    console_error("agvsim-export: standard output is closed (use --out FILE) / 標準出力がない\n");
     return 1;
   }
   const Scenario scenario = command_line_scenario(line);
