@@ -1,7 +1,9 @@
 #pragma once
 
 // Terminal mode for single-key reads. The saved mode is restored on every exit path:
-// after each key, at normal exit (atexit) and on SIGINT, SIGTERM and SIGHUP.
+// after each key, at normal exit (atexit) and on SIGINT, SIGTERM, SIGHUP and SIGQUIT. Job
+// control works during a key read: on SIGTSTP (Ctrl-Z) the saved mode is restored before
+// the program stops, and when it is continued (SIGCONT) the waiting read is raw again.
 
 // True when standard input is a terminal.
 bool terminal_is_tty();
