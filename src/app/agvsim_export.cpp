@@ -1,6 +1,7 @@
 // agvsim-export: the computation of agvsim from command-line answers, written as CSV; or a
 // sweep of error sizes, one row per size and type.
-// Exit status: 0 done, 1 table or output failure, 2 bad command line, 3 computation refused.
+// Exit status: 0 done, 1 table or output failure, 2 bad command line (an --out that is one
+// of the random tables included), 3 computation refused.
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -14,31 +15,36 @@
 #include "control/sweep.h"
 #include "control/table_files.h"
 #include "platform/console.h"
+#include "platform/replacing_file.h"
 #include "platform/standard_streams.h"
 #include "sim/computation.h"
 
 namespace {
 
-// The output file, opened only when there is something to write, so that a refusal leaves
-// it as it was.
-std::FILE* open_output(const CommandLine& line) {
-  if (line.out_file.empty()) return stdout;
-  std::FILE* out = std::fopen(line.out_file.c_str(), "w");
-  if (!out) {
-    console_error("agvsim-export: cannot open %s: %s\n", line.out_file.c_str(),
-                  std::strerror(errno));
-  }
-  return out;
-}
-
-int close_output(const CommandLine& line, std::FILE* out, bool ok) {
-  if (!line.out_file.empty()) ok = std::fclose(out) == 0 && ok;
-  if (!ok) {
-    console_error("agvsim-export: write error on %s\n",
-                  line.out_file.empty() ? "standard output" : line.out_file.c_str());
+// Writes the CSV through write(stream) to standard output, or to the --out file, which is
+// replaced only once everything was written and flushed (a refusal or a full disk leaves an
+// existing file as it was). Returns the exit status: 0, or 1 on a write error.
+template <typename Write>
+int write_output(const CommandLine& line, Write write) {
+  if (line.out_file.empty()) {
+    if (write(stdout)) return 0;
+    console_error("agvsim-export: write error on standard output: %s\n", std::strerror(errno));
     return 1;
   }
-  return 0;
+  ReplacingFile file;
+  std::string error = file.create(line.out_file);
+  if (error.empty()) {
+    if (write(file.stream())) {
+      error = file.commit();
+    } else {
+      error = "cannot write " + line.out_file + ": " + std::strerror(errno) +
+              " [書き込みに失敗しました]";
+      file.discard();
+    }
+  }
+  if (error.empty()) return 0;
+  console_error("agvsim-export: %s\n", error.c_str());
+  return 1;
 }
 
 }  // namespace
@@ -69,6 +75,12 @@ int main(int argc, char** argv) {
     console_error("%s", message.c_str());
     return 1;
   }
+  std::string table;
+  if (!line.out_file.empty() && is_normal_table_file(line.out_file, line.tables_dir, &table)) {
+    console_error("agvsim-export: --out %s is the random table %s / 出力先が乱数変換表\n",
+                  line.out_file.c_str(), table.c_str());
+    return 2;
+  }
   if (line.out_file.empty() && (closed_streams & standard_output_was_closed)) {
     console_error("agvsim-export: standard output is closed (use --out FILE) / 標準出力がない\n");
     return 1;
@@ -77,9 +89,9 @@ int main(int argc, char** argv) {
 
   if (line.sweep) {
     const std::vector<SweepPoint> points = run_sweep(scenario, line.sweep_range, tables, 0);
-    std::FILE* out = open_output(line);
-    if (!out) return 1;
-    return close_output(line, out, write_sweep_csv(out, scenario, line.sweep_range, points));
+    return write_output(line, [&](std::FILE* out) {
+      return write_sweep_csv(out, scenario, line.sweep_range, points);
+    });
   }
 
   auto ws = std::make_unique<Workspace>();
@@ -94,7 +106,7 @@ int main(int argc, char** argv) {
     }
     return 3;
   }
-  std::FILE* out = open_output(line);
-  if (!out) return 1;
-  return close_output(line, out, write_export_csv(out, line, scenario, result, ws->store));
+  return write_output(line, [&](std::FILE* out) {
+    return write_export_csv(out, line, scenario, result, ws->store);
+  });
 }

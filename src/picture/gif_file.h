@@ -7,7 +7,7 @@
 #include <unordered_map>
 #include <vector>
 
-#include "picture/replacing_file.h"
+#include "platform/replacing_file.h"
 #include "picture/rgb_image.h"
 
 // Animated GIF files of the window's motion (giflib).
