@@ -22,21 +22,21 @@ void print_error_menu(const MechanismErrors& st) {
   console_print("\n 0-5のどれかを選択(0:誤差なし) Error Number=");
 }
 
-// The prompt for the value of a kind, as a format.
+// The prompt for the value of a kind.
 const char* value_prompt(ErrorKind kind) {
   switch (kind) {
     case ErrorKind::none:
       return "";
     case ErrorKind::rear_wheels:
-      return "\n後車輪半径の誤差比率設定　RearWHeelerr 左 右(%%)=";
+      return "\n後車輪半径の誤差比率設定　RearWHeelerr 左 右(%)=";
     case ErrorKind::front_wheel:
-      return "\n前ST車輪半径の誤差比率設定　FronWHeelerr(%%)=";
+      return "\n前ST車輪半径の誤差比率設定　FronWHeelerr(%)=";
     case ErrorKind::steering_drift:
       return "\nステアリング角のドリフト設定　φerror(deg)=";
     case ErrorKind::geometry:
-      return "\n後車輪間(WheelBase)誤差と前後車輪間(Tread)誤差の比率設定　WBerr TRerr(%%)=";
+      return "\n後車輪間(WheelBase)誤差と前後車輪間(Tread)誤差の比率設定　WBerr TRerr(%)=";
     case ErrorKind::slip:
-      return "\n駆動車輪滑りによる速度誤差比率設定　SLIP(%%)=";
+      return "\n駆動車輪滑りによる速度誤差比率設定　SLIP(%)=";
   }
   return "";
 }
@@ -53,7 +53,7 @@ void choose_error(Session& session) {
   session.error = {kind, {0.0, 0.0}};
   session.menu_errors = no_errors(session.vehicle);
   console_print("\nERROR=%cを選択", error_kind_char(kind));
-  console_print(value_prompt(kind));  // formats: "%%" prints one percent sign
+  console_print("%s", value_prompt(kind));
   const int n = error_value_count(kind);
   if (n == 0) return;
   for (;;) {
@@ -62,7 +62,7 @@ void choose_error(Session& session) {
     if (fault == ErrorFault::none) return;
     console_print("%s", error_fault_text(fault).c_str());
     session.error.entered[0] = session.error.entered[1] = 0.0;
-    console_print(value_prompt(kind));
+    console_print("%s", value_prompt(kind));
   }
 }
 
