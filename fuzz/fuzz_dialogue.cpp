@@ -2,7 +2,7 @@
 // (the error menu), then the window's 'c' (the path only) and 'e' (everything again), until
 // the input ends. Every dialogue that returns leaves a computation without refusal whose
 // store holds finite numbers only. The input ends at the latest when a fourth computation
-// or a ninth path check is about to start, so that the time limit per input (-timeout,
+// or a seventh path check is about to start, so that the time limit per input (-timeout,
 // scripts/fuzz.sh) bounds the time of each: no answer may make one take seconds.
 #include <cstdint>
 #include <cstdlib>
@@ -30,7 +30,7 @@ class ComputationCounter : public std::stringbuf {
  protected:
   std::streamsize xsputn(const char* s, std::streamsize n) override {
     const std::string_view text(s, n);
-    if (text.find("設定したAGVの経路生成条件") != text.npos && ++checks_ > 8) throw InputEnded{};
+    if (text.find("設定したAGVの経路生成条件") != text.npos && ++checks_ > 6) throw InputEnded{};
     if (text.find("只今計算中") != text.npos && ++computations_ > 3) throw InputEnded{};
     return std::stringbuf::xsputn(s, n);
   }
