@@ -53,8 +53,7 @@ TEST(BadInput, ErrorValuesThatDescribeNoVehicleAreAskedAgain) {
        "後車輪半径の誤差比率が -100% 以下では車輪の半径が 0 以下になる．入力し直し (a rear wheel "
        "radius error of -100 % or less leaves no wheel; enter the value again)",
        report_error('1', -99, 3)},
-      {"2\n-250\n-5\nn\nq\n", "前車輪半径の誤差比率が -100% 以下では",
-       report_error('2', -5)},
+      {"2\n-250\n-5\nn\nq\n", "前車輪半径の誤差比率が -100% 以下では", report_error('2', -5)},
       {"4\n-100 0\n0 -1e6\n5 10\nn\nq\n", "WheelBase 誤差比率が -100% 以下では",
        report_error('4', 5, 10)},
       {"5\n513713.5\n100\nn\nq\n",
@@ -71,8 +70,8 @@ TEST(BadInput, ErrorValuesThatDescribeNoVehicleAreAskedAgain) {
     const std::string prompt = choice.substr(choice.find("を選択") + std::string("を選択").size());
     const std::string head = opening() + choice + "\n" + c.fault;
     ASSERT_EQ(run.out.substr(0, head.size()), head);
-    const std::string tail = prompt + cosine_default + "n" +
-                             successful_end(2, c.report_lines, cosine_report, 'q');
+    const std::string tail =
+        prompt + cosine_default + "n" + successful_end(2, c.report_lines, cosine_report, 'q');
     ASSERT_GE(run.out.size(), tail.size());
     EXPECT_EQ(run.out.substr(run.out.size() - tail.size()), tail);
   }

@@ -28,8 +28,9 @@ int child_status(int closed) {
       const bool on_null = S_ISCHR(st.st_mode) && st.st_rdev == null.st_rdev;
       if ((closed & (1 << fd)) && !on_null) _exit(13);
     }
-    if (!(closed & 2) && (fstat(STDOUT_FILENO, &st) != 0 || fstat(keep, &null) != 0 ||
-                          st.st_ino != null.st_ino)) {
+    struct stat kept;
+    if (!(closed & 2) && (fstat(STDOUT_FILENO, &st) != 0 || fstat(keep, &kept) != 0 ||
+                          st.st_dev != kept.st_dev || st.st_ino != kept.st_ino)) {
       _exit(14);
     }
     const int next = open("/dev/null", O_RDONLY);
