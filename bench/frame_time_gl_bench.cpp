@@ -1,18 +1,26 @@
 // Time of one whole frame (on_display, finished with glFinish) in the heaviest case: a
 // motion of 3000 records shown at its last step, so both trails are full and the CP line
-// and the chart curves have every segment. Arguments: the AGV type, and 1 for the gathered
-// runs of the program or 0 for one primitive at a time (the same pixels, for comparison).
-// Needs an X display (Xvfb will do).
+// and the chart curves have every segment. Arguments: the AGV type, and how the frame is
+// drawn: 0 one primitive at a time, 1 in gathered runs (the frame before anything was
+// kept from frame to frame, without the status line), 2 as the program draws it now (runs
+// gathered, grid and trails in display lists, CP line and charts a kept image, the status
+// line shown). Argument 3: 0 the last step in every frame; 1 playback, one record more each
+// frame through the last 100 records and again (each restart draws the trails anew).
+// Reported: wall time and the CPU time of the whole process (the renderer's threads too),
+// median and minimum of the repetitions. Needs an X display (Xvfb will do).
 #include <GL/gl.h>
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <cstdlib>
+#include <vector>
 
 #include "app/keys.h"
 #include "display/window.h"
 #include "gui_support/gui_state.h"
 #include "gui_support/sample_motion.h"
 #include "scene/batches.h"
+#include "scene/retained_list.h"
 
 namespace {
 
@@ -40,18 +48,34 @@ void heaviest_frame(benchmark::State& state) {
   app.result.errors.RearWHeelerr_R = -0.03;
   fill_sample_motion(MAX - 1);
   app.agv_type = static_cast<AgvType>(static_cast<int>(state.range(0)));
-  app.step = MAX - 1;
-  batch_runs = state.range(1) != 0;
+  const int mode = static_cast<int>(state.range(1));
+  batch_runs = mode != 0;
+  retain_layers = mode == 2;
+  app.status_shown = mode == 2;
+  const bool playing = state.range(2) != 0;
+  int i = 0;
   for (auto _ : state) {
+    app.step = playing ? MAX - 100 + (i++ % 100) : MAX - 1;
     on_display();
     glFinish();
   }
   batch_runs = true;
+  retain_layers = true;
+}
+
+double smallest(const std::vector<double>& v) {
+  return *std::min_element(v.begin(), v.end());
 }
 
 }  // namespace
 
 BENCHMARK(heaviest_frame)
-    ->ArgNames({"type", "batched"})
-    ->ArgsProduct({{1, 2, 3}, {1, 0}})
-    ->Unit(benchmark::kMillisecond);
+    ->ArgNames({"type", "mode", "playing"})
+    ->ArgsProduct({{1, 2, 3}, {1, 2}, {0, 1}})
+    ->Unit(benchmark::kMillisecond)
+    ->MeasureProcessCPUTime()
+    ->UseRealTime()
+    ->MinTime(0.5)
+    ->Repetitions(5)
+    ->ComputeStatistics("min", smallest)
+    ->ReportAggregatesOnly(true);

@@ -5,7 +5,8 @@
 #   share/man/man1/agvsim.1.gz, agvsim-export.1.gz      manual pages, version filled in
 #   share/applications/agvsim.desktop                    menu entry (runs in a terminal)
 #   share/icons/hicolor/<N>x<N>/apps/agvsim.png          icon (scripts/make-icon.sh)
-#   share/doc/agvsim/                                    README, CHANGELOG, guides,
+#   share/doc/agvsim/                                    README, CHANGELOG, guides and
+#                                                        their pictures (guide/),
 #                                                        copyright, changelog.gz
 
 set(AGV_PACKAGE_CONTACT "agvsim developers <agvsim-developers@example.org>"
@@ -54,6 +55,8 @@ file(GLOB agv_guides ${PROJECT_SOURCE_DIR}/docs/guide.*.md)
 install(FILES ${PROJECT_SOURCE_DIR}/README.md ${PROJECT_SOURCE_DIR}/CHANGELOG.md ${agv_guides}
               ${agv_pkg_dir}/copyright ${agv_gen_dir}/changelog.gz
         DESTINATION ${CMAKE_INSTALL_DOCDIR})
+# Their pictures, next to them: the guides link them as guide/NAME.
+install(DIRECTORY ${PROJECT_SOURCE_DIR}/docs/guide DESTINATION ${CMAKE_INSTALL_DOCDIR} OPTIONAL)
 
 # The Debian package.
 set(CPACK_PACKAGE_NAME agvsim)

@@ -1,13 +1,17 @@
 #!/usr/bin/env bash
 # Compares two CSV files of agvsim-export number by number, for example the Linux and the
 # Windows build's output for the same answers: the two files must have the same lines and
-# fields (CR before a line break is ignored); text fields must match exactly, numbers
-# within a tolerance. Prints how many numbers differ at all and beyond the tolerance, and
-# the largest relative and absolute differences with their places.
+# fields (CR before a line break is ignored; "#" lines are split at "=" and "," too); text
+# fields, empty ones included, must match exactly, numbers by value: however they are
+# written ("0.1", "0.10000000000000001", "1e-1"), whole numbers exactly, others within a
+# tolerance. Prints how many numbers differ at all and beyond the tolerance, and the
+# largest relative and absolute differences with their places.
 #
 # Usage: scripts/compare-csv.sh A.csv B.csv [TOLERANCE]     (default 1e-10)
-# A number pair passes when |a - b| <= TOLERANCE * max(1, |a|, |b|): relative for large
-# values, absolute near zero (deviations and curvatures pass through zero).
+# Two whole numbers (no point, no exponent: types, records, counts, path numbers) must be
+# equal. Any other pair of numbers passes when |a - b| <= TOLERANCE * max(1, |a|, |b|):
+# relative for large values, absolute near zero (deviations and curvatures pass through
+# zero).
 # Exit status: 0 all within the tolerance, 1 some beyond it, 2 the files differ in shape.
 # Uses awk only.
 set -euo pipefail
@@ -25,6 +29,7 @@ done
 awk -v tol="$tol" -v file_b="$b" '
 function abs(x) { return x < 0 ? -x : x }
 function is_number(s) { return s ~ /^[-+]?([0-9]+\.?[0-9]*|\.[0-9]+)([eE][-+]?[0-9]+)?$/ }
+function is_whole(s) { return s ~ /^[-+]?[0-9]+$/ }
 # Splits a line into fields: at commas, and in "#" lines also at "=".
 function fields(line, out) {
   sub(/\r$/, "", line)
@@ -56,7 +61,7 @@ BEGIN {
         if (d == 0) continue
         differ++
         m = abs(x) > abs(y) ? abs(x) : abs(y)
-        if (d > tol * (m > 1 ? m : 1)) {
+        if ((is_whole(fa[i]) && is_whole(fb[i])) || d > tol * (m > 1 ? m : 1)) {
           beyond++
           if (beyond <= 10) printf "beyond: line %d field %d: %s / %s\n", line, i, fa[i], fb[i]
         }

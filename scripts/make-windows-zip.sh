@@ -17,10 +17,10 @@ triplet=x86_64-w64-mingw32
 
 ./scripts/build-windows-deps.sh
 deps=$root_dir/build/windows-deps
-if ! command -v zip >/dev/null 2>&1; then
-  [ "$(id -u)" = 0 ] || { echo "zip is missing: apt-get install zip" >&2; exit 1; }
-  DEBIAN_FRONTEND=noninteractive apt-get install -y -qq zip ||
-    { apt-get update -qq && DEBIAN_FRONTEND=noninteractive apt-get install -y -qq zip; }
+if ! command -v zip >/dev/null 2>&1 || ! command -v unzip >/dev/null 2>&1; then
+  [ "$(id -u)" = 0 ] || { echo "zip is missing: apt-get install zip unzip" >&2; exit 1; }
+  DEBIAN_FRONTEND=noninteractive apt-get install -y -qq zip unzip ||
+    { apt-get update -qq && DEBIAN_FRONTEND=noninteractive apt-get install -y -qq zip unzip; }
 fi
 
 cmake --preset windows >/dev/null
@@ -35,7 +35,7 @@ rm -rf "$stage"
 dir=$stage/$name
 mkdir -p "$dir/licenses"
 
-for exe in "$build/src/agvsim.exe" "$build/src/export/agvsim-export.exe"; do
+for exe in "$build/src/agvsim.exe" "$build/src/agvsim-export.exe"; do
   $triplet-strip -o "$dir/$(basename "$exe")" "$exe"
 done
 # Only DLLs that every Windows has: a C++ or thread runtime DLL here means that the static
@@ -48,6 +48,11 @@ for exe in "$dir"/*.exe; do
       exit 1
     fi
   done < <($triplet-objdump -p "$exe" | sed -n 's/^[[:space:]]*DLL Name: //p')
+done
+# A console program: started by a double-click it opens its own console for the dialogue.
+for exe in "$dir"/*.exe; do
+  $triplet-objdump -p "$exe" | grep '^Subsystem.*(Windows CUI)' >/dev/null ||
+    { echo "$(basename "$exe") is not a console program" >&2; exit 1; }
 done
 cp data/normal01.data data/normal12.data data/normal23.data data/normal34.data \
   data/normal45.data "$dir/"

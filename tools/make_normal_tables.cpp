@@ -144,7 +144,7 @@ bool write_table(const char* dir, int f, const Table& t) {
     std::fprintf(stderr, "make_normal_tables: path too long\n");
     return false;
   }
-  std::FILE* out = std::fopen(path, "w");
+  std::FILE* out = std::fopen(path, "wb");  // "\n" line ends on every system
   if (!out) {
     std::fprintf(stderr, "make_normal_tables: cannot write %s: %s\n", path, std::strerror(errno));
     return false;

@@ -1,13 +1,73 @@
-// agvsim: start-up, the first dialogue, then the window and its event loop, which ends only
-// through the ESC key. The command line goes to the window library.
+// agvsim: start-up, the first dialogue (or a scenario from the command line), then the
+// window and its event loop, which ends only through the ESC key. The window library's
+// options on the command line go to it; the others are the program's.
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
+#include <string>
 
 #include "agvsim_version.h"
 #include "app/app_state.h"
 #include "app/keys.h"
+#include "control/command_line.h"
 #include "display/window.h"
+#include "platform/console.h"
+#include "platform/display_check.h"
 #include "platform/standard_streams.h"
+
+namespace {
+
+const char usage[] = R"(Usage: agvsim [--path I] [--const NAME=VALUE]... [--error K [V1 [V2]]]
+              [--tables DIR] [--no-window] [window options]
+
+The console dialogue asks for a mechanism error and a CP path, then the window shows the
+motions. Given a scenario (--path, --const or --error), agvsim computes it and opens the
+window at once; 'c' and 'e' in the window still lead to the dialogue.
+
+  --path I            CP path: 1-4, 11-16 (default 1)
+  --const NAME=VALUE  set a path constant (repeatable), VALUE >= 0, e.g. ellipse_A=3
+                      (names: see agvsim-export --help)
+  --error K [V1 [V2]] error kind 0-5 and its values in % or degrees, as the dialogue
+                      asks them: 1 rear wheels L R, 2 front wheel, 3 steering drift,
+                      4 WheelBase Tread, 5 slip; missing values are 0
+  --tables DIR        read the five random tables from DIR only
+  --no-window         the dialogue (or the scenario) and its computation only; ends
+                      where the window would open
+  --help              this text
+  --version           the version of the program (only as the first argument)
+  window options      of the window library: -display NAME, -geometry WxH+X+Y, -iconic
+
+Keys in the window:
+  1 2 3    AGV type 2DW1C / 1FDW1FS / 1RDW1FS, from the start
+  space    play / pause in real time        + -      playback speed x1/4 ... x8
+  s        3 time steps on                  0        back to the start
+  f        fit the view to the path         x X y Y  move the scene
+  w W      zoom out / in                    i        status line on / off
+  h ?      key list                         c e      console: path / error and path
+  ESC      quit
+
+Exit status: 0 done, 1 no display or a table could not be read, 2 bad command line,
+3 the scenario's path was refused.
+
+使い方: agvsim [--path I] [--const 名前=値]... [--error K [V1 [V2]]] [--tables DIR]
+              [--no-window] [ウィンドウのオプション]
+
+文字画面で機構誤差と CP 経路を選ぶと、描画ウィンドウに運動を表示する。--path, --const,
+--error で条件を与えると、対話なしで計算してすぐにウィンドウを開く（ウィンドウの 'c' 'e'
+で対話に戻れる）。オプションの意味は agvsim-export と同じ。--no-window は対話と計算だけ
+を行い、ウィンドウを開かずに終わる。
+
+ウィンドウのキー: 1 2 3 AGV のタイプ, space 再生・一時停止, + - 再生の速さ, s 3 刻み進める,
+0 初めに戻す, f 経路に合わせて表示, x X y Y 移動, w W 縮小・拡大, i 状態表示,
+h ? キー一覧, c e 文字画面へ, ESC 終了
+)";
+
+[[noreturn]] void usage_error(const std::string& reason) {
+  console_error("agvsim: %s (see --help)\n", reason.c_str());
+  std::exit(2);
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
   // First of all: a closed standard output would otherwise go to the X connection, and the
@@ -17,8 +77,43 @@ int main(int argc, char** argv) {
     std::printf("agvsim %s\n", AGVSIM_VERSION);
     return 0;
   }
-  app_start("");
-  app_run_dialogue(DialogueStart::error_menu);
-  start_window(argc, argv, {on_display, on_key});
+  SplitArguments args;
+  std::string error;
+  if (!split_window_arguments(argc, argv, max_window_side, &args, &error)) usage_error(error);
+  // --no-window is agvsim's own; the rest is the command line agvsim-export reads too.
+  bool no_window = false;
+  std::erase_if(args.program, [&](const char* a) {
+    const bool match = std::strcmp(a, "--no-window") == 0;
+    no_window = no_window || match;
+    return match;
+  });
+  CommandLine line;
+  if (!parse_command_line(static_cast<int>(args.program.size()), args.program.data(), &line,
+                          &error)) {
+    usage_error(error);
+  }
+  if (line.help) {
+    console_print("%s", usage);
+    console_flush();
+    return 0;
+  }
+  if (line.sweep || !line.out_file.empty()) {
+    usage_error("--sweep and --out are options of agvsim-export / agvsim-export のオプション");
+  }
+  if (!no_window && !display_available(args.window, &error)) {
+    console_error("%s\n", error.c_str());
+    return 1;
+  }
+
+  app_start(line.tables_dir);
+  if (line.scenario_given) {
+    if (!app_run_scenario(command_line_scenario(line))) return 3;
+  } else {
+    app_run_dialogue(DialogueStart::error_menu);
+  }
+  if (no_window) return 0;
+  int window_argc = static_cast<int>(args.window.size());
+  args.window.push_back(nullptr);
+  start_window(window_argc, args.window.data(), {on_display, on_key, app_reshape});
   return 0;
 }

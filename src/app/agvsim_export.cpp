@@ -1,12 +1,13 @@
 // agvsim-export: the computation of agvsim from command-line answers, written as CSV; or a
 // sweep of error sizes, one row per size and type.
-// Exit status: 0 done, 1 table or output failure, 2 bad command line (an --out that is one
+// Exit status: 0 done, 1 table or output failure, 2 bad command line (an output that is one
 // of the random tables included), 3 computation refused.
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "agvsim_version.h"
 #include "control/command_line.h"
@@ -15,30 +16,33 @@
 #include "control/sweep.h"
 #include "control/table_files.h"
 #include "platform/console.h"
+#include "platform/executable.h"
+#include "platform/file_io.h"
 #include "platform/replacing_file.h"
 #include "platform/standard_streams.h"
 #include "sim/computation.h"
 
 namespace {
 
-// Writes the CSV through write(stream) to standard output, or to the --out file, which is
-// replaced only once everything was written and flushed (a refusal or a full disk leaves an
-// existing file as it was). Returns the exit status: 0, or 1 on a write error.
+// Writes a CSV through write(stream) to standard output (an empty name) or to the named file,
+// which is replaced only once everything was written and flushed (a refusal or a full disk
+// leaves an existing file as it was). Written in binary, so that its lines end in "\n" on
+// every system. Returns the exit status: 0, or 1 on a write error.
 template <typename Write>
-int write_output(const CommandLine& line, Write write) {
-  if (line.out_file.empty()) {
+int write_output(const std::string& name, Write write) {
+  if (name.empty()) {
+    set_binary_output(stdout);
     if (write(stdout)) return 0;
     console_error("agvsim-export: write error on standard output: %s\n", std::strerror(errno));
     return 1;
   }
   ReplacingFile file;
-  std::string error = file.create(line.out_file);
+  std::string error = file.create(name);
   if (error.empty()) {
     if (write(file.stream())) {
       error = file.commit();
     } else {
-      error = "cannot write " + line.out_file + ": " + std::strerror(errno) +
-              " [書き込みに失敗しました]";
+      error = "cannot write " + name + ": " + std::strerror(errno) + " [書き込みに失敗しました]";
       file.discard();
     }
   }
@@ -56,9 +60,13 @@ int main(int argc, char** argv) {
     std::printf("agvsim-export %s\n", AGVSIM_VERSION);
     return 0;
   }
+  // File names as UTF-8, whatever the system hands argv in.
+  const std::vector<std::string> arguments = program_arguments(argc, argv);
+  std::vector<const char*> args;
+  for (const std::string& a : arguments) args.push_back(a.c_str());
   CommandLine line;
   std::string error;
-  if (!parse_command_line(argc, argv, &line, &error)) {
+  if (!parse_command_line(static_cast<int>(args.size()), args.data(), &line, &error)) {
     console_error("agvsim-export: %s (see --help)\n", error.c_str());
     return 2;
   }
@@ -75,11 +83,13 @@ int main(int argc, char** argv) {
     console_error("%s", message.c_str());
     return 1;
   }
-  std::string table;
-  if (!line.out_file.empty() && is_normal_table_file(line.out_file, line.tables_dir, &table)) {
-    console_error("agvsim-export: --out %s is the random table %s / 出力先が乱数変換表\n",
-                  line.out_file.c_str(), table.c_str());
-    return 2;
+  for (const std::string& name : {line.out_file, line.wheels_file}) {
+    std::string table;
+    if (!name.empty() && is_normal_table_file(name, line.tables_dir, &table)) {
+      console_error("agvsim-export: the output %s is the random table %s / 出力先が乱数変換表\n",
+                    name.c_str(), table.c_str());
+      return 2;
+    }
   }
   if (line.out_file.empty() && (closed_streams & standard_output_was_closed)) {
     console_error("agvsim-export: standard output is closed (use --out FILE) / 標準出力がない\n");
@@ -89,7 +99,7 @@ int main(int argc, char** argv) {
 
   if (line.sweep) {
     const std::vector<SweepPoint> points = run_sweep(scenario, line.sweep_range, tables, 0);
-    return write_output(line, [&](std::FILE* out) {
+    return write_output(line.out_file, [&](std::FILE* out) {
       return write_sweep_csv(out, scenario, line.sweep_range, points);
     });
   }
@@ -106,7 +116,13 @@ int main(int argc, char** argv) {
     }
     return 3;
   }
-  return write_output(line, [&](std::FILE* out) {
-    return write_export_csv(out, line, scenario, result, ws->store);
+  int status = write_output(line.out_file, [&](std::FILE* out) {
+    return write_trajectory_csv(out, line, scenario, result, ws->store);
   });
+  if (status == 0 && !line.wheels_file.empty()) {
+    status = write_output(line.wheels_file, [&](std::FILE* out) {
+      return write_wheel_csv(out, line, scenario, result, ws->store);
+    });
+  }
+  return status;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/playback.h"
 #include "control/dialogue.h"
 #include "control/session.h"
 #include "display/frame.h"
@@ -20,6 +21,11 @@ struct AppState {
   int step;              // record shown, 0..traj_last of the shown type
   char last_key;         // last key pressed in the window
   View view;
+  bool status_shown;  // the status line ('i')
+  bool help_shown;    // the key list, until the next key ('h', '?')
+  Playback playback;  // space, '+', '-'
+  int window_width;   // pixels, as the window system last reported
+  int window_height;
 };
 
 extern AppState app;
@@ -32,8 +38,18 @@ void app_start(const std::string& tables_dir);
 // start: type 1, step 0, the scale back to view_scale0 (the shift stays).
 void app_run_dialogue(DialogueStart start);
 
+// Computes a scenario given on the command line as the dialogue would have had it
+// answered (the session takes its path and error, so 'c' and 'e' go on from it), prints
+// its settings report, and shows it like app_run_dialogue. False, with the reason printed
+// on the error stream, when it is refused.
+bool app_run_scenario(const Scenario& scenario);
+
 // What the window shows now.
 FrameInput app_frame();
 
-// Display callback: draws app_frame(). The key handler calls it to redraw at once.
+// Display callback: draws app_frame(). The key handler calls it to redraw at once. Draws
+// nothing while the window is larger than the program draws into (it is shrinking).
 void on_display();
+
+// Reshape callback: keeps the window's size and sets the viewport (on_reshape).
+void app_reshape(int width, int height);

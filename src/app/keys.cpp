@@ -5,11 +5,19 @@
 #include <cstdlib>
 
 #include "app/app_state.h"
+#include "platform/window_input.h"
+#include "scene/chart_layout.h"
+#include "scene/view_fit.h"
 
 namespace {
 
 constexpr double shift_step = 0.05;
 constexpr double zoom_factor = 0.9;
+
+// 'f' fits the motion between the legend, the status line and the chart panel, with room
+// for the vehicles drawn at its ends (they reach 1.3 m from their reference point).
+constexpr Box fit_area{-0.97, -0.86, chart_panel_left - 0.02, 0.6};
+constexpr double vehicle_reach = 1.3;  // m
 
 void show_type(AgvType type) {
   app.agv_type = type;
@@ -21,10 +29,39 @@ void advance() {
   app.step = std::max(std::min(app.step + 3, last), 0);
 }
 
+// The zoom keys stop silently at the scale's limits.
+void zoom(bool in) {
+  const double s = in ? app.view.view_scale / zoom_factor : app.view.view_scale * zoom_factor;
+  app.view.view_scale = std::clamp(s, min_view_scale, max_view_scale);
+}
+
+void fit() {
+  if (!app.workspace) return;
+  Box box;
+  if (!motion_box(app.workspace->store, app.agv_type, app.result.path.start_point,
+                  app.result.path.end_point, &box)) {
+    return;
+  }
+  app.view = fit_view(app.view, box, vehicle_reach, fit_area);
+}
+
+void console_dialogue(DialogueStart start) {
+  stop_playback();
+  app.step = 0;
+  app_run_dialogue(start);
+  // Keys pressed in the window while the dialogue ran are not meant for what it shows now.
+  discard_queued_window_keys();
+}
+
 }  // namespace
 
 void on_key(unsigned char key, int /*x*/, int /*y*/) {
   app.last_key = static_cast<char>(key);
+  if (app.help_shown && key != 27) {
+    app.help_shown = false;  // any key closes the key list, and does nothing else
+    on_display();
+    return;
+  }
   switch (key) {
     case '1':
       show_type(AgvType::t2DW1C);
@@ -54,20 +91,39 @@ void on_key(unsigned char key, int /*x*/, int /*y*/) {
       app.view.view_dy += shift_step;
       break;
     case 'w':
-      app.view.view_scale *= zoom_factor;
+      zoom(false);
       break;
     case 'W':
-      app.view.view_scale /= zoom_factor;
+      zoom(true);
+      break;
+    case ' ':
+      toggle_playback();
+      break;
+    case '+':
+      change_playback_speed(1);
+      break;
+    case '-':
+      change_playback_speed(-1);
+      break;
+    case 'f':
+      fit();
+      break;
+    case 'i':
+      app.status_shown = !app.status_shown;
+      break;
+    case 'h':
+    case '?':
+      app.help_shown = true;
       break;
     case 'c':
     case 'e':
-      app.step = 0;
-      app_run_dialogue(key == 'c' ? DialogueStart::path_change : DialogueStart::error_menu);
+      console_dialogue(key == 'c' ? DialogueStart::path_change : DialogueStart::error_menu);
       return;
     case 27:
       std::exit(0);
     default:
       return;
   }
+  if (key == '1' || key == '2' || key == '3' || key == 's' || key == '0') restart_playback_clock();
   on_display();
 }

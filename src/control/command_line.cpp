@@ -1,23 +1,39 @@
 #include "control/command_line.h"
 
-#include <charconv>
 #include <cmath>
 #include <cstring>
 #include <string_view>
 
 #include "control/refusal_text.h"
 #include "path/path_table.h"
+#include "platform/number_text.h"
 #include "sim/computation.h"
 
 namespace {
 
-// from_chars reads the same in every locale; a leading '+' is allowed as strtod allows it.
-template <typename T>
-bool parse_number(std::string_view text, T* value) {
-  if (text.size() > 1 && text[0] == '+' && text[1] != '-') text.remove_prefix(1);
-  const char* end = text.data() + text.size();
-  const auto [ptr, ec] = std::from_chars(text.data(), end, *value);
-  return !text.empty() && ec == std::errc() && ptr == end;
+// Why an entry is not taken, in English and Japanese.
+const char* refusal_words(NumberError error) {
+  switch (error) {
+    case NumberError::none:
+      break;
+    case NumberError::not_a_number:
+      return "not a number / 数値でない";
+    case NumberError::division_by_zero:
+      return "division by zero / 0 で割っている";
+    case NumberError::out_of_range:
+      return "out of range / 範囲外の値";
+    case NumberError::not_whole:
+      return "not a whole number / 整数でない";
+  }
+  return "";
+}
+
+// The number reader of the dialogue, for one argument.
+NumberError read_number(std::string_view text, double* value) {
+  return parse_number(text, value);
+}
+NumberError read_number(std::string_view text, int* value) {
+  return parse_whole_number(text, value);
 }
 
 bool is_option(const char* arg) {
@@ -45,14 +61,32 @@ class Parser {
 
   template <typename T>
   bool number(const char* option, const char* text, T* value) {
-    if (parse_number(text, value)) return true;
-    return fail(std::string("bad number '") + text + "' for " + option + " / 数値でない");
+    const NumberError error = read_number(text, value);
+    if (error == NumberError::none) return true;
+    if (read_number_items(text).size() > 1) {  // "3,-2" as the dialogue would take it
+      return fail(std::string("'") + text + "' for " + option +
+                  " holds several numbers: one per argument / 引数 1 つに数値は 1 つ");
+    }
+    return fail(std::string("bad number '") + text + "' for " + option + ": " +
+                refusal_words(error));
+  }
+
+  // The argument of a file option, which must not be empty.
+  const char* file_name(int* i) {
+    const char* arg = argument(i);
+    if (arg && *arg == '\0') {
+      fail(std::string("empty file name for ") + argv_[*i - 1] + " / ファイル名が空");
+      return nullptr;
+    }
+    return arg;
   }
 
   bool parse(CommandLine* o) {
     for (int i = 1; i < argc_; ++i) {
       const std::string_view opt = argv_[i];
       const char* arg = nullptr;
+      o->scenario_given =
+          o->scenario_given || opt == "--path" || opt == "--const" || opt == "--error";
       if (opt == "--help" || opt == "-h") {
         o->help = true;
         return true;
@@ -67,13 +101,16 @@ class Parser {
       } else if (opt == "--error") {
         if (!(arg = argument(&i)) || !error(arg, &i, o)) return false;
       } else if (opt == "--tables") {
-        if (!(arg = argument(&i))) return false;
+        if (!(arg = file_name(&i))) return false;
         o->tables_dir = arg;
       } else if (opt == "--sweep") {
         if (!sweep(&i, o)) return false;
       } else if (opt == "--out") {
-        if (!(arg = argument(&i))) return false;
+        if (!(arg = file_name(&i))) return false;
         o->out_file = arg;
+      } else if (opt == "--wheels") {
+        if (!(arg = file_name(&i))) return false;
+        o->wheels_file = arg;
       } else {
         const char* what = is_option(argv_[i]) ? "unknown option" : "unexpected argument";
         return fail(std::string(what) + " '" + argv_[i] + "' / 不明な引数");
@@ -81,6 +118,12 @@ class Parser {
     }
     if (o->sweep && o->error_kind != ErrorKind::none) {
       return fail("--sweep and --error exclude each other / --sweep と --error は同時に使えない");
+    }
+    if (o->sweep && !o->wheels_file.empty()) {
+      return fail("--sweep writes no wheel data / --sweep に --wheels は使えない");
+    }
+    if (!o->wheels_file.empty() && o->wheels_file == o->out_file) {
+      return fail("--wheels and --out name the same file / --wheels と --out が同じファイル");
     }
     return true;
   }
@@ -96,8 +139,8 @@ class Parser {
     }
     double value;
     if (!number("--const", eq + 1, &value)) return false;
-    // As the path dialog: negative values are refused, zero and NaN pass on to the length
-    // check, which refuses what cannot be computed.
+    // As the path dialog: negative values are refused, zero passes on to the length check,
+    // which refuses what cannot be computed.
     if (value < 0.0) return fail("negative constant " + std::string(arg) + " / 負の定数");
     o->constants.emplace_back(name, value);
     return true;
@@ -181,31 +224,38 @@ Scenario command_line_scenario(const CommandLine& line) {
 
 const char* export_usage() {
   return R"(Usage: agvsim-export [--path I] [--const NAME=VALUE]... [--error K [V1 [V2]]]
-                     [--tables DIR] [--out FILE]
+                     [--tables DIR] [--out FILE] [--wheels FILE]
        agvsim-export [--path I] [--const NAME=VALUE]... --sweep K FROM TO STEP [V2]
                      [--tables DIR] [--out FILE]
 
 Runs the computation of agvsim for the given answers, without the dialogue and the
-window, and writes the trajectory store as CSV (numbers with 17 significant digits).
+window, and writes the trajectories as CSV: '#' lines with the settings and the deviation
+of the faulty vehicle from the error-free one, then one table. Numbers are written in the
+shortest form that reads back as the same double (0.04, not 0.040000000000000001).
 With --sweep it runs one computation per error size instead and writes one row per size
-and AGV type: the final deviation of the faulty vehicle from the error-free one (dx, dy,
-distance, dtheta) and the largest distance over the motion.
+and AGV type: the final and the largest deviation of the faulty vehicle from the
+error-free one (dx, dy, distance, dtheta).
+
+Numbers are read as the dialogue reads them, one per argument: decimals (2, -0.5, 1e-3),
+fractions (1/2), full-width forms (１／２); text, 1/0, values beyond a double, nan, inf
+and hex floats are refused.
 
   --path I            CP path: 1-4, 11-16 (default 1)
   --const NAME=VALUE  set a path constant (repeatable), VALUE >= 0; names:
                       cosine_A cosine_L cosine_n cycloid_A cycloid_L quad_A quad_L
                       cubic_A cubic_L ellipse_A ellipse_B spiral_A spiral_n cardioid_A
-                      rose_A rose_n arc_R arc_n wavy_A wavy_n
+                      rose_A rose_n arc_R arc_n wavy_A wavy_n     (e.g. rose_n=1/2)
   --error K [V1 [V2]] error kind 0-5 (default 0) and its values as the dialogue takes them:
                       1 rear wheels L R (%), 2 front wheel (%), 3 steering drift (deg),
-                      4 WheelBase Tread (%), 5 slip (%); missing values are 0,
-                      values that are not finite count as 0, as in the dialogue
+                      4 WheelBase Tread (%), 5 slip (%); missing values are 0
   --sweep K FROM TO STEP [V2]
                       error kind 1-5, its first value from FROM to TO in steps of STEP,
                       its second value V2 (kinds 1 and 4; default 0); sizes run in
                       parallel on every core
   --tables DIR        read the five random tables from DIR only
   --out FILE          write to FILE instead of standard output
+  --wheels FILE       also write the wheel table (type,record,t,travel_1,travel_2,delta)
+                      to FILE, with the same '#' lines
   --help              this text
   --version           the version of the program
 
@@ -215,24 +265,27 @@ WheelBase or the Tread of -100 % or less, a slip above 100 %), 3 the computation
 refused (path too long, too short, too many records, or a motion that is not finite).
 
 使い方: agvsim-export [--path I] [--const 名前=値]... [--error K [V1 [V2]]]
-                      [--tables DIR] [--out FILE]
+                      [--tables DIR] [--out FILE] [--wheels FILE]
         agvsim-export [--path I] [--const 名前=値]... --sweep K FROM TO STEP [V2]
                       [--tables DIR] [--out FILE]
 
-対話とウィンドウなしで agvsim と同じ計算を行い、軌道データを CSV で書き出す
-（数値は有効数字 17 桁）。
+対話とウィンドウなしで agvsim と同じ計算を行い、軌道データを CSV で書き出す（'#' で
+始まる設定と誤差の行、続いて表 1 つ）。数値は同じ値に読み戻せる最短の形で書く。
+数値は対話と同じく 1 引数に 1 つ読む: 小数、分数 (1/2)、全角 (１／２)。数値でないもの、
+0 での割り算、範囲外の値、nan、inf は誤り。
 
   --path I            CP 経路番号 1-4, 11-16（既定 1）
   --const 名前=値     経路の定数を設定（繰り返し可、値は 0 以上）。名前は上記のとおり
   --error K [V1 [V2]] 誤差の種類 0-5（既定 0）と値（対話と同じく % または度）:
                       1 後車輪 左 右(%), 2 前車輪(%), 3 ステアリングドリフト(度),
-                      4 WheelBase Tread(%), 5 滑り(%)。省略した値と有限でない値は 0
+                      4 WheelBase Tread(%), 5 滑り(%)。省略した値は 0
   --sweep K FROM TO STEP [V2]
                       誤差の種類 K (1-5) の第 1 の値を FROM から TO まで STEP 刻みで
                       変えて計算し、大きさと AGV タイプごとに 1 行書く。V2 は第 2 の値
                       （種類 1 と 4、既定 0）
   --tables DIR        乱数変換表 5 つを DIR だけから読む
   --out FILE          標準出力の代わりに FILE に書く
+  --wheels FILE       車輪の表も同じ '#' 行をつけて FILE に書く
   --help              この説明
   --version           プログラムの版
 

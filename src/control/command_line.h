@@ -28,16 +28,21 @@ struct CommandLine {
   double error_values[2] = {0.0, 0.0};  // as entered: percent or degrees
   std::string tables_dir;               // empty: the program's own search
   std::string out_file;                 // empty: standard output
+  std::string wheels_file;              // empty: no wheel table
   bool sweep = false;
   SweepRange sweep_range;
   bool help = false;
+  bool scenario_given = false;  // --path, --const or --error was given
 };
 
-// Fills *line from argv. Returns false with a one-line reason in *error on an unknown
-// option, a missing argument, a number that is not wholly numeric, a path number outside
-// the ten, an unknown or negative constant, an error kind outside 0-5, error values that
-// describe no vehicle (error_fault), or a sweep that is not a range of sizes. Stops at
-// --help.
+// Fills *line from argv. Every number is read as the dialogue reads it (platform/
+// number_text.h: decimals, fractions a/b, full-width forms), one number per argument.
+// Returns false with a one-line reason in *error on an unknown option, a missing argument
+// or an empty file name, a number the reader refuses (text, 1/0, 1e999, nan, inf, hex
+// floats; a fraction or 2.5 where a whole number belongs), a path number outside the ten,
+// an unknown or negative constant, an error kind outside 0-5, error values that describe
+// no vehicle (error_fault), a sweep that is not a range of sizes, --wheels with --sweep or
+// naming the --out file. Stops at --help.
 bool parse_command_line(int argc, const char* const* argv, CommandLine* line, std::string* error);
 
 // The computation the command line asks for: the path at its defaults with the constants

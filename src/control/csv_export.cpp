@@ -15,9 +15,9 @@ class Line {
     buf_ += s;
     return *this;
   }
-  Line& num(double v) {  // as %.17g in the C locale
+  Line& num(double v) {  // the shortest text that reads back as v, in every locale
     char b[32];
-    buf_.append(b, std::to_chars(b, b + sizeof b, v, std::chars_format::general, 17).ptr);
+    buf_.append(b, std::to_chars(b, b + sizeof b, v).ptr);
     return *this;
   }
   Line& num(int v) {
@@ -48,12 +48,42 @@ void per_type(std::FILE* out, Line& l, const char* name, const T (&v)[agv_type_c
   l.put(out);
 }
 
-void write_comments(std::FILE* out, const CommandLine& o, const Scenario& sc,
+// "# name=v1,v2,v3" for one figure of the deviation summary of every type.
+void per_type_deviation(std::FILE* out, Line& l, const char* name, const ComputeResult& r,
+                        double (*figure)(const DeviationSummary&)) {
+  double v[agv_type_count];
+  for (int i = 0; i < agv_type_count; ++i) v[i] = figure(r.deviation[i]);
+  per_type(out, l, name, v);
+}
+
+void write_deviations(std::FILE* out, Line& l, const ComputeResult& r) {
+  l.text(
+       "# deviation of the faulty vehicle from the error-free one (err - agv) per type: "
+       "final_* at the last record, largest_* at the record of the largest distance")
+      .put(out);
+  using S = const DeviationSummary&;
+  per_type_deviation(out, l, "final_dx", r, [](S d) { return d.final_dev.dx; });
+  per_type_deviation(out, l, "final_dy", r, [](S d) { return d.final_dev.dy; });
+  per_type_deviation(out, l, "final_distance", r, [](S d) { return d.final_dev.distance; });
+  per_type_deviation(out, l, "final_dtheta", r, [](S d) { return d.final_dev.dtheta; });
+  int record[agv_type_count];
+  for (int i = 0; i < agv_type_count; ++i) record[i] = r.deviation[i].largest_record;
+  per_type(out, l, "largest_record", record);
+  per_type_deviation(out, l, "largest_dx", r, [](S d) { return d.largest.dx; });
+  per_type_deviation(out, l, "largest_dy", r, [](S d) { return d.largest.dy; });
+  per_type_deviation(out, l, "largest_distance", r, [](S d) { return d.largest.distance; });
+  per_type_deviation(out, l, "largest_dtheta", r, [](S d) { return d.largest.dtheta; });
+}
+
+// The comment lines at the head of both tables; only the first line names the table.
+void write_comments(std::FILE* out, const char* table, const CommandLine& o, const Scenario& sc,
                     const ComputeResult& r, const TrajectoryStore& store) {
   const MechanismErrors& st = r.errors;
   const VehicleConstants& v = sc.vehicle;
   Line l;
-  l.text("# agvsim-export: trajectory store; m, s, rad; t = record * dt_sim, last = traj_tend")
+  l.text("# agvsim-export: ")
+      .text(table)
+      .text(" (m, s, rad; t is record * dt_sim, the last record at traj_tend)")
       .put(out);
   l.text("# version=").text(AGVSIM_VERSION).put(out);
   l.text("# path_no=").num(o.path_no).put(out);
@@ -83,6 +113,7 @@ void write_comments(std::FILE* out, const CommandLine& o, const Scenario& sc,
   per_type(out, l, "traj_last", store.traj_last);
   per_type(out, l, "traj_tend", store.traj_tend);
   per_type(out, l, "chart_range", store.chart_range);
+  write_deviations(out, l, r);
 }
 
 double record_time(const TrajectoryStore& store, int i, int j, double dt_sim) {
@@ -129,11 +160,16 @@ void write_wheels(std::FILE* out, const TrajectoryStore& store, double dt_sim) {
 
 }  // namespace
 
-bool write_export_csv(std::FILE* out, const CommandLine& line, const Scenario& scenario,
-                      const ComputeResult& result, const TrajectoryStore& store) {
-  write_comments(out, line, scenario, result, store);
+bool write_trajectory_csv(std::FILE* out, const CommandLine& line, const Scenario& scenario,
+                          const ComputeResult& result, const TrajectoryStore& store) {
+  write_comments(out, "trajectories", line, scenario, result, store);
   write_trajectories(out, store, scenario.vehicle.dt_sim);
-  std::fputs("\n\n", out);  // two empty lines: gnuplot's index 1
+  return std::fflush(out) == 0 && !std::ferror(out);
+}
+
+bool write_wheel_csv(std::FILE* out, const CommandLine& line, const Scenario& scenario,
+                     const ComputeResult& result, const TrajectoryStore& store) {
+  write_comments(out, "wheels", line, scenario, result, store);
   write_wheels(out, store, scenario.vehicle.dt_sim);
   return std::fflush(out) == 0 && !std::ferror(out);
 }

@@ -41,8 +41,9 @@ const char* value_prompt(ErrorKind kind) {
   return "";
 }
 
-// Steps of the error choice: the menu until a valid key, the reset, the value. What is not
-// a number stays 0; a value that describes no vehicle is asked again.
+// Steps of the error choice: the menu until a valid key, the reset, the value. An entry that
+// is not a number stays 0, and a line says so; a value that describes no vehicle is asked
+// again.
 void choose_error(Session& session) {
   ErrorKind kind;
   for (;;) {
@@ -57,7 +58,7 @@ void choose_error(Session& session) {
   const int n = error_value_count(kind);
   if (n == 0) return;
   for (;;) {
-    console_read_reals(n, session.error.entered);
+    console_read_reals(n, session.error.entered, NumberRefused::zero);
     const ErrorFault fault = error_fault(session.error, session.vehicle);
     if (fault == ErrorFault::none) return;
     console_print("%s", error_fault_text(fault).c_str());
@@ -131,6 +132,8 @@ bool compute_until_success(PathStep from, Session& session, AgvType shown,
 
 void dialogue(Session& session, DialogueStart start, AgvType shown, const NormalTables& tables,
               Workspace& ws, ComputeResult* result) {
+  // Keys typed into the terminal while the window was up are no answers to what comes.
+  console_discard_typeahead();
   console_print("\n\n移動ロボット(AGV)の機構誤差による軌道誤差のシミュレーション");
   console_print("\n　CP経路, AGV機構誤差を変えて軌道誤差を見る．");
 

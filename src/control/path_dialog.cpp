@@ -6,13 +6,16 @@
 namespace {
 
 // Prompts until the constants of the path are read as numbers, none of them negative. Each
-// repetition reads new input: a line that is not a number is dropped, and nothing is
-// stored until the whole set is acceptable, so no old value can keep the prompt looping.
+// repetition reads new input: a line with an entry that is not a number is dropped after a
+// line that says so, and nothing is stored until the whole set is acceptable, so no old
+// value can keep the prompt looping.
 void read_constants(const PathDescriptor& d, PathChoice& choice) {
   double values[max_path_constants];
   for (;;) {
     console_print("%s", d.prompt);
-    if (console_read_reals(d.entered_count, values) != d.entered_count) continue;
+    if (console_read_reals(d.entered_count, values, NumberRefused::again) != d.entered_count) {
+      continue;
+    }
     bool negative = false;
     for (int i = 0; i < d.entered_count; ++i) negative = negative || values[i] < 0.0;
     if (!negative) break;
@@ -29,7 +32,7 @@ void select_path(Session& session) {
     for (const PathDescriptor& d : path_table) console_print("%s", d.menu_line);
     console_print("\n Input I= ");
     int I;
-    if (!console_read_int(&I)) continue;
+    if (!console_read_int(&I)) continue;  // not a whole number: told, and the menu again
     if (I <= 0) continue;
     console_print("\n 定数を設定　A,B=0-10 間の値とする");
     const PathDescriptor* d = find_path(I);

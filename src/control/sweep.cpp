@@ -8,6 +8,7 @@
 #include <string>
 #include <thread>
 
+#include "agvsim_version.h"
 #include "path/path_table.h"
 
 namespace {
@@ -84,8 +85,9 @@ std::vector<SweepPoint> run_sweep(const Scenario& base, const SweepRange& range,
 bool write_sweep_csv(std::FILE* out, const Scenario& base, const SweepRange& range,
                      const std::vector<SweepPoint>& points) {
   std::string line =
-      "# agvsim-export sweep: deviation of the faulty vehicle from the error-free "
-      "one; m, rad\n# path_no=";
+      "# agvsim-export: sweep (m, rad; deviation of the faulty vehicle from the error-free one "
+      "(err - agv): final_* at the last record, largest_* at the record of the largest "
+      "distance)\n# version=" AGVSIM_VERSION "\n# path_no=";
   line += std::to_string(base.path.number) + "\n";
   if (const PathDescriptor* d = find_path(base.path.number)) {
     for (int k = 0; k < d->constant_count; ++k) {
@@ -94,8 +96,16 @@ bool write_sweep_csv(std::FILE* out, const Scenario& base, const SweepRange& ran
       line += "\n";
     }
   }
-  line += std::string("# error_kind=") + error_kind_char(range.kind) + "\n";
-  line += "value,value2,type,dx,dy,distance,dtheta,max_distance,status\n";
+  line += std::string("# error_kind=") + error_kind_char(range.kind) + "\n# sweep=";
+  put_number(line, range.from);
+  line += ',';
+  put_number(line, range.to);
+  line += ',';
+  put_number(line, range.step);
+  line += '\n';
+  line +=
+      "value,value2,type,final_dx,final_dy,final_distance,final_dtheta,largest_record,"
+      "largest_dx,largest_dy,largest_distance,largest_dtheta,status\n";
   std::fputs(line.c_str(), out);
   for (const SweepPoint& p : points) {
     for (AgvType t : agv_types) {
@@ -104,16 +114,21 @@ bool write_sweep_csv(std::FILE* out, const Scenario& base, const SweepRange& ran
       line += ',';
       put_number(line, p.second);
       line += ',' + std::to_string(static_cast<int>(t)) + ',';
-      const bool ok = p.result.refusal == Refusal::none;
-      if (ok) {
+      if (p.result.refusal == Refusal::none) {
         const DeviationSummary& d = p.result.deviation[type_index(t)];
-        for (double v : {d.final_dev.dx, d.final_dev.dy, d.final_dev.distance, d.final_dev.dtheta,
-                         d.largest.distance}) {
+        const Deviation& f = d.final_dev;
+        const Deviation& l = d.largest;
+        for (double v : {f.dx, f.dy, f.distance, f.dtheta}) {
+          put_number(line, v);
+          line += ',';
+        }
+        line += std::to_string(d.largest_record) + ',';
+        for (double v : {l.dx, l.dy, l.distance, l.dtheta}) {
           put_number(line, v);
           line += ',';
         }
       } else {
-        line += ",,,,,";
+        line += ",,,,,,,,,";
       }
       line += status_text(p.result.refusal);
       line += '\n';

@@ -26,9 +26,11 @@ std::vector<double> sweep_sizes(const SweepRange& range);
 std::vector<SweepPoint> run_sweep(const Scenario& base, const SweepRange& range,
                                   const NormalTables& tables, int threads);
 
-// One CSV row per size and AGV type: the sizes, the type, the final deviation of the faulty
-// vehicle from the error-free one (dx, dy, distance in m, dtheta in rad), the largest
-// distance over the motion, and whether the size was computed. Returns false on a write
-// error.
+// '#' lines in the style of the export's (version, path, constants, error kind, the range),
+// then one CSV row per size and AGV type: the sizes, the type, the final deviation of the
+// faulty vehicle from the error-free one (dx, dy, distance in m, dtheta in rad) and the one
+// at the record of the largest distance (that record, dx, dy, distance, dtheta), named as
+// the export's header lines name them, and whether the size was computed (refused sizes
+// have empty figures). Numbers in the shortest form. Returns false on a write error.
 bool write_sweep_csv(std::FILE* out, const Scenario& base, const SweepRange& range,
                      const std::vector<SweepPoint>& points);

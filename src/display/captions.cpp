@@ -1,14 +1,13 @@
 #include "display/captions.h"
 
-#include <GL/freeglut.h>
+#include <algorithm>
 
 #include "display/label_digits.h"
-#include "display/text.h"
 
 namespace {
 
 constexpr double x0 = -0.95;
-void* const font = GLUT_BITMAP_HELVETICA_18;
+constexpr double value_gap = 0.02;  // between caption and value in the smaller fonts
 
 // The value and path labels, rewritten before each use.
 label_text value_text;
@@ -26,8 +25,9 @@ const char* type_caption(AgvType type) {
   return "";
 }
 
-// The error caption and, for kinds with a size, its value text and x offset from x0.
-void draw_error_line(ErrorKind kind, const MechanismErrors& s) {
+// The error caption and, for kinds with a size, its value text and x offset from x0. In the
+// smaller fonts the value moves right when the caption would reach it.
+void draw_error_line(ErrorKind kind, const MechanismErrors& s, const TextStyle& style) {
   const char* caption = nullptr;
   double value_dx = 0.0;
   switch (kind) {
@@ -60,22 +60,31 @@ void draw_error_line(ErrorKind kind, const MechanismErrors& s) {
       value_dx = 0.61;
       break;
   }
-  draw_text(x0, 0.85, font, caption);
-  if (value_dx != 0.0) draw_text(x0 + value_dx, 0.85, font, value_text);
+  draw_text(x0, 0.85, style.font, caption);
+  if (value_dx == 0.0) return;
+  if (!style.specified) {
+    value_dx = std::max(value_dx, text_width(style, style.font, caption) + value_gap);
+  }
+  draw_text(x0 + value_dx, 0.85, style.font, value_text);
 }
 
 }  // namespace
 
-void draw_title() {
-  draw_text(-0.99, 0.95, font, "AGV Error and AGV Motion Error");
+void draw_title(const TextStyle& style) {
+  draw_text(-0.99, 0.95, style.font, "AGV Error and AGV Motion Error");
 }
 
-void draw_legend(const LegendInput& in) {
+void draw_legend(const LegendInput& in, const TextStyle& style) {
+  void* const font = style.font;
   draw_text(x0, 0.9, font, type_caption(in.type));
-  draw_error_line(in.kind, in.errors);
+  draw_error_line(in.kind, in.errors, style);
   draw_text(x0 + 0.05, 0.8, font, "CP motion");
   path_label(path_text, in.path_no);
-  draw_text(x0 + 0.3, 0.8, font, path_text);
+  double path_dx = 0.3;
+  if (!style.specified) {
+    path_dx = std::max(path_dx, 0.05 + text_width(style, font, "CP motion") + value_gap);
+  }
+  draw_text(x0 + path_dx, 0.8, font, path_text);
   draw_text(x0 + 0.05, 0.75, font, "Red  Curve  : Theoretical CP Trajectory");
   draw_text(x0 + 0.05, 0.7, font, "Blue Curve : Trajectory with AGV Error");
   draw_text(x0 + 0.05, 0.65, font, "1 grid=(1.0, 1.0)[m]");

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "display/text.h"
 #include "model/agv_type.h"
 #include "model/error_kind.h"
 #include "model/mechanism_errors.h"
@@ -13,8 +14,8 @@ struct LegendInput {
 };
 
 // "AGV Error and AGV Motion Error" at the top left.
-void draw_title();
+void draw_title(const TextStyle& style);
 
 // Shown AGV type, active mechanism error with its size, CP path number, what the red and
 // blue curves mean and the grid size, below the title.
-void draw_legend(const LegendInput& in);
+void draw_legend(const LegendInput& in, const TextStyle& style);

@@ -1,6 +1,4 @@
 // The curves and the axes of one time chart.
-#include <GL/freeglut.h>
-
 #include <cmath>
 
 #include "display/chart_parts.h"
@@ -32,7 +30,7 @@ void text_at(const point2d& p, void* font, const char* text) {
   if (drawable(p)) draw_text(p.x, p.y, font, text);
 }
 
-void second_ticks(const point2d& o, double t_end) {
+void second_ticks(const point2d& o, double t_end, void* font) {
   if (!positive_finite(t_end) || t_end >= max_duration) return;
   const double tx = chart_width / t_end;
   const auto n = static_cast<long long>(t_end);
@@ -44,15 +42,15 @@ void second_ticks(const point2d& o, double t_end) {
   // Under the last tick; each digit beyond the first moves it 0.02 further left.
   const double x = n > 0 ? o.x + n * tx : o.x + chart_width;
   const int digits = seconds_label(seconds_text, n);
-  text_at({x - 0.02 * (digits - 1), o.y - 0.03}, GLUT_BITMAP_HELVETICA_12, seconds_text);
+  text_at({x - 0.02 * (digits - 1), o.y - 0.03}, font, seconds_text);
 }
 
-void value_ticks(const point2d& o, double unit, double range) {
+void value_ticks(const point2d& o, double unit, double range, void* font) {
   if (!positive_finite(range) || !positive_finite(unit)) return;
   const double uy = unit * chart_half_height / range;
   if (!positive_finite(uy)) return;
-  text_at({o.x - 0.03, o.y + uy - 0.015}, GLUT_BITMAP_HELVETICA_18, "1");
-  text_at({o.x - 0.05, o.y - uy - 0.015}, GLUT_BITMAP_HELVETICA_18, "-1");
+  text_at({o.x - 0.03, o.y + uy - 0.015}, font, "1");
+  text_at({o.x - 0.05, o.y - uy - 0.015}, font, "-1");
   const double ratio = range / unit;
   if (!(ratio < static_cast<double>(max_value_ticks + 1))) return;
   const auto k = static_cast<long long>(ratio);
@@ -79,13 +77,14 @@ void chart_curve(int n, const point2d& origin, double xs, double ys, double widt
   end_wide_lines();
 }
 
-void chart_axes(const point2d& origin, double unit, double t_end, double range) {
+void chart_axes(const point2d& origin, double unit, double t_end, double range,
+                const TextStyle& style) {
   const point2d& o = origin;
   draw_wide_line(o, {o.x + chart_width, o.y}, axis_width, color_black);
-  second_ticks(o, t_end);
+  second_ticks(o, t_end, style.small_font);
   draw_line({o.x + chart_width, o.y - chart_half_height},
             {o.x + chart_width, o.y + chart_half_height}, color_black);
-  value_ticks(o, unit, range);
+  value_ticks(o, unit, range, style.font);
   draw_wide_line({o.x, o.y - chart_half_height}, {o.x, o.y + chart_half_height}, axis_width,
                  color_black);
 }

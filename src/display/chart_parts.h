@@ -1,5 +1,6 @@
 #pragma once
 
+#include "display/text.h"
 #include "model/point2d.h"
 #include "scene/rgba.h"
 #include "sim/trajectory_store.h"
@@ -14,5 +15,6 @@ void chart_curve(int n, const point2d& origin, double xs, double ys, double widt
 
 // Axes of one chart: time axis with a tick per second and the seconds label, the right
 // border, value ticks every `unit` metres with the labels 1 and -1, and the value axis.
-// `range` metres reach the half height.
-void chart_axes(const point2d& origin, double unit, double t_end, double range);
+// `range` metres reach the half height. The labels in the fonts of the style.
+void chart_axes(const point2d& origin, double unit, double t_end, double range,
+                const TextStyle& style);

@@ -1,5 +1,6 @@
 #include "display/label_digits.h"
 
+#include <charconv>
 #include <cmath>
 
 namespace {
@@ -57,8 +58,32 @@ char sign_char(double v) {
   return v < 0.0 ? '-' : ' ';
 }
 
+// True when a magnitude in percent or degrees, as converted back from what was entered, is
+// not a whole number: it then shows with up to two decimals.
+constexpr double whole_tolerance = 1e-6;
+bool has_decimals(double m) {
+  return std::isfinite(m) && m < max_lead && std::fabs(m - std::round(m)) > whole_tolerance;
+}
+
+// The sign position, then the magnitude with two decimals at most ("0.5", "2.25").
+void put_decimals(Writer& w, char sign, double m) {
+  char text[32];
+  const auto [end, ec] =
+      std::to_chars(text, text + sizeof text - 1, m, std::chars_format::fixed, 2);
+  char* last = ec == std::errc() ? end : text;
+  while (last > text && last[-1] == '0') --last;
+  if (last > text && last[-1] == '.') --last;
+  *last = '\0';
+  w.put(sign);
+  w.put(text);
+}
+
 void put_percent(Writer& w, char sign, double ratio) {
   const double m = std::fabs(ratio);
+  if (has_decimals(m * 100.0)) {
+    put_decimals(w, sign, m * 100.0);
+    return;
+  }
   put_magnitude(w, sign, m * 10.0, m * 100.0);
 }
 
@@ -87,6 +112,12 @@ void percent_label(label_text& out, double ratio, bool with_sign) {
 
 void drift_label(label_text& out, double drift) {
   Writer w{out};
+  const double degrees = std::fabs(drift) * 57.29577951308232;
+  if (has_decimals(degrees)) {
+    put_decimals(w, sign_char(drift), degrees);
+    w.put("[deg]\n");
+    return;
+  }
   const double a = (std::fabs(drift) + 0.01) * 57.2957795;
   put_magnitude(w, sign_char(drift), a / 10.0, a);
   w.put("[deg]\n");

@@ -9,6 +9,10 @@
 // shows every digit of its integer part, built the same way, starting at the sign position
 // unless the value is negative ("(150,-03)%"); one that is not finite or has more than 12
 // digits shows "??" after the sign position.
+//
+// A magnitude that is not a whole number of percent or degrees (within 1e-6) shows with
+// its decimals instead, two at most, after the sign position: 0.5 degrees as " 0.5[deg]",
+// 2.25 % as " 2.25%".
 
 inline constexpr char digit_table[] = "0123456789s";
 inline constexpr int label_capacity = 48;

@@ -1,20 +1,16 @@
 #include "display/time_charts.h"
 
-#include <GL/freeglut.h>
-
 #include <algorithm>
 #include <cmath>
 #include <initializer_list>
 
 #include "display/chart_parts.h"
-#include "display/text.h"
+#include "scene/batches.h"
 #include "scene/circles.h"
+#include "scene/retained_list.h"  // PartKey
 #include "scene/view_transform.h"
 
 namespace {
-
-void* const font = GLUT_BITMAP_HELVETICA_18;
-void* const small_font = GLUT_BITMAP_HELVETICA_12;
 
 constexpr double curve_width = 0.008;
 constexpr double error_width = 0.003;
@@ -29,25 +25,20 @@ void dot(const point2d& c, double radius, const rgba& colour) {
   if (drawable(c)) fill_disc(c, radius, colour);
 }
 
-void chart_labels(const point2d& o, const char* title, const char* axis) {
-  draw_text(o.x + 0.1, o.y - 0.05, font, title);
-  draw_text(o.x + 0.11, o.y + 0.2, font, "red:No AGVerror");
-  draw_text(o.x + 0.11, o.y + 0.15, font, "blue: AGVerror");
-  draw_text(o.x - 0.1, o.y + 0.27, font, axis);
-  draw_text(o.x + 0.25, o.y + 0.05, small_font, "thin line:5*error");
+void chart_labels(const point2d& o, const char* title, const char* axis, const TextStyle& style) {
+  draw_text(o.x + 0.1, o.y - 0.05, style.font, title);
+  draw_text(o.x + 0.11, o.y + 0.2, style.font, "red:No AGVerror");
+  draw_text(o.x + 0.11, o.y + 0.15, style.font, "blue: AGVerror");
+  draw_text(o.x - 0.1, o.y + 0.27, style.font, axis);
+  draw_text(o.x + 0.25, o.y + 0.05, style.small_font, "thin line:5*error");
 }
 
-}  // namespace
-
-void draw_charts(const TrajectoryStore& store, AgvType type, int step) {
-  chart_labels(xt_origin, "x(t) and error", "x[m]");
-  chart_labels(yt_origin, "y(t) and error", "y[m]");
-  const int k = type_index(type);
-  const int n = std::clamp(store.traj_last[k], 0, MAX - 1);
-  const int s = std::clamp(step, 0, n);
+void unchanging_parts(const TrajectoryStore& store, int k, int n, const TextStyle& style) {
+  chart_labels(xt_origin, "x(t) and error", "x[m]", style);
+  chart_labels(yt_origin, "y(t) and error", "y[m]", style);
   const double range = store.chart_range[k];
-  chart_axes(xt_origin, 1.0, store.traj_tend[k], range);
-  chart_axes(yt_origin, 1.0, store.traj_tend[k], range);
+  chart_axes(xt_origin, 1.0, store.traj_tend[k], range, style);
+  chart_axes(yt_origin, 1.0, store.traj_tend[k], range, style);
 
   const double ys = chart_half_height / range;
   if (!positive_finite(range) || !positive_finite(ys)) return;
@@ -71,8 +62,50 @@ void draw_charts(const TrajectoryStore& store, AgvType type, int step) {
   chart_curve(n, yo, xs, ys, curve_width, color_blue, err, &traj_rec::y);
   chart_curve(n, xo, xs, ys5, error_width, color_blue, dev, &traj_rec::x);
   chart_curve(n, yo, xs, ys5, error_width, color_blue, dev, &traj_rec::y);
+}
 
+int last_record(const TrajectoryStore& store, int k) {
+  return std::clamp(store.traj_last[k], 0, MAX - 1);
+}
+
+}  // namespace
+
+std::uint64_t chart_lines_key(const TrajectoryStore& store, AgvType type, const TextStyle& style) {
+  const int k = type_index(type);
+  const int n = last_record(store, k);
+  PartKey key;
+  key.add(style.font).add(style.small_font).add(static_cast<long long>(batch_runs));
+  key.add(store.chart_range[k]).add(store.traj_tend[k]);
+  key.add_positions(store.cp_traj[k], n).add_positions(store.agv_traj[k], n);
+  key.add_positions(store.err_traj[k], n).add_positions(store.err_dev[k], n);
+  return key.value();
+}
+
+void draw_charts(const TrajectoryStore& store, AgvType type, int step, const TextStyle& style) {
+  draw_chart_lines(store, type, style);
+  draw_chart_dots(store, type, step);
+}
+
+void draw_chart_lines(const TrajectoryStore& store, AgvType type, const TextStyle& style) {
+  const int k = type_index(type);
+  unchanging_parts(store, k, last_record(store, k), style);
+}
+
+void draw_chart_dots(const TrajectoryStore& store, AgvType type, int step) {
+  const int k = type_index(type);
+  const int n = last_record(store, k);
+  const int s = std::clamp(step, 0, n);
+
+  const double range = store.chart_range[k];
+  const double ys = chart_half_height / range;
+  if (!positive_finite(range) || !positive_finite(ys)) return;
+  const double xs = n > 0 ? chart_width / n : 0.0;
   const double h = s * xs;
+  const point2d& xo = xt_origin;
+  const point2d& yo = yt_origin;
+  const traj_rec* cp = store.cp_traj[k];
+  const traj_rec* agv = store.agv_traj[k];
+  const traj_rec* err = store.err_traj[k];
   for (const traj_rec* r : {cp, agv, err}) {
     dot({xo.x + h, xo.y + ys * r[s].x}, step_dot_radius, color_black);
   }

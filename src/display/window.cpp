@@ -3,6 +3,9 @@
 #include <GL/freeglut.h>
 #include <GL/gl.h>
 
+#include <algorithm>
+
+#include "display/help_overlay.h"
 #include "platform/window_title.h"
 
 void open_window(int* argc, char** argv, const WindowCallbacks& callbacks) {
@@ -12,9 +15,10 @@ void open_window(int* argc, char** argv, const WindowCallbacks& callbacks) {
   glutCreateWindow(window_title);
   set_window_title_utf8(window_title);
   glutDisplayFunc(callbacks.display);
-  glutReshapeFunc(on_reshape);
+  glutReshapeFunc(callbacks.reshape ? callbacks.reshape : on_reshape);
   glutKeyboardFunc(callbacks.keyboard);
   glClearColor(1.0f, 1.0f, 1.0f, 1.0f);
+  load_help_pictures();  // decoded now, so that no frame allocates for them
 }
 
 void start_window(int argc, char** argv, const WindowCallbacks& callbacks) {
@@ -22,15 +26,33 @@ void start_window(int argc, char** argv, const WindowCallbacks& callbacks) {
   glutMainLoop();
 }
 
+PictureBox picture_box(int width, int height) {
+  PictureBox box{};
+  box.oversized = width > max_window_side || height > max_window_side;
+  width = std::clamp(width, 0, max_window_side);
+  height = std::clamp(height, 0, max_window_side);
+  box.side = std::min(width, height);
+  box.x = (width - box.side) / 2;
+  box.y = (height - box.side) / 2;
+  return box;
+}
+
 void on_reshape(int width, int height) {
-  glViewport(0, 0, width, height);
+  const PictureBox box = picture_box(width, height);
+  if (box.oversized) {
+    glutReshapeWindow(std::min(width, max_window_side), std::min(height, max_window_side));
+  }
+  glViewport(box.x, box.y, box.side, box.side);
+  glScissor(box.x, box.y, box.side, box.side);
   glMatrixMode(GL_PROJECTION);
   glLoadIdentity();
   glMatrixMode(GL_MODELVIEW);
 }
 
 void frame_begin() {
+  glDisable(GL_SCISSOR_TEST);
   glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+  glEnable(GL_SCISSOR_TEST);
   glLoadIdentity();
 }
 

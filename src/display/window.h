@@ -2,14 +2,18 @@
 
 // The graphics window: creation, callbacks and the frame's beginning and end.
 
-// Window title: the keys of the window (UTF-8).
+// Window title: the keys of the window (UTF-8), with quitting and the key list added after
+// the original key help.
 inline constexpr const char window_title[] =
-    "1,2,3:機構選択, c,e:経路orAGV誤差変更，W,w:画面拡大縮小，x,X,y,Y:画面移動，0:初期へ，s:継続";
+    "1,2,3:機構選択, c,e:経路orAGV誤差変更，W,w:画面拡大縮小，x,X,y,Y:画面移動，0:初期へ，s:継続"
+    "，h:キー一覧，ESC:終了";
 
-// The callbacks the program gives the window: drawing a frame and a key.
+// The callbacks the program gives the window: drawing a frame, a key and, when not null, a
+// change of the window's size (which must call on_reshape).
 struct WindowCallbacks {
   void (*display)();
   void (*keyboard)(unsigned char key, int x, int y);
+  void (*reshape)(int width, int height) = nullptr;
 };
 
 // Creates the 800 x 800 window with its callbacks (and on_reshape) and white clear colour,
@@ -20,10 +24,26 @@ void open_window(int* argc, char** argv, const WindowCallbacks& callbacks);
 // Opens the window and runs the event loop, which never returns.
 void start_window(int argc, char** argv, const WindowCallbacks& callbacks);
 
-// Reshape callback: viewport over the whole window, identity projection.
+// The largest window side the program draws into. Mesa's software renderer survives much
+// more (it fails only where one frame reaches 4 GiB, at about 32767 x 32767 pixels), but
+// 16384 is its largest viewport and already a gigabyte per frame.
+inline constexpr int max_window_side = 16384;
+
+// Where the picture goes in a window: the largest centred square (a metre is as long
+// across as up, the rest stays white), in a window held to max_window_side.
+struct PictureBox {
+  int x, y;        // bottom left corner, pixels from the window's bottom left
+  int side;        // pixels
+  bool oversized;  // the window is larger than max_window_side (it is asked to shrink)
+};
+PictureBox picture_box(int width, int height);
+
+// Reshape callback: the viewport and the scissor box on the picture's square, identity
+// projection; a window beyond max_window_side is asked to shrink to it.
 void on_reshape(int width, int height);
 
-// Clears colour and depth and resets the model-view matrix.
+// Clears the whole window and resets the model-view matrix; drawing is then held to the
+// picture's square.
 void frame_begin();
 
 // Flushes and shows the frame.

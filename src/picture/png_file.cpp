@@ -41,6 +41,26 @@ std::string write_png_file(const std::string& path, int width, int height,
   return out.commit();
 }
 
+namespace {
+
+// The second half of a read begun on `image`: the pixels as 8-bit RGB, top row first.
+std::string finish_read(png_image& image, const std::string& what, RgbImage& result) {
+  image.format = PNG_FORMAT_RGB;
+  RgbImage read;
+  read.width = static_cast<int>(image.width);
+  read.height = static_cast<int>(image.height);
+  read.rgb.resize(PNG_IMAGE_SIZE(image));
+  if (!png_image_finish_read(&image, nullptr, read.rgb.data(), 0, nullptr)) {
+    std::string error = "cannot read " + what + ": " + image.message;
+    png_image_free(&image);
+    return error + " [PNG ファイルを読めません]";
+  }
+  result = std::move(read);
+  return {};
+}
+
+}  // namespace
+
 std::string read_png_file(const std::string& path, RgbImage& result) {
   png_image image;
   std::memset(&image, 0, sizeof image);
@@ -50,16 +70,17 @@ std::string read_png_file(const std::string& path, RgbImage& result) {
     png_image_free(&image);
     return error + " [PNG ファイルを読めません]";
   }
-  image.format = PNG_FORMAT_RGB;
-  RgbImage read;
-  read.width = static_cast<int>(image.width);
-  read.height = static_cast<int>(image.height);
-  read.rgb.resize(PNG_IMAGE_SIZE(image));
-  if (!png_image_finish_read(&image, nullptr, read.rgb.data(), 0, nullptr)) {
-    std::string error = "cannot read " + path + ": " + image.message;
+  return finish_read(image, path, result);
+}
+
+std::string read_png_bytes(const void* bytes, std::size_t size, RgbImage& result) {
+  png_image image;
+  std::memset(&image, 0, sizeof image);
+  image.version = PNG_IMAGE_VERSION;
+  if (!png_image_begin_read_from_memory(&image, bytes, size)) {
+    std::string error = std::string("cannot read a PNG picture in memory: ") + image.message;
     png_image_free(&image);
     return error + " [PNG ファイルを読めません]";
   }
-  result = std::move(read);
-  return {};
+  return finish_read(image, "a PNG picture in memory", result);
 }

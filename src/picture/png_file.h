@@ -19,3 +19,6 @@
 // Reads a PNG file as 8-bit RGB, the top row first (any colour type is converted; alpha is
 // dropped). Returns an empty string on success, otherwise the reason.
 [[nodiscard]] std::string read_png_file(const std::string& path, RgbImage& image);
+
+// The same for a PNG file held in memory (size bytes at `bytes`).
+[[nodiscard]] std::string read_png_bytes(const void* bytes, std::size_t size, RgbImage& image);

@@ -2,13 +2,14 @@
 #include "platform/console.h"
 
 #include <cerrno>
-#include <climits>
 #include <cstdarg>
 #include <cstdio>
 #include <cstdlib>
 #include <iostream>
+#include <vector>
 
 #include "platform/encoding.h"
+#include "platform/number_text.h"
 #include "platform/terminal.h"
 
 namespace {
@@ -119,47 +120,47 @@ bool interrupted_read() {
   return true;
 }
 
+// Straight from the stream's buffer: a line is read byte by byte, and megabyte lines must
+// not take long.
 int next_byte() {
   for (;;) {
-    const int c = in().get();
+    const int c = in().rdbuf()->sbumpc();
     if (c != std::char_traits<char>::eof()) return static_cast<unsigned char>(c);
     if (!interrupted_read()) return -1;
   }
 }
 
 // The rest of the current line without its line break; false at end of input with nothing
-// read. A last line without a line break still counts as a line.
+// read. A line ends at LF or at CR, so that CR LF, LF and CR alone all end one; CR LF leaves
+// an empty line behind, which the number reads skip like any empty line (no look-ahead,
+// which would wait for the next key on a terminal). A last line without a line break still
+// counts as a line.
 bool next_line(std::string& line) {
   line.clear();
   for (;;) {
-    std::string piece;
-    std::getline(in(), piece);
-    line += piece;
-    if (in().good()) return true;  // ended by a line break
-    if (!interrupted_read()) return !line.empty();
+    const int c = next_byte();
+    if (c < 0) return !line.empty();
+    if (c == '\n' || c == '\r') return true;
+    line += static_cast<char>(c);
   }
 }
 
-// White space as "%d" and "%lf" skip it, whatever the locale.
-bool is_blank(char c) {
-  return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f';
-}
-
-// A line of input and the position of the next unread character in it.
-struct line_cursor {
-  std::string text;
-  size_t pos = 0;
-};
-
-// Skips white space up to the next character, reading further lines as needed. At end of
-// input the program ends (console_end_of_input).
-void skip_to_item(line_cursor& cursor) {
+// The entries of the next line that has any, read from UTF-8 (converted from the console's
+// codeset, the one the output uses). The items point into *line. At end of input the
+// program ends (console_end_of_input).
+std::vector<NumberItem> next_items(std::string* line) {
   for (;;) {
-    while (cursor.pos < cursor.text.size() && is_blank(cursor.text[cursor.pos])) ++cursor.pos;
-    if (cursor.pos < cursor.text.size()) return;
-    if (!next_line(cursor.text)) console_end_of_input();
-    cursor.pos = 0;
+    if (!next_line(*line)) console_end_of_input();
+    const std::string codeset = target_codeset(output_codeset.c_str());
+    if (!codeset.empty()) *line = encoding_to_utf8(*line, codeset);
+    std::vector<NumberItem> items = read_number_items(*line);
+    if (!items.empty()) return items;
   }
+}
+
+// The notice of a refused entry on a line of its own.
+void print_notice(const std::string& notice) {
+  write_text(out(), "\n" + notice);
 }
 
 }  // namespace
@@ -168,6 +169,7 @@ void console_init_locale() {
   started = true;
   locale_codeset = encoding_init_locale();
   output_codeset = locale_codeset;
+  terminal_prepare_streams(locale_codeset);
 }
 
 void console_print(const char* format, ...) {
@@ -196,6 +198,10 @@ void console_flush() {
   flush_output();
 }
 
+void console_discard_typeahead() {
+  if (reading_real_stdin()) terminal_discard_typeahead();
+}
+
 int console_read_key() {
   start();
   flush_output();
@@ -214,31 +220,46 @@ int console_read_key() {
 bool console_read_int(int* value) {
   start();
   flush_output();
-  line_cursor cursor;
-  skip_to_item(cursor);
-  const char* begin = cursor.text.c_str() + cursor.pos;
-  char* end = nullptr;
-  const long number = std::strtol(begin, &end, 10);
-  if (end == begin) return false;  // the rest of the line is dropped with the cursor
-  if (value) *value = number > INT_MAX ? INT_MAX : number < INT_MIN ? INT_MIN : int(number);
+  std::string line;
+  const NumberItem item = next_items(&line).front();
+  int number = 0;
+  const NumberError error = parse_whole_number(item.text, &number);
+  if (error != NumberError::none) {
+    print_notice(number_notice_again(item.text, error));
+    return false;
+  }
+  if (value) *value = number;
   return true;
 }
 
-int console_read_reals(int n, double* values) {
+int console_read_reals(int n, double* values, NumberRefused refused) {
   start();
   flush_output();
   if (n <= 0 || !values) return 0;
-  line_cursor cursor;
-  for (int i = 0; i < n; ++i) {
-    skip_to_item(cursor);
-    const char* begin = cursor.text.c_str() + cursor.pos;
-    char* end = nullptr;
-    const double number = std::strtod(begin, &end);
-    if (end == begin) return i;
-    values[i] = number;
-    cursor.pos += static_cast<size_t>(end - begin);
+  int filled = 0, numbers = 0;
+  std::string line;
+  while (filled < n) {
+    bool line_refused = false;
+    for (const NumberItem& item : next_items(&line)) {
+      if (filled == n) break;
+      if (item.error == NumberError::none) {
+        values[filled++] = item.value;
+        ++numbers;
+      } else if (refused == NumberRefused::again) {
+        print_notice(number_notice_again(item.text, item.error));
+        return numbers;
+      } else {
+        print_notice(number_notice_used(item.text, item.error, 0.0));
+        values[filled++] = 0.0;
+        line_refused = true;
+      }
+    }
+    // The user has answered with this line; the next lines belong to the next question.
+    if (line_refused) {
+      while (filled < n) values[filled++] = 0.0;
+    }
   }
-  return n;
+  return numbers;
 }
 
 void console_end_of_input() {

@@ -7,32 +7,61 @@
 // through here. Texts are UTF-8 in the source; they are converted to the terminal's
 // encoding when the locale's codeset is not UTF-8 (Shift-JIS / CP932 included).
 
+// printf formats as the C library of the build reads them: MinGW's follows C99, not the
+// formats of Windows' own library that plain "printf" would check against.
+#ifdef __MINGW32__
+#define AGV_PRINTF_FORMAT(f, a) __attribute__((format(gnu_printf, f, a)))
+#else
+#define AGV_PRINTF_FORMAT(f, a) __attribute__((format(printf, f, a)))
+#endif
+
 // Formatted printing (printf formats) to the console output, converted as needed.
-void console_print(const char* format, ...) __attribute__((format(printf, 1, 2)));
+void console_print(const char* format, ...) AGV_PRINTF_FORMAT(1, 2);
 
 // The same on the error stream (standard error unless replaced).
-void console_error(const char* format, ...) __attribute__((format(printf, 1, 2)));
+void console_error(const char* format, ...) AGV_PRINTF_FORMAT(1, 2);
 
 // Flushes the console output.
 void console_flush();
 
 // Reads one key. On a terminal: at once, without echo and without Enter (Ctrl-C still
-// interrupts). Otherwise: the next byte that is not a line break. Returns it as 0..255.
-// At end of input it calls console_end_of_input() and does not return.
+// interrupts). Otherwise: the next byte that is not a line break (CR or LF). Returns it as
+// 0..255. At end of input it calls console_end_of_input() and does not return.
 int console_read_key();
 
-// Reads a whole number like scanf("%d"): white space and line breaks before it are skipped.
-// Returns true and drops the rest of the line after a number; returns false when the
-// input is not a number, after dropping the line. Values beyond int are clamped to
-// INT_MIN / INT_MAX. End of input before a number calls console_end_of_input().
+// Drops what was typed ahead on the terminal (keys pressed while the window was up), so
+// that the next read waits for a new answer. Only on a terminal: piped input and replaced
+// streams are left as they are.
+void console_discard_typeahead();
+
+// Number reads take whole lines: a line ends at LF, at CR or at CR LF, and lines without
+// any entry are skipped. In a locale whose codeset is not UTF-8 (Shift-JIS: CP932) the line
+// is converted to UTF-8 first. Entries are read by the number reader (platform/number_text.h):
+// decimals, fractions "a/b", full-width digits and signs, separated by blanks or commas
+// ("3 -2", "3,-2", "３ −２"). Whatever follows the entries asked for is dropped with its
+// line. An entry that is refused ("abc", "1/0", "1e999") is told in one line on the console
+// output, starting with a line break.
+
+// What becomes of a refused entry among the real numbers read.
+enum class NumberRefused {
+  zero,  // it counts as 0 ("... 0 とします"); the line it is on is the last one read
+  again,  // the read stops and fails ("... もう一度入力してください"); the caller asks again
+};
+
+// Reads a whole number for a menu choice from the first entry of the next line that has
+// one. Returns true and stores it, or returns false after the notice when the entry is not
+// a whole number within int ("abc", "2.5", "1e10"); *value is then untouched. End of input
+// before an entry calls console_end_of_input().
 bool console_read_int(int* value);
 
-// Reads n reals like scanf("%lf %lf ..."): white space and line breaks separate them.
-// Returns how many were read (n on success); the values read are stored in order and the
-// others are left untouched. The rest of the line is dropped in every case. Each value is
-// read as strtod reads it (exponents, "nan", "inf", hex floats). End of input before the
+// Reads n reals, as many lines as it takes to get n entries, and stores them in order.
+// With NumberRefused::zero every refused entry gets its notice and the value 0, and so do
+// the places that the line of a refused entry leaves without an entry: all n values are
+// set. With NumberRefused::again the first refused entry gets its notice and the read stops;
+// the values before it are stored and the others are left untouched. Returns how many of
+// the n values were typed as numbers (n when nothing was refused). End of input before the
 // n-th value calls console_end_of_input().
-int console_read_reals(int n, double* values);
+int console_read_reals(int n, double* values, NumberRefused refused);
 
 // End of input while the program waits: a message in Japanese and English on the error
 // stream, the terminal restored, exit status 1. Tests may replace what happens (the

@@ -2,6 +2,7 @@
 // path (after the key, at exit, and on the signals that end the program).
 #include "platform/terminal.h"
 
+#include <stdio_ext.h>
 #include <termios.h>
 #include <unistd.h>
 
@@ -108,6 +109,9 @@ bool terminal_is_tty() {
   return isatty(STDIN_FILENO) == 1;
 }
 
+// The terminal takes and sends the bytes of its own codeset already.
+void terminal_prepare_streams(const std::string&) {}
+
 int terminal_read_raw_key() {
   struct termios mode;
   if (tcgetattr(STDIN_FILENO, &mode) != 0) return read_byte_from_cin();
@@ -136,4 +140,10 @@ void terminal_restore() {
   tcsetattr(STDIN_FILENO, TCSANOW, &saved_mode);
   raw_active = 0;
   sigprocmask(SIG_SETMASK, &before, nullptr);
+}
+
+void terminal_discard_typeahead() {
+  if (!terminal_is_tty()) return;
+  tcflush(STDIN_FILENO, TCIFLUSH);
+  __fpurge(stdin);
 }

@@ -1,11 +1,10 @@
-#define GL_GLEXT_PROTOTYPES 1
 #include "scene/batches.h"
 
 #include <GL/gl.h>
-#include <GL/glext.h>
 
 #include <algorithm>
 
+#include "platform/gl_functions.h"
 #include "scene/circle_table.h"
 #include "scene/circles.h"
 #include "scene/disc_reduction.h"
@@ -48,7 +47,7 @@ DiscRun disc_run;
 
 void flush_discs() {
   if (disc_run.count == 0) return;
-  glMultiDrawArrays(GL_POLYGON, disc_run.first, disc_run.size, disc_run.count);
+  gl_multi_draw_arrays(GL_POLYGON, disc_run.first, disc_run.size, disc_run.count);
   disc_run.count = 0;
   disc_run.used = 0;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstdint>
+
 #include "model/agv_type.h"
 #include "model/point2d.h"
 #include "scene/view_transform.h"
@@ -21,3 +23,15 @@ struct SceneInput {
 // last the white panel right of x = 0.35 that the charts are drawn on. Reads only records
 // 0..traj_last of the shown type.
 void draw_scene(const SceneInput& in);
+
+// Before the frame (it draws into the back buffer): brings the kept images of the trails up
+// to the step. draw_scene and draw_scene_below use them when they are up to date.
+void prepare_scene(const SceneInput& in);
+
+// The same in two parts: below the vehicles (grid, trails and vehicles) and above them
+// (CP path line, markers and panel), which changes only with the view and the type.
+void draw_scene_below(const SceneInput& in);
+void draw_scene_above(const SceneInput& in);
+
+// A hash of everything draw_scene_above shows.
+std::uint64_t scene_above_key(const SceneInput& in);

@@ -13,6 +13,11 @@ struct View {
 
 inline constexpr double view_scale0 = 0.2;  // scale after every computation
 
+// The zoom keys stop at these scales: far enough for any path, near enough that the
+// picture still means something (and the scale never becomes 0 or infinite).
+inline constexpr double min_view_scale = view_scale0 * 1e-4;
+inline constexpr double max_view_scale = view_scale0 * 1e4;
+
 // The view after a computation: scale view_scale0, no shift, the world origin 1.5 m right
 // of and 0.5 m above the window centre's world point.
 View default_view();

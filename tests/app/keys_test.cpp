@@ -7,9 +7,11 @@
 
 #include <functional>
 
+#include "app/playback.h"
 #include "gui_support/frame_pixels.h"
 #include "gui_support/gui_state.h"
 #include "gui_support/gui_window.h"
+#include "scene/chart_layout.h"
 #include "sim/trajectory_store.h"
 #include "support/scripted_console.h"
 
@@ -109,6 +111,77 @@ TEST_F(KeysTest, DialogueKeysResetTheStepAndDoNotRedraw) {
     EXPECT_EQ(app.last_key, static_cast<char>(key));
     EXPECT_EQ(app.step, 0);
     EXPECT_FALSE(frame_was_drawn()) << key;
+  }
+}
+
+// Zoom keys stop silently at 1e-4 and 1e4 times the default scale and come back from there.
+TEST_F(KeysTest, ZoomIsHeldToItsRange) {
+  for (int i = 0; i < 20000; ++i) on_key('w', 0, 0);
+  EXPECT_EQ(app.view.view_scale, min_view_scale);
+  on_key('W', 0, 0);
+  EXPECT_GT(app.view.view_scale, min_view_scale);
+  for (int i = 0; i < 20000; ++i) on_key('W', 0, 0);
+  EXPECT_EQ(app.view.view_scale, max_view_scale);
+}
+
+// Space plays from the step shown, from the start once the motion has ended, and pauses;
+// '+' and '-' stop at x8 and x1/4; the keys that set the step keep it playing from there.
+TEST_F(KeysTest, SpaceAndSpeedKeys) {
+  on_key(' ', 0, 0);
+  EXPECT_TRUE(app.playback.playing);
+  EXPECT_EQ(app.step, 6);
+  on_key(' ', 0, 0);
+  EXPECT_FALSE(app.playback.playing);
+  app.step = 10;  // the last record of type 1
+  on_key(' ', 0, 0);
+  EXPECT_TRUE(app.playback.playing);
+  EXPECT_EQ(app.step, 0);
+  for (int i = 0; i < 9; ++i) on_key('+', 0, 0);
+  EXPECT_STREQ(speed_name(app.playback.speed), "x8");
+  for (int i = 0; i < 9; ++i) on_key('-', 0, 0);
+  EXPECT_STREQ(speed_name(app.playback.speed), "x1/4");
+  on_key('s', 0, 0);
+  EXPECT_TRUE(app.playback.playing);
+  EXPECT_EQ(app.playback.anchor_step, 3);
+  stop_playback();
+}
+
+// One record per dt_sim at x1, held to the last record.
+TEST(Playback, StepFollowsTheClock) {
+  Playback p{true, normal_speed, 100.0, 5, false};
+  EXPECT_EQ(played_step(p, 100.0, 0.02, 50), 5);
+  EXPECT_EQ(played_step(p, 100.0199, 0.02, 50), 5);
+  EXPECT_EQ(played_step(p, 100.2001, 0.02, 50), 15);
+  EXPECT_EQ(played_step(p, 99.0, 0.02, 50), 5);  // a clock that went back
+  EXPECT_EQ(played_step(p, 1e9, 0.02, 50), 50);
+  p.speed = 0;  // x1/4
+  EXPECT_EQ(played_step(p, 100.2001, 0.02, 50), 7);
+}
+
+// 'i' shows or hides the status line; 'h' shows the key list, and the next key only closes
+// it; 'f' brings the motion and both path ends into the free area left of the panel.
+TEST_F(KeysTest, StatusLineKeyListAndFit) {
+  const bool shown = app.status_shown;
+  on_key('i', 0, 0);
+  EXPECT_EQ(app.status_shown, !shown);
+  on_key('h', 0, 0);
+  EXPECT_TRUE(app.help_shown);
+  on_key('x', 0, 0);
+  EXPECT_FALSE(app.help_shown);
+  EXPECT_EQ(app.view.view_dx, 0.0);
+
+  for (int j = 0; j <= 10; ++j) {  // type 1: 10 m along x at y = 2 m, out under the panel
+    store.cp_traj[0][j] = {0, 0, j * 1.0, 2.0, 0, 0, 0};
+    store.agv_traj[0][j] = store.err_traj[0][j] = store.cp_traj[0][j];
+  }
+  app.result.path.start_point = {0.0, 2.0};
+  app.result.path.end_point = {10.0, 2.0};
+  on_key('f', 0, 0);
+  for (const point2d& p : {app.result.path.start_point, app.result.path.end_point}) {
+    const point2d v = world_to_view(app.view, p);
+    EXPECT_GT(v.x, -1.0);
+    EXPECT_LT(v.x, chart_panel_left - 1.3 * app.view.view_scale);  // the vehicle's reach
+    EXPECT_NEAR(v.y, -0.13, 1e-9);  // the middle of the area between status line and legend
   }
 }
 

@@ -100,13 +100,18 @@ TEST_F(PathDialog, ZeroConstantsAreAccepted) {
   EXPECT_EQ(path(11).k[2], 0.0);
 }
 
-// Text where a number belongs shows the menu or the prompt again and reads new input; a
-// negative value entered before never stays in place to loop on.
+// Text where a number belongs is told in one line, then the menu or the prompt comes again
+// and reads new input; a negative value entered before never stays in place to loop on.
 TEST_F(PathDialog, TextThatIsNotANumberAsksAgain) {
   const std::string quad = "\n I=3  : 2次関数 y=A*(x/L)^2 を選択　A L=";
+  auto again = [](const std::string& q) {
+    return "\n'" + q + "' は数値ではないので、もう一度入力してください ('" + q +
+           "' is not a number; please enter it again)";
+  };
   ScriptedConsole console("three\n3\n-1 2\nabc\n1 x\n1.5 4\n");
   select();
-  EXPECT_EQ(console.output(), menu + menu + set_constants + quad + quad + quad + quad);
+  EXPECT_EQ(console.output(), menu + again("three") + menu + set_constants + quad + quad +
+                                  again("abc") + quad + again("x") + quad);
   EXPECT_EQ(cst("quad_A"), 1.5);
   EXPECT_EQ(cst("quad_L"), 4.0);
 }

@@ -7,10 +7,13 @@
 #include <bit>
 #include <cstdint>
 #include <cstdio>
+#include <fstream>
+#include <iterator>
 #include <memory>
 #include <string>
 
 #include "support/committed_tables.h"
+#include "support/temp_dir.h"
 
 namespace {
 
@@ -69,19 +72,24 @@ TEST(Sweep, CsvHasOneRowPerSizeAndTypeAndMarksRefusals) {
   const SweepRange range{ErrorKind::rear_wheels, 0.0, 3.0, 3.0, 0.0};
   std::vector<SweepPoint> points = run_sweep(base, range, committed_tables(), 1);
   points[1].result.refusal = Refusal::too_many_records;
-  char* buf = nullptr;
-  size_t size = 0;
-  std::FILE* out = open_memstream(&buf, &size);
+  TempDir dir;
+  const std::string file = dir.path() + "/sweep.csv";
+  std::FILE* out = std::fopen(file.c_str(), "wb");
+  ASSERT_NE(out, nullptr);
   ASSERT_TRUE(write_sweep_csv(out, base, range, points));
   std::fclose(out);
-  const std::string text(buf, size);
-  std::free(buf);
+  std::ifstream in(file, std::ios::binary);
+  const std::string text{std::istreambuf_iterator<char>(in), {}};
   // Type 1 forms its turn rate from the wheel speeds: without error it deviates by rounding.
-  EXPECT_NE(text.find("\nvalue,value2,type,dx,dy,distance,dtheta,max_distance,status\n0,0,1,"),
+  EXPECT_NE(text.find("\n# sweep=0,3,3\nvalue,value2,type,final_dx,final_dy,final_distance,"
+                      "final_dtheta,largest_record,largest_dx,largest_dy,largest_distance,"
+                      "largest_dtheta,status\n0,0,1,"),
             std::string::npos)
       << text;
-  EXPECT_NE(text.find("\n0,0,2,0,0,0,0,0,ok\n0,0,3,0,0,0,0,0,ok\n"), std::string::npos) << text;
-  EXPECT_NE(text.find("\n3,0,3,,,,,,refused: too many records\n"), std::string::npos) << text;
+  EXPECT_NE(text.find("\n0,0,2,0,0,0,0,0,0,0,0,0,ok\n0,0,3,0,0,0,0,0,0,0,0,0,ok\n"),
+            std::string::npos)
+      << text;
+  EXPECT_NE(text.find("\n3,0,3,,,,,,,,,,refused: too many records\n"), std::string::npos) << text;
 }
 
 }  // namespace

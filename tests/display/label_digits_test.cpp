@@ -24,7 +24,10 @@ TEST(LabelDigits, TemplatesFilledDigitByDigit) {
       {[](label_text& o) { percent_pair_label(o, 0.29, 0.0); }, "( 28, 00)%\n"},  // 28.99999
       // 100 % and more: every digit of the integer part, from the sign position on.
       {[](label_text& o) { percent_pair_label(o, 1.5, -0.03); }, "(150,-03)%\n"},
-      {[](label_text& o) { percent_pair_label(o, -12.345, 1.0); }, "(-1234,100)%\n"},
+      {[](label_text& o) { percent_pair_label(o, -12.34, 1.0); }, "(-1234,100)%\n"},
+      // A value that is not whole shows its decimals, two at most.
+      {[](label_text& o) { percent_pair_label(o, 0.025, -0.03); }, "( 2.5,-03)%\n"},
+      {[](label_text& o) { percent_pair_label(o, -12.345, 0.0); }, "(-1234.5, 00)%\n"},
       {[](label_text& o) { percent_pair_label(o, nan, -inf); }, "( ?\?,-?\?)%\n"},
       {[](label_text& o) { percent_pair_label(o, 1e20, 0.01); }, "( ?\?, 01)%\n"},
       // One ratio; the slip's sign position stays blank.
@@ -32,12 +35,14 @@ TEST(LabelDigits, TemplatesFilledDigitByDigit) {
       {[](label_text& o) { percent_label(o, -0.05, false); }, " 05%\n"},
       {[](label_text& o) { percent_label(o, 0.12, true); }, " 12%\n"},
       {[](label_text& o) { percent_label(o, -0.12, true); }, "-12%\n"},
-      {[](label_text& o) { percent_label(o, 0.009, true); }, " 00%\n"},
+      {[](label_text& o) { percent_label(o, 0.009, true); }, " 0.9%\n"},
+      {[](label_text& o) { percent_label(o, 0.0012345, true); }, " 0.12%\n"},
       {[](label_text& o) { percent_label(o, -2.0, true); }, "-200%\n"},
       // Drift angles, 0.01 rad added before truncating.
       {[](label_text& o) { drift_label(o, 1.0 * rad); }, " 01[deg]\n"},
       {[](label_text& o) { drift_label(o, 10.0 * rad); }, " 10[deg]\n"},
-      {[](label_text& o) { drift_label(o, 0.5 * rad); }, " 01[deg]\n"},
+      {[](label_text& o) { drift_label(o, 0.5 * rad); }, " 0.5[deg]\n"},
+      {[](label_text& o) { drift_label(o, -2.25 * rad); }, "-2.25[deg]\n"},
       {[](label_text& o) { drift_label(o, -1.0 * rad); }, "-01[deg]\n"},
       {[](label_text& o) { drift_label(o, 120.0 * rad); }, "120[deg]\n"},
       {[](label_text& o) { drift_label(o, nan); }, " ?\?[deg]\n"},

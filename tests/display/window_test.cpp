@@ -60,3 +60,20 @@ TEST_F(WindowTest, TextIsNearBlackWithLightingOffAsInTheFirstFrameAndOn) {
 }
 
 }  // namespace
+
+namespace {
+
+// The key list lies over the middle of the frame: its black frame (540 x 390 pixels from
+// 800 on) and, inside it, white where the grid would cross.
+TEST_F(WindowTest, KeyListOverTheMiddleOfTheFrame) {
+  app.help_shown = true;
+  on_display();
+  app.help_shown = false;
+  const Picture& f = capture_frame();
+  EXPECT_EQ(count_in(f, black, 131, 220, 131, 580), 361);  // its left frame line
+  EXPECT_EQ(count_in(f, white, 134, 220, 144, 580), 11 * 361);
+  on_display();
+  EXPECT_LT(count_in(capture_frame(), white, 134, 220, 144, 580), 11 * 361);  // grid lines
+}
+
+}  // namespace

@@ -7,6 +7,8 @@
 
 #include <fcntl.h>
 
+#include <charconv>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
@@ -64,11 +66,15 @@ inline ExportRun run_export_program(const std::vector<std::string>& args) {
   return run;
 }
 
-// The CSV split into its parts: "# name=value" comments, the trajectory rows and the wheel
-// rows (each row as its fields, headers included as the first row of each section).
+// A CSV file of the exporter, read strictly: '#' comment lines first ("# name=value" ones
+// kept by name), then one header row and the rows, every row with as many fields as the
+// header, no empty line, no comment after the header, a line break after the last row.
+// The first fault found is described in `fault`.
 struct ExportCsv {
   std::map<std::string, std::string> comments;
-  std::vector<std::vector<std::string>> traj, wheel;
+  std::vector<std::string> comment_lines;      // all of them, in order
+  std::vector<std::vector<std::string>> rows;  // rows[0] is the header
+  std::string fault;
 };
 
 inline std::vector<std::string> split_fields(const std::string& line) {
@@ -84,17 +90,36 @@ inline std::vector<std::string> split_fields(const std::string& line) {
 
 inline ExportCsv parse_export_csv(const std::string& text) {
   ExportCsv csv;
+  if (text.empty() || text.back() != '\n') csv.fault = "no line break at the end";
   std::istringstream in(text);
   std::string line;
-  int section = 0;  // 1 trajectories, 2 wheels
-  while (std::getline(in, line)) {
-    if (line.rfind("# ", 0) == 0) {
+  for (int number = 1; std::getline(in, line) && csv.fault.empty(); ++number) {
+    const std::string where = "line " + std::to_string(number) + ": ";
+    if (line.rfind("#", 0) == 0) {
+      if (!csv.rows.empty()) csv.fault = where + "a comment after the header";
+      csv.comment_lines.push_back(line);
       const auto eq = line.find('=');
-      if (eq != std::string::npos) csv.comments[line.substr(2, eq - 2)] = line.substr(eq + 1);
-    } else if (!line.empty()) {
-      if (line.rfind("type,", 0) == 0) ++section;
-      (section == 1 ? csv.traj : csv.wheel).push_back(split_fields(line));
+      if (line.rfind("# ", 0) == 0 && eq != std::string::npos) {
+        csv.comments[line.substr(2, eq - 2)] = line.substr(eq + 1);
+      }
+    } else if (line.empty() || line.find_first_of("\r\"#") != std::string::npos) {
+      csv.fault = where + "an empty line, a CR, a quote or a '#' in a row";
+    } else {
+      csv.rows.push_back(split_fields(line));
+      if (csv.rows.back().size() != csv.rows.front().size()) csv.fault = where + "field count";
     }
   }
+  if (csv.fault.empty() && csv.rows.empty()) csv.fault = "no header";
   return csv;
+}
+
+// A field as a number: a finite decimal that is the whole field and is written in the
+// shortest form that reads back as the same double (what std::to_chars writes).
+inline bool strict_number(const std::string& field, double* value) {
+  const char* end = field.data() + field.size();
+  const auto [ptr, ec] = std::from_chars(field.data(), end, *value);
+  if (field.empty() || ec != std::errc() || ptr != end || !std::isfinite(*value)) return false;
+  char shortest[32];
+  const auto written = std::to_chars(shortest, shortest + sizeof shortest, *value);
+  return std::string(shortest, written.ptr) == field;
 }

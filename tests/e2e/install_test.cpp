@@ -46,13 +46,13 @@ TEST(Install, InstalledProgramReadsItsInstalledTables) {
   }
 
   // From an empty directory: the tables are found, the dialogue starts.
-  const ProgramRun run = run_program(bin.string(), "", workdir.path());
+  const ProgramRun run = run_program(bin.string(), "", workdir.path(), 20, {}, no_window);
   EXPECT_EQ(run.exit_code(), 1);  // end of input at the error key
   EXPECT_EQ(run.out, load_message + dialogue_title() + first_error_menu());
 
   // They are the installed ones: a spoilt installed table stops the start.
   write_file(share / "normal45.data", "not a table\n");
-  const ProgramRun spoilt = run_program(bin.string(), "", workdir.path());
+  const ProgramRun spoilt = run_program(bin.string(), "", workdir.path(), 20, {}, no_window);
   EXPECT_TRUE(spoilt.exited());
   EXPECT_NE(spoilt.exit_code(), 0);
   EXPECT_EQ(spoilt.out.find(load_message), std::string::npos);
@@ -63,7 +63,7 @@ TEST(Install, InstalledProgramReadsItsInstalledTables) {
 TEST(Install, TablesInTheWorkingDirectoryComeFirst) {
   TempDir workdir;
   write_file(fs::path(workdir.path()) / "normal01.data", "1\n0 0\n");
-  const ProgramRun run = run_program(agvsim_path(), "", workdir.path());
+  const ProgramRun run = run_program(agvsim_path(), "", workdir.path(), 20, {}, no_window);
   EXPECT_TRUE(run.exited());
   EXPECT_NE(run.exit_code(), 0);
   EXPECT_EQ(run.out.find(load_message), std::string::npos);

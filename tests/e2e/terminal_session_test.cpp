@@ -4,6 +4,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <chrono>
 #include <csignal>
 #include <cstdlib>
 #include <string>
@@ -25,7 +26,7 @@ class TerminalSession : public PtyChild {
       unsetenv("DISPLAY");
       unsetenv("WAYLAND_DISPLAY");
       setenv("LC_ALL", "C.UTF-8", 1);
-      execl(program.c_str(), program.c_str(), static_cast<char*>(nullptr));
+      execl(program.c_str(), program.c_str(), "--no-window", static_cast<char*>(nullptr));
       _exit(127);
     });
   }
@@ -59,6 +60,21 @@ TEST(TerminalSession, KeysWithoutEnterAndTheModeRestored) {
                                error_choice('0') + cp_change_prompt(1, 0.5, 2, 1) + "n" +
                                successful_end(2, report_error('0'), report_path(1, 0.5, 2, 1), 'q');
   EXPECT_EQ(session.output().substr(0, expected.size()), expected);
+}
+
+// What was typed before the dialogue asks its first question is not taken as answers:
+// "0n" typed ahead would choose no error and keep the path.
+TEST(TerminalSession, TypeAheadIsDroppedBeforeTheFirstQuestion) {
+  TerminalSession session;
+  ASSERT_TRUE(session.start());
+  session.send("0n");
+  ASSERT_TRUE(session.wait_for_output(error_key_prompt)) << session.output();
+  ASSERT_TRUE(session.wait_for_mode(true));
+  // Half a second for the program to show a choice, if it took the keys typed ahead.
+  EXPECT_FALSE(session.wait_for_output("ERROR=", std::chrono::milliseconds(500)))
+      << session.output();
+  ASSERT_NO_FATAL_FAILURE(session.type_after(error_key_prompt, '1'));
+  EXPECT_TRUE(session.wait_for_output("ERROR=1"));
 }
 
 TEST(TerminalSession, CtrlCOrCtrlBackslashWhileAKeyIsAwaited) {

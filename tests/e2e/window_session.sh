@@ -91,11 +91,16 @@ legend_before=$(dark window_keys 20 400 50 64)
 echo "legend dark pixels before: $legend_before"
 
 # 'e' runs the dialogue again in the console: a geometry error of 5 % and 10 %, same path.
+# Keys pressed in the window while the console asks are not meant for the new computation:
+# they must have no effect when the window comes back (the shift would move the y axis).
 xdotool key e
 wait_for_output 'Error Number=' 2
+xdotool key --delay 30 x x x 2 s s
+sleep 0.3
 printf '4\n5 10\nn\nk' >&3
 wait_for_output '計算終了' 2
 grep -q 'ERROR=4を選択' "$work/out" || fail "the second dialogue did not take kind 4"
+sleep 0.5     # the dialogue returns to the window
 xdotool key 0  # the next frame shows the new computation
 shot window_after_e
 # The legend's error line now reads "(4) WheelBase and Tread Error= ( 05, 10)%".
@@ -103,7 +108,8 @@ legend_after=$(dark window_after_e 20 400 50 64)
 echo "legend dark pixels after: $legend_after"
 [ "$legend_after" -gt $((legend_before + 100)) ] ||
   fail "the error line did not change ($legend_before -> $legend_after dark pixels)"
-# The dialogue reset the scale to 0.2 and kept the shift: the y axis at pixel 260.
+# The dialogue reset the scale to 0.2 and kept the shift: the y axis at pixel 260 (the
+# keys pressed meanwhile would have put it 60 pixels further left).
 is_black window_after_e 259 700 || is_black window_after_e 260 700 || fail "y axis not at x 260"
 
 # ESC ends the program with status 0, and nothing of it is left running.

@@ -24,4 +24,9 @@ void reset_gui_state() {
   app.step = 0;
   app.last_key = '0';
   app.view = default_view();
+  app.status_shown = true;
+  app.help_shown = false;
+  app.playback = {false, normal_speed, 0.0, 0, false};
+  app.window_width = 800;
+  app.window_height = 800;
 }

@@ -22,6 +22,17 @@ double number(std::string_view text) {
   return v;
 }
 
+// What strtod reads from text in the C locale. MinGW's strtod (the tests keep the "C"
+// locale there) rounds correctly as glibc's does.
+double c_strtod(const char* text, char** end) {
+#ifdef __GLIBC__
+  static const locale_t c_locale = newlocale(LC_ALL_MASK, "C", nullptr);
+  return strtod_l(text, end, c_locale);
+#else
+  return std::strtod(text, end);
+#endif
+}
+
 E refusal(std::string_view text) {
   double v = -777.0;
   const E e = parse_number(text, &v);
@@ -110,10 +121,9 @@ TEST(NumberText, BitIdenticalWithStrtod) {
     t += "e" + std::to_string(static_cast<int>(random() % 660) - 330);
     texts.push_back(t);
   }
-  const locale_t c_locale = newlocale(LC_ALL_MASK, "C", nullptr);
   for (const std::string& t : texts) {
     char* end = nullptr;
-    const double expected = strtod_l(t.c_str(), &end, c_locale);
+    const double expected = c_strtod(t.c_str(), &end);
     ASSERT_EQ(*end, '\0') << t;
     if (std::isinf(expected)) {
       EXPECT_EQ(refusal(t), E::out_of_range) << t;
@@ -123,7 +133,6 @@ TEST(NumberText, BitIdenticalWithStrtod) {
     EXPECT_EQ(std::bit_cast<uint64_t>(number(full_width(t))), std::bit_cast<uint64_t>(expected))
         << t;
   }
-  freelocale(c_locale);
 }
 
 std::string items_of(std::string_view line) {

@@ -10,6 +10,7 @@
 #include "gui_support/gui_window.h"
 #include "gui_support/sample_motion.h"
 #include "scene/batches.h"
+#include "scene/retained_list.h"
 #include "sim/trajectory_store.h"
 
 namespace {
@@ -43,6 +44,7 @@ class BatchedRunsTest : public ::testing::Test {
   }
   void TearDown() override {
     batch_runs = true;
+    retain_layers = true;
     on_reshape(frame_size, frame_size);
   }
 };
@@ -79,6 +81,41 @@ TEST_F(BatchedRunsTest, OtherViewportsChangeNoPixel) {
   EXPECT_EQ(differing_pixels(), 0) << "800 x 600";
   on_reshape(523, 523);
   EXPECT_EQ(differing_pixels(), 0) << "523 x 523";
+}
+
+// What is kept from frame to frame (grid list, trail images that grow with the step, the
+// image of CP line and charts) against drawing everything anew: the same pixels, through
+// playback forwards, a step back, a change of view and type, and another window size.
+int differing_from_direct() {
+  retain_layers = true;
+  on_display();
+  capture(batched);
+  retain_layers = false;
+  on_display();
+  capture(plain);
+  retain_layers = true;
+  int n = 0;
+  for (int y = 0; y < frame_size; ++y) {
+    for (int x = 0; x < frame_size; ++x) n += plain.at(x, y) == batched.at(x, y) ? 0 : 1;
+  }
+  return n;
+}
+
+TEST_F(BatchedRunsTest, KeptLayersChangeNoPixel) {
+  app.agv_type = static_cast<AgvType>(2);
+  for (int step : {0, 1, 2, 5, 64, 65, 700, 2999, 1500, 1501}) {
+    app.step = step;
+    EXPECT_EQ(differing_from_direct(), 0) << "step " << step;
+  }
+  app.view.view_dx = -0.31;
+  app.view.view_scale = view_scale0 / 0.9;
+  EXPECT_EQ(differing_from_direct(), 0) << "moved and zoomed";
+  app.agv_type = static_cast<AgvType>(3);
+  EXPECT_EQ(differing_from_direct(), 0) << "type 3";
+  app.status_shown = false;
+  EXPECT_EQ(differing_from_direct(), 0) << "no status line";
+  on_reshape(800, 600);
+  EXPECT_EQ(differing_from_direct(), 0) << "800 x 600";
 }
 
 }  // namespace

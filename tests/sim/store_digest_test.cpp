@@ -32,6 +32,16 @@ struct Expected {
   uint64_t digest;
 };
 
+// The digests hold with glibc's maths library only: others (MinGW's on Windows) round a
+// few results of tan, atan and atan2 the other way in the last bit. There only the record
+// counts are checked here, and the values against the Linux build's to 1e-10
+// (scripts/test-windows.sh compares the exporter's CSV files).
+#ifdef __GLIBC__
+constexpr bool kBitsPinned = true;
+#else
+constexpr bool kBitsPinned = false;
+#endif
+
 // Computed with the straightforward integration of the first release.
 const Expected expected[] = {
 #include "sim/store_digests.inc"
@@ -67,7 +77,8 @@ TEST_F(StoreDigest, EveryPathWithEveryErrorKind) {
       }
       if (n < static_cast<int>(std::size(expected))) {
         const Expected& e = expected[n];
-        EXPECT_TRUE(e.I == I && e.kind == kind && e.result == records && e.digest == d.h)
+        EXPECT_TRUE(e.I == I && e.kind == kind && e.result == records &&
+                    (e.digest == d.h || !kBitsPinned))
             << "now: {" << I << ", '" << kind << "', " << records << ", 0x" << std::hex << d.h
             << "ull}";
       }

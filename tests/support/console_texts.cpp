@@ -148,6 +148,17 @@ std::string path_prompt(int I) {
   return texts_of(I).prompt;
 }
 
+std::string not_a_number_zero(const std::string& entry) {
+  const std::string q = "'" + entry + "'";
+  return "\n" + q + " は数値ではないので 0 とします (" + q + " is not a number; 0 is used)";
+}
+
+std::string not_a_number_again(const std::string& entry) {
+  const std::string q = "'" + entry + "'";
+  return "\n" + q + " は数値ではないので、もう一度入力してください (" + q +
+         " is not a number; please enter it again)";
+}
+
 std::string settings_report(int agv_type, const std::string& error_lines,
                             const std::string& path_line) {
   static const char* const types[3] = {"\n(1-1) 1:2DW1Cタイプ", "\n(1-1) 2:1FDW1FSタイプ",

@@ -41,6 +41,11 @@ extern const char* const set_constants;
 std::string not_a_path(int I);
 std::string path_prompt(int I);
 
+// The line that tells an entry that is not a number: its value is taken as 0, or it is
+// asked again. The entry is quoted as typed.
+std::string not_a_number_zero(const std::string& entry);
+std::string not_a_number_again(const std::string& entry);
+
 // The settings report as print_settings prints it. error_lines is
 // the line(s) of the error kind, path_line the line of the path.
 std::string settings_report(int agv_type, const std::string& error_lines,

@@ -8,17 +8,6 @@
 #include <chrono>
 #include <csignal>
 #include <cstdlib>
-#include <filesystem>
-
-TempDir::TempDir() {
-  std::string pattern = (std::filesystem::temp_directory_path() / "agvsim-test-XXXXXX").string();
-  if (mkdtemp(pattern.data()) != nullptr) path_ = pattern;
-}
-
-TempDir::~TempDir() {
-  std::error_code ignored;
-  if (!path_.empty()) std::filesystem::remove_all(path_, ignored);
-}
 
 bool ProgramRun::exited() const {
   return !timed_out && WIFEXITED(status);
@@ -34,7 +23,8 @@ std::string agvsim_path() {
 
 ProgramRun run_program(const std::string& program, const std::string& input,
                        const std::string& workdir, double time_limit,
-                       const std::vector<std::string>& environment) {
+                       const std::vector<std::string>& environment,
+                       const std::vector<std::string>& arguments) {
   using Clock = std::chrono::steady_clock;
   ProgramRun run;
   int in[2], out[2], err[2];
@@ -54,7 +44,10 @@ ProgramRun run_program(const std::string& program, const std::string& input,
     unsetenv("WAYLAND_DISPLAY");
     setenv("LC_ALL", "C.UTF-8", 1);
     for (const std::string& e : environment) putenv(const_cast<char*>(e.c_str()));
-    execl(program.c_str(), program.c_str(), static_cast<char*>(nullptr));
+    std::vector<char*> argv{const_cast<char*>(program.c_str())};
+    for (const std::string& a : arguments) argv.push_back(const_cast<char*>(a.c_str()));
+    argv.push_back(nullptr);
+    execv(program.c_str(), argv.data());
     _exit(127);
   }
   close(in[0]);
@@ -121,5 +114,5 @@ ProgramRun run_program(const std::string& program, const std::string& input,
 
 ProgramRun run_agvsim(const std::string& input) {
   TempDir dir;
-  return run_program(agvsim_path(), input, dir.path());
+  return run_program(agvsim_path(), input, dir.path(), 20, {}, no_window);
 }

@@ -3,23 +3,12 @@
 #include <string>
 #include <vector>
 
+#include "support/temp_dir.h"
+
 // Runs the real program as a child process: standard input from a script (a pipe, not a
-// terminal), standard output and error captured, no display (the window cannot open, so a
-// run that reaches it ends there), a UTF-8 locale. A child that does not end in time is
-// killed.
-
-// A fresh empty directory, removed with everything in it when the object goes.
-class TempDir {
- public:
-  TempDir();
-  ~TempDir();
-  TempDir(const TempDir&) = delete;
-  TempDir& operator=(const TempDir&) = delete;
-  const std::string& path() const { return path_; }
-
- private:
-  std::string path_;
-};
+// terminal), standard output and error captured, no display, a UTF-8 locale. A child that
+// does not end in time is killed. agvsim runs with --no-window: the dialogue and the
+// computation only, ending where the window would open.
 
 struct ProgramRun {
   std::string out;
@@ -36,10 +25,15 @@ struct ProgramRun {
 std::string agvsim_path();
 
 // Runs program in workdir with input as its standard input (closed after the script);
-// environment holds NAME=VALUE entries set after the defaults (LC_ALL, for instance).
+// environment holds NAME=VALUE entries set after the defaults (LC_ALL, for instance);
+// arguments go to the program.
 ProgramRun run_program(const std::string& program, const std::string& input,
                        const std::string& workdir, double time_limit = 20,
-                       const std::vector<std::string>& environment = {});
+                       const std::vector<std::string>& environment = {},
+                       const std::vector<std::string>& arguments = {});
+
+// The arguments of an agvsim that shows no window.
+inline const std::vector<std::string> no_window = {"--no-window"};
 
 // run_program with agvsim in a fresh empty directory.
 ProgramRun run_agvsim(const std::string& input);

@@ -138,8 +138,8 @@ bool PtyChild::read_some(int timeout_ms) {
   return true;
 }
 
-bool PtyChild::wait_for_output(const std::string& text) {
-  for (auto end = Clock::now() + kLimit; output_.find(text) == std::string::npos;) {
+bool PtyChild::wait_for_output(const std::string& text, std::chrono::milliseconds limit) {
+  for (auto end = Clock::now() + limit; output_.find(text) == std::string::npos;) {
     const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(end - Clock::now());
     if (left.count() <= 0 || !read_some(static_cast<int>(left.count()))) return false;
   }

@@ -3,6 +3,7 @@
 #include <sys/types.h>
 #include <termios.h>
 
+#include <chrono>
 #include <functional>
 #include <string>
 
@@ -28,8 +29,10 @@ class PtyChild {
   // or back in line mode (!raw).
   bool wait_for_mode(bool raw);
   void send(const std::string& bytes);
-  // Collects what the child prints (without the terminal's CR) until it contains text.
-  bool wait_for_output(const std::string& text);
+  // Collects what the child prints (without the terminal's CR) until it contains text, for
+  // at most `limit`.
+  bool wait_for_output(const std::string& text,
+                       std::chrono::milliseconds limit = std::chrono::seconds(20));
   // The wait status of the child (with job control: the shell's, which exits with the
   // job's status, or 128 + the signal that ended it).
   int wait_for_exit();

@@ -1,0 +1,56 @@
+#include "display/status_line.h"
+
+#include <algorithm>
+#include <cstdio>
+
+#include "scene/rect.h"
+#include "scene/rgba.h"
+
+namespace {
+
+constexpr double deg_per_rad = 57.29577951308232;
+constexpr double left = -0.98;  // window units, inside the top view
+constexpr double margin_px = 4.0;
+
+// Rewritten before each use.
+StatusText text;
+
+}  // namespace
+
+void compose_status(const StatusInput& in, StatusText* out) {
+  char(&motion_text)[sizeof out->motion] = out->motion;
+  char(&deviation_text)[sizeof out->deviation] = out->deviation;
+  const char* state = in.step >= in.last ? "end of motion" : in.playing ? "playing" : "paused";
+  std::snprintf(motion_text, sizeof motion_text, "%s  t = %.2f / %.2f s  step %d / %d  %s %s",
+                agv_type_code(in.type), in.time, in.duration, in.step, in.last, in.speed, state);
+  if (in.error_free) {
+    std::snprintf(deviation_text, sizeof deviation_text, "no mechanism error");
+    return;
+  }
+  if (in.no_effect) {
+    std::snprintf(deviation_text, sizeof deviation_text,
+                  "this error does not act on the %s mechanism", agv_type_code(in.type));
+    return;
+  }
+  std::snprintf(deviation_text, sizeof deviation_text,
+                "deviation now %.1f mm %.2f deg, at the end %.1f mm %.2f deg",
+                in.now.distance * 1000.0, in.now.dtheta * deg_per_rad, in.at_end.distance * 1000.0,
+                in.at_end.dtheta * deg_per_rad);
+}
+
+void draw_status_line(const StatusInput& in, const TextStyle& style) {
+  if (!in.shown) return;
+  compose_status(in, &text);
+  const char* const motion_text = text.motion;
+  const char* const deviation_text = text.deviation;
+  void* const font = style.small_font;
+  const double px = 1.0 / style.px_per_unit;
+  const double lh = line_height(style, font);
+  const double bottom = -1.0 + margin_px * px + 0.25 * lh;  // baseline of the second line
+  const double width =
+      std::max(text_width(style, font, motion_text), text_width(style, font, deviation_text));
+  fill_rect({-1.0, -1.0}, left + 1.0 + width + 2.0 * margin_px * px,
+            2.0 * lh + 2.0 * margin_px * px, 0.0, color_white);
+  draw_text(left, bottom + lh, font, motion_text);
+  draw_text(left, bottom, font, deviation_text);
+}

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "display/text.h"
+#include "model/agv_type.h"
+#include "sim/deviation.h"
+
+// The status line at the bottom left of the top view: where the shown motion stands and
+// how far the faulty vehicle is from the error-free one, now and at the end.
+struct StatusInput {
+  bool shown;
+  AgvType type;
+  int step;
+  int last;           // the last record of the type
+  double time;        // s, motion time at the step
+  double duration;    // s, motion time at the last record
+  Deviation now;      // at the step
+  Deviation at_end;   // at the last record
+  bool error_free;    // no mechanism error was chosen
+  bool no_effect;     // the error leaves this type's motion as it is
+  bool playing;       // played in real time
+  const char* speed;  // "x1", "x1/4", ...
+};
+
+// The two lines of the status line (what draw_status_line shows).
+struct StatusText {
+  char motion[160];
+  char deviation[160];
+};
+void compose_status(const StatusInput& in, StatusText* text);
+
+// Two lines on a white box: type, time, step and whether it plays, has ended or waits;
+// then the distance (mm) and heading difference (degrees) now and at the end, or that the
+// error does not act on this mechanism. Nothing when not shown. Allocates nothing.
+void draw_status_line(const StatusInput& in, const TextStyle& style);

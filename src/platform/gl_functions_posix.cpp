@@ -1,0 +1,8 @@
+#define GL_GLEXT_PROTOTYPES 1
+#include "platform/gl_functions.h"
+
+#include <GL/glext.h>
+
+void gl_multi_draw_arrays(GLenum mode, const GLint* first, const GLsizei* count, GLsizei n) {
+  glMultiDrawArrays(mode, first, count, n);
+}

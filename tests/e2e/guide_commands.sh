@@ -1,0 +1,120 @@
+#!/usr/bin/env bash
+# Runs every command line of the lecturer's guides as written (the lines of their ```sh
+# blocks), with the programs of this build first on PATH, each in a scratch directory:
+# an agvsim-export command must succeed and write the files it names; an agvsim command
+# must open its window under X and end with status 0 on ESC.
+# Usage: guide_commands.sh BIN_DIR GUIDE...
+set -euo pipefail
+bindir=$(realpath "$1")
+shift
+guides=("$@")
+export PATH="$bindir:$PATH"
+
+# Commands with an option that the program's --help does not name are skipped, each named
+# on the output: the window's scenario options and the picture options are being added.
+# Set this to 0 once both programs list every option the guides use.
+skip_unknown_options=1
+
+work=$(mktemp -d)
+pid=
+cleanup() {
+  [ -n "$pid" ] && kill -9 "$pid" 2>/dev/null
+  rm -rf "$work"
+}
+trap cleanup EXIT
+fail() {
+  echo "FAIL: $*"
+  exit 1
+}
+
+# The command lines of one guide, in order, each once.
+commands() {
+  awk '/^```/ { inside = !inside && $0 == "```sh"; next } inside && NF && !seen[$0]++' "$1"
+}
+commands "${guides[0]}" >"$work/commands"
+for g in "${guides[@]:1}"; do
+  commands "$g" | diff "$work/commands" - >/dev/null ||
+    fail "$g does not show the same commands as ${guides[0]}"
+done
+[ -s "$work/commands" ] || fail "no commands found in ${guides[*]}"
+
+for prog in agvsim agvsim-export; do
+  # Without a display and without input, so that a program that does not know --help yet
+  # ends at once.
+  env -u DISPLAY timeout 10 "$prog" --help </dev/null 2>&1 |
+    grep -o -- '--[a-z][a-z-]*' | sort -u >"$work/known-$prog" || true
+done
+
+# magic FILE: its first four bytes in hex (PNG 89504e47, GIF 47494638).
+magic() { head -c 4 "$1" 2>/dev/null | od -An -tx1 | tr -d ' \n'; }
+
+run_export() {  # DIR COMMAND WORDS...
+  local dir=$1 cmd=$2 i
+  shift 2
+  (cd "$dir" && bash -c "$cmd") >"$dir.log" 2>&1 || fail "exit $? from: $cmd ($(tail -n3 "$dir.log"))"
+  local words=("$@")
+  for i in "${!words[@]}"; do
+    local file=$dir/${words[i + 1]:-}
+    case ${words[i]} in
+      --out) [ -s "$file" ] || fail "no $file from: $cmd" ;;
+      --png) [ "$(magic "$file")" = 89504e47 ] || fail "no PNG file $file from: $cmd" ;;
+      --gif) [ "$(magic "$file")" = 47494638 ] || fail "no GIF file $file from: $cmd" ;;
+    esac
+  done
+}
+
+run_window() {  # DIR COMMAND
+  local dir=$1 cmd=$2 wid status=0
+  [ -n "${DISPLAY:-}" ] || fail "no DISPLAY: the window commands need an X server"
+  # This X server now and then drops a connection set up at the same moment as another
+  # (the program's and the search's): a program that could not open the display is
+  # started again, up to three times.
+  local attempt
+  for attempt in 1 2 3; do
+    (cd "$dir" && exec setsid bash -c "exec $cmd" </dev/null >"$dir.log" 2>&1) &
+    pid=$!
+    wid=
+    for _ in $(seq 200); do
+      wid=$(xdotool search --pid "$pid" 2>/dev/null | head -n 1) || true
+      [ -n "$wid" ] && break
+      kill -0 "$pid" 2>/dev/null || break
+      sleep 0.1
+    done
+    [ -n "$wid" ] && break
+    wait "$pid" 2>/dev/null || true
+    pid=
+    grep -q 'failed to open display' "$dir.log" || break
+  done
+  [ -n "$wid" ] || fail "no window from: $cmd ($(tail -n3 "$dir.log"))"
+  xdotool windowfocus --sync "$wid"
+  sleep 0.3
+  xdotool key Escape 2>/dev/null || true
+  for _ in $(seq 100); do kill -0 "$pid" 2>/dev/null || break; sleep 0.05; done
+  kill -0 "$pid" 2>/dev/null && fail "still running after ESC: $cmd"
+  wait "$pid" || status=$?
+  pid=
+  [ "$status" = 0 ] || fail "exit status $status after ESC: $cmd"
+}
+
+ran=0
+skipped=0
+while IFS= read -r cmd; do
+  read -ra words <<<"$cmd"
+  prog=${words[0]}
+  [ "$prog" = agvsim ] || [ "$prog" = agvsim-export ] || fail "not a command of agvsim: $cmd"
+  unknown=()
+  for w in "${words[@]:1}"; do
+    if [[ $w == --* ]] && ! grep -qxF -- "$w" "$work/known-$prog"; then unknown+=("$w"); fi
+  done
+  if ((${#unknown[@]})) && ((skip_unknown_options)); then
+    echo "SKIP ($prog does not know ${unknown[*]} yet): $cmd"
+    skipped=$((skipped + 1))
+    continue
+  fi
+  ran=$((ran + 1))
+  dir=$work/$ran
+  mkdir "$dir"
+  if [ "$prog" = agvsim ]; then run_window "$dir" "$cmd"; else run_export "$dir" "$cmd" "${words[@]}"; fi
+  echo "ok: $cmd"
+done <"$work/commands"
+echo "$ran commands ran as written, $skipped skipped"
