@@ -4,6 +4,7 @@
 #include <cstring>
 #include <string_view>
 
+#include "control/refusal_text.h"
 #include "path/path_table.h"
 #include "platform/number_text.h"
 #include "sim/computation.h"
@@ -163,6 +164,12 @@ class Parser {
       if (!number("--error", argv_[++*i], &o->error_values[o->error_count])) return false;
       ++o->error_count;
     }
+    const ErrorSetting setting{o->error_kind, {o->error_values[0], o->error_values[1]}};
+    const ErrorFault fault = error_fault(setting, default_vehicle());
+    if (fault != ErrorFault::none) {
+      return fail(std::string("--error: ") + error_fault_english(fault) + " / " +
+                  error_fault_japanese(fault));
+    }
     return true;
   }
 
@@ -253,7 +260,9 @@ and hex floats are refused.
   --version           the version of the program
 
 Exit status: 0 done, 1 a table or the output could not be read or written,
-2 bad command line, 3 the path was refused (too long, too short, too many records).
+2 bad command line (error values that describe no vehicle included: a wheel, the
+WheelBase or the Tread of -100 % or less, a slip above 100 %), 3 the computation was
+refused (path too long, too short, too many records, or a motion that is not finite).
 
 使い方: agvsim-export [--path I] [--const 名前=値]... [--error K [V1 [V2]]]
                       [--tables DIR] [--out FILE] [--wheels FILE]
@@ -280,7 +289,8 @@ Exit status: 0 done, 1 a table or the output could not be read or written,
   --help              この説明
   --version           プログラムの版
 
-終了状態: 0 正常, 1 変換表または出力の読み書きに失敗, 2 コマンドラインの誤り,
-3 経路が受け付けられない（長過ぎる・短過ぎる・刻み数が多過ぎる）
+終了状態: 0 正常, 1 変換表または出力の読み書きに失敗, 2 コマンドラインの誤り（車輪・
+WheelBase・Tread が -100% 以下、滑りが 100% を超える誤差を含む）, 3 計算が受け付けられない
+（経路が長過ぎる・短過ぎる・刻み数が多過ぎる・運動が有限でない）
 )";
 }
