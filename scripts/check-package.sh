@@ -93,7 +93,7 @@ fi
 hidden agvsim-export --error 5 2 --path 11 >"$work/installed.csv" || fail "installed agvsim-export"
 "$build/src/agvsim-export" --error 5 2 --path 11 --tables "$repo/data" >"$work/build.csv"
 cmp -s "$work/installed.csv" "$work/build.csv" || fail "installed and built CSV differ"
-out=$(hidden agvsim </dev/null 2>&1) && fail "agvsim did not stop at the end of input"
+out=$(hidden agvsim --no-window </dev/null 2>&1) && fail "agvsim did not stop at the end of input"
 [[ $out == *ランダム変換表読み込み完了* ]] || fail "installed agvsim did not load its tables: $out"
 [ -z "$(ls -A "$work/run")" ] || fail "the programs left files: $(ls "$work/run")"
 

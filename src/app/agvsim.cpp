@@ -13,6 +13,7 @@
 #include "display/window.h"
 #include "platform/console.h"
 #include "platform/display_check.h"
+#include "platform/standard_streams.h"
 
 namespace {
 
@@ -69,6 +70,9 @@ h ? キー一覧, c e 文字画面へ, ESC 終了
 }  // namespace
 
 int main(int argc, char** argv) {
+  // First of all: a closed standard output would otherwise go to the X connection, and the
+  // dialogue's texts with it.
+  open_closed_standard_streams();
   if (argc > 1 && std::strcmp(argv[1], "--version") == 0) {
     std::printf("agvsim %s\n", AGVSIM_VERSION);
     return 0;

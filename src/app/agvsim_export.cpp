@@ -1,6 +1,9 @@
 // agvsim-export: the computation of agvsim from command-line answers, written as CSV; or a
-// sweep of error sizes, one row per size and type.
-// Exit status: 0 done, 1 table or output failure, 2 bad command line, 3 path refused.
+// sweep of error sizes, one row per size and type; or pictures of the motion (PNG, GIF) drawn
+// by the window's own code off the screen.
+// Exit status: 0 done, 1 table or output failure, 2 bad command line (an output that is one
+// of the random tables, a picture file that cannot be created and no display for pictures
+// included), 3 computation refused.
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -9,6 +12,7 @@
 #include <vector>
 
 #include "agvsim_version.h"
+#include "app/picture_export.h"
 #include "control/command_line.h"
 #include "control/csv_export.h"
 #include "control/refusal_text.h"
@@ -17,37 +21,44 @@
 #include "platform/console.h"
 #include "platform/executable.h"
 #include "platform/file_io.h"
+#include "platform/replacing_file.h"
+#include "platform/standard_streams.h"
 #include "sim/computation.h"
 
 namespace {
 
-// An output file, opened only when there is something to write, so that a refusal leaves
-// it as it was; an empty name is the standard output. Written in binary, so that its lines
-// end in "\n" on every system.
-std::FILE* open_output(const std::string& name) {
+// Writes a CSV through write(stream) to standard output (an empty name) or to the named file,
+// which is replaced only once everything was written and flushed (a refusal or a full disk
+// leaves an existing file as it was). Written in binary, so that its lines end in "\n" on
+// every system. Returns the exit status: 0, or 1 on a write error.
+template <typename Write>
+int write_output(const std::string& name, Write write) {
   if (name.empty()) {
     set_binary_output(stdout);
-    return stdout;
-  }
-  std::FILE* out = open_file(name, "wb");
-  if (!out)
-    console_error("agvsim-export: cannot open %s: %s\n", name.c_str(), std::strerror(errno));
-  return out;
-}
-
-int close_output(const std::string& name, std::FILE* out, bool ok) {
-  if (!name.empty()) ok = std::fclose(out) == 0 && ok;
-  if (!ok) {
-    console_error("agvsim-export: write error on %s\n",
-                  name.empty() ? "standard output" : name.c_str());
+    if (write(stdout)) return 0;
+    console_error("agvsim-export: write error on standard output: %s\n", std::strerror(errno));
     return 1;
   }
-  return 0;
+  ReplacingFile file;
+  std::string error = file.create(name);
+  if (error.empty()) {
+    if (write(file.stream())) {
+      error = file.commit();
+    } else {
+      error = "cannot write " + name + ": " + std::strerror(errno) + " [書き込みに失敗しました]";
+      file.discard();
+    }
+  }
+  if (error.empty()) return 0;
+  console_error("agvsim-export: %s\n", error.c_str());
+  return 1;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
+  // First of all, so that no file opened later takes the number of a closed standard stream.
+  const int closed_streams = open_closed_standard_streams();
   if (argc > 1 && std::strcmp(argv[1], "--version") == 0) {
     std::printf("agvsim-export %s\n", AGVSIM_VERSION);
     return 0;
@@ -75,33 +86,62 @@ int main(int argc, char** argv) {
     console_error("%s", message.c_str());
     return 1;
   }
+  const PictureOptions& pictures = line.picture;
+  for (const std::string& name :
+       {line.out_file, line.wheels_file, pictures.png_file, pictures.gif_file}) {
+    std::string table;
+    if (!name.empty() && is_normal_table_file(name, line.tables_dir, &table)) {
+      console_error("agvsim-export: the output %s is the random table %s / 出力先が乱数変換表\n",
+                    name.c_str(), table.c_str());
+      return 2;
+    }
+  }
+  if (line.out_file.empty() && !pictures.wanted() &&
+      (closed_streams & standard_output_was_closed)) {
+    console_error("agvsim-export: standard output is closed (use --out FILE) / 標準出力がない\n");
+    return 1;
+  }
   const Scenario scenario = command_line_scenario(line);
 
   if (line.sweep) {
     const std::vector<SweepPoint> points = run_sweep(scenario, line.sweep_range, tables, 0);
-    std::FILE* out = open_output(line.out_file);
-    if (!out) return 1;
-    return close_output(line.out_file, out,
-                        write_sweep_csv(out, scenario, line.sweep_range, points));
+    return write_output(line.out_file, [&](std::FILE* out) {
+      return write_sweep_csv(out, scenario, line.sweep_range, points);
+    });
+  }
+
+  // The picture files and the drawing target are made first: a file that cannot be created
+  // or a missing display is told before the computation. A refusal then removes the
+  // temporary files, and no picture is written.
+  PictureExport picture_export;
+  if (pictures.wanted()) {
+    if (const int status = picture_export.prepare(pictures, arguments); status != 0) return status;
   }
 
   auto ws = std::make_unique<Workspace>();
   const ComputeResult result = compute(scenario, tables, *ws);
   if (result.refusal != Refusal::none) {
     console_error("%s\n", refusal_text(result).c_str());
-    console_error("agvsim-export: path %d refused, nothing written / 経路を計算できない\n",
-                  line.path_no);
+    if (result.refusal == Refusal::not_finite || result.refusal == Refusal::impossible_error) {
+      console_error("agvsim-export: computation refused, nothing written / 計算できない\n");
+    } else {
+      console_error("agvsim-export: path %d refused, nothing written / 経路を計算できない\n",
+                    line.path_no);
+    }
     return 3;
   }
-  std::FILE* out = open_output(line.out_file);
-  if (!out) return 1;
-  int status = close_output(line.out_file, out,
-                            write_trajectory_csv(out, line, scenario, result, ws->store));
-  if (status == 0 && !line.wheels_file.empty()) {
-    std::FILE* wheels = open_output(line.wheels_file);
-    if (!wheels) return 1;
-    status = close_output(line.wheels_file, wheels,
-                          write_wheel_csv(wheels, line, scenario, result, ws->store));
+  int status = 0;
+  // With pictures, the CSV goes only to a file named by --out.
+  if (!pictures.wanted() || !line.out_file.empty()) {
+    status = write_output(line.out_file, [&](std::FILE* out) {
+      return write_trajectory_csv(out, line, scenario, result, ws->store);
+    });
   }
+  if (status == 0 && !line.wheels_file.empty()) {
+    status = write_output(line.wheels_file, [&](std::FILE* out) {
+      return write_wheel_csv(out, line, scenario, result, ws->store);
+    });
+  }
+  if (status == 0 && pictures.wanted()) status = picture_export.write(scenario, result, ws->store);
   return status;
 }

@@ -64,7 +64,7 @@ int PictureExport::prepare(const PictureOptions& options,
         "display (Debian package xvfb):\n"
         "  xvfb-run -a %s\n",
         program, reason.c_str(), command_text(arguments).c_str());
-    return 1;
+    return 2;
   }
   return 0;
 }

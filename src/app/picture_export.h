@@ -21,7 +21,7 @@ std::vector<int> gif_steps(int last, double dt_sim, double fps);
 class PictureExport {
  public:
   // Before anything is written: creates the picture files (status 2 when one cannot be
-  // created) and the off-screen target (status 1 when there is no display or no OpenGL,
+  // created) and the off-screen target (status 2 when there is no display or no OpenGL,
   // with how to run under a virtual display, `arguments` being the command line to show).
   // Returns 0 when ready; messages go to the error stream.
   int prepare(const PictureOptions& options, const std::vector<std::string>& arguments);

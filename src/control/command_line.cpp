@@ -4,6 +4,7 @@
 #include <cstring>
 #include <string_view>
 
+#include "control/refusal_text.h"
 #include "path/path_table.h"
 #include "platform/number_text.h"
 #include "sim/computation.h"
@@ -164,6 +165,12 @@ class Parser {
     while (o->error_count < n && *i + 1 < argc_ && !is_option(argv_[*i + 1])) {
       if (!number("--error", argv_[++*i], &o->error_values[o->error_count])) return false;
       ++o->error_count;
+    }
+    const ErrorSetting setting{o->error_kind, {o->error_values[0], o->error_values[1]}};
+    const ErrorFault fault = error_fault(setting, default_vehicle());
+    if (fault != ErrorFault::none) {
+      return fail(std::string("--error: ") + error_fault_english(fault) + " / " +
+                  error_fault_japanese(fault));
     }
     return true;
   }
@@ -384,9 +391,11 @@ standard output then; --out still writes it):
 Pictures need an X display (DISPLAY); where there is none, run the command under a
 virtual one: xvfb-run -a agvsim-export ... (Debian package xvfb).
 
-Exit status: 0 done, 1 a table or the output could not be read or written, or no
-display for pictures, 2 bad command line or a picture file that cannot be created,
-3 the path was refused (too long, too short, too many records; no file is written).
+Exit status: 0 done, 1 a table or the output could not be read or written,
+2 bad command line (error values that describe no vehicle included: a wheel, the
+WheelBase or the Tread of -100 % or less, a slip above 100 %), a picture file that
+cannot be created or no display for pictures, 3 the computation was refused (path too
+long, too short, too many records, or a motion that is not finite; no file is written).
 
 使い方: agvsim-export [--path I] [--const 名前=値]... [--error K [V1 [V2]]]
                       [--tables DIR] [--out FILE] [--wheels FILE]
@@ -427,8 +436,9 @@ display for pictures, 2 bad command line or a picture file that cannot be create
 画像を描くには X のディスプレイ（DISPLAY）が要る。ないときは仮想ディスプレイの下で
 実行する: xvfb-run -a agvsim-export ...（Debian パッケージ xvfb）
 
-終了状態: 0 正常, 1 変換表または出力の読み書きに失敗、画像用のディスプレイがない,
-2 コマンドラインの誤り、画像ファイルを作れない,
-3 経路が受け付けられない（長過ぎる・短過ぎる・刻み数が多過ぎる。ファイルは書かない）
+終了状態: 0 正常, 1 変換表または出力の読み書きに失敗, 2 コマンドラインの誤り（車輪・
+WheelBase・Tread が -100% 以下、滑りが 100% を超える誤差を含む）、画像ファイルを作れない、
+画像用のディスプレイがない, 3 計算が受け付けられない（経路が長過ぎる・短過ぎる・刻み数が
+多過ぎる・運動が有限でない。ファイルは書かない）
 )";
 }

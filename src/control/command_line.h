@@ -60,9 +60,10 @@ struct CommandLine {
 // Returns false with a one-line reason in *error on an unknown option, a missing argument
 // or an empty file name, a number the reader refuses (text, 1/0, 1e999, nan, inf, hex
 // floats; a fraction or 2.5 where a whole number belongs), a path number outside the ten,
-// an unknown or negative constant, an error kind outside 0-5, a sweep that is not a range
-// of sizes, --wheels with --sweep or naming the --out file; picture options that do not
-// fit together (see export_usage). Stops at --help.
+// an unknown or negative constant, an error kind outside 0-5, error values that describe
+// no vehicle (error_fault), a sweep that is not a range of sizes, --wheels with --sweep or
+// naming the --out file; picture options that do not fit together (see export_usage).
+// Stops at --help.
 bool parse_command_line(int argc, const char* const* argv, CommandLine* line, std::string* error);
 
 // The computation the command line asks for: the path at its defaults with the constants

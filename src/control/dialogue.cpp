@@ -22,27 +22,28 @@ void print_error_menu(const MechanismErrors& st) {
   console_print("\n 0-5のどれかを選択(0:誤差なし) Error Number=");
 }
 
-// The prompt for the value of a kind, as a format.
+// The prompt for the value of a kind.
 const char* value_prompt(ErrorKind kind) {
   switch (kind) {
     case ErrorKind::none:
       return "";
     case ErrorKind::rear_wheels:
-      return "\n後車輪半径の誤差比率設定　RearWHeelerr 左 右(%%)=";
+      return "\n後車輪半径の誤差比率設定　RearWHeelerr 左 右(%)=";
     case ErrorKind::front_wheel:
-      return "\n前ST車輪半径の誤差比率設定　FronWHeelerr(%%)=";
+      return "\n前ST車輪半径の誤差比率設定　FronWHeelerr(%)=";
     case ErrorKind::steering_drift:
       return "\nステアリング角のドリフト設定　φerror(deg)=";
     case ErrorKind::geometry:
-      return "\n後車輪間(WheelBase)誤差と前後車輪間(Tread)誤差の比率設定　WBerr TRerr(%%)=";
+      return "\n後車輪間(WheelBase)誤差と前後車輪間(Tread)誤差の比率設定　WBerr TRerr(%)=";
     case ErrorKind::slip:
-      return "\n駆動車輪滑りによる速度誤差比率設定　SLIP(%%)=";
+      return "\n駆動車輪滑りによる速度誤差比率設定　SLIP(%)=";
   }
   return "";
 }
 
 // Steps of the error choice: the menu until a valid key, the reset, the value. An entry that
-// is not a number stays 0, and a line says so.
+// is not a number stays 0, and a line says so; a value that describes no vehicle is asked
+// again.
 void choose_error(Session& session) {
   ErrorKind kind;
   for (;;) {
@@ -53,9 +54,17 @@ void choose_error(Session& session) {
   session.error = {kind, {0.0, 0.0}};
   session.menu_errors = no_errors(session.vehicle);
   console_print("\nERROR=%cを選択", error_kind_char(kind));
-  console_print(value_prompt(kind));  // formats: "%%" prints one percent sign
+  console_print("%s", value_prompt(kind));
   const int n = error_value_count(kind);
-  if (n > 0) console_read_reals(n, session.error.entered, NumberRefused::zero);
+  if (n == 0) return;
+  for (;;) {
+    console_read_reals(n, session.error.entered, NumberRefused::zero);
+    const ErrorFault fault = error_fault(session.error, session.vehicle);
+    if (fault == ErrorFault::none) return;
+    console_print("%s", error_fault_text(fault).c_str());
+    session.error.entered[0] = session.error.entered[1] = 0.0;
+    console_print("%s", value_prompt(kind));
+  }
 }
 
 const char* const key_help[13] = {
@@ -81,8 +90,9 @@ void print_key_help() {
 // Where the path part of the dialogue begins.
 enum class PathStep { show_old_path, choose_path, report };
 
-// Chooses the path as asked, reports, checks and computes, until a computation succeeds.
-void compute_until_success(PathStep from, Session& session, AgvType shown,
+// Chooses the path as asked, reports, checks and computes, until a computation succeeds
+// (true) or one is refused for its error (false: the error must be chosen again).
+bool compute_until_success(PathStep from, Session& session, AgvType shown,
                            const NormalTables& tables, Workspace& ws, ComputeResult* result) {
   for (PathStep step = from;; step = PathStep::show_old_path) {
     if (step == PathStep::show_old_path) {
@@ -109,12 +119,12 @@ void compute_until_success(PathStep from, Session& session, AgvType shown,
     *result = compute(scenario, tables, ws);
     session_record(session, result->refusal == Refusal::none, result->last_errors,
                    result->random_state);
-    if (result->refusal != Refusal::none) {
-      console_print("%s", refusal_text(*result).c_str());
-      console_print("\ndialogue() I=%d 経路長長過ぎる．経路設定し直し", session.path_no);
-      continue;
+    if (result->refusal == Refusal::none) return true;
+    console_print("%s", refusal_text(*result).c_str());
+    if (result->refusal == Refusal::impossible_error || result->refusal == Refusal::not_finite) {
+      return false;
     }
-    return;
+    console_print("\ndialogue() I=%d 経路長長過ぎる．経路設定し直し", session.path_no);
   }
 }
 
@@ -127,20 +137,23 @@ void dialogue(Session& session, DialogueStart start, AgvType shown, const Normal
   console_print("\n\n移動ロボット(AGV)の機構誤差による軌道誤差のシミュレーション");
   console_print("\n　CP経路, AGV機構誤差を変えて軌道誤差を見る．");
 
-  PathStep from;
-  if (session.run_count != 0 && start == DialogueStart::path_change) {
-    from = PathStep::show_old_path;  // the window's 'c': only the path changes
-  } else {
-    choose_error(session);
-    console_print("\n(4) 旧経路 :");
-    print_path(session_path(session, session.path_no));
-    console_print("\nCP経路変更する？　yes:y   no:n  ");
-    const int key = console_read_key();
-    console_print("%c", key);
-    // Any other answer keeps the path; the computation derives it afresh.
-    from = key == 'y' ? PathStep::choose_path : PathStep::report;
+  bool path_only = session.run_count != 0 && start == DialogueStart::path_change;
+  for (;; path_only = false) {
+    PathStep from;
+    if (path_only) {
+      from = PathStep::show_old_path;  // the window's 'c': only the path changes
+    } else {
+      choose_error(session);
+      console_print("\n(4) 旧経路 :");
+      print_path(session_path(session, session.path_no));
+      console_print("\nCP経路変更する？　yes:y   no:n  ");
+      const int key = console_read_key();
+      console_print("%c", key);
+      // Any other answer keeps the path; the computation derives it afresh.
+      from = key == 'y' ? PathStep::choose_path : PathStep::report;
+    }
+    if (compute_until_success(from, session, shown, tables, ws, result)) break;
   }
-  compute_until_success(from, session, shown, tables, ws, result);
 
   console_print("\n　　   　  計算終了  ");
   print_key_help();

@@ -33,6 +33,10 @@ const char* status_text(Refusal r) {
       return "refused: path too short";
     case Refusal::too_many_records:
       return "refused: too many records";
+    case Refusal::impossible_error:
+      return "refused: no such vehicle";
+    case Refusal::not_finite:
+      return "refused: not finite";
   }
   return "refused";
 }

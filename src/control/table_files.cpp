@@ -1,6 +1,7 @@
 #include "control/table_files.h"
 
 #include "platform/executable.h"
+#include "platform/file_system.h"
 
 std::string find_normal_table(const char* name, const std::string& dir) {
   if (!dir.empty()) return dir + "/" + name;
@@ -26,4 +27,18 @@ bool read_normal_tables(NormalTables* tables, const std::string& dir, std::strin
     }
   }
   return true;
+}
+
+bool is_normal_table_file(const std::string& file, const std::string& dir, std::string* table) {
+  FileIdentity id;
+  if (!file_identity(file, &id)) return false;  // a new file is no table
+  for (const char* name : normal_table_files) {
+    const std::string path = find_normal_table(name, dir);
+    FileIdentity table_id;
+    if (file_identity(path, &table_id) && table_id == id) {
+      *table = path;
+      return true;
+    }
+  }
+  return false;
 }

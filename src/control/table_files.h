@@ -15,3 +15,8 @@ std::string find_normal_table(const char* name, const std::string& dir);
 // Finds and reads the five tables in order. On a fault returns false and puts into
 // *message which file could not be read and why (Japanese and English, UTF-8).
 bool read_normal_tables(NormalTables* tables, const std::string& dir, std::string* message);
+
+// True when `file` is one of the five table files the search with `dir` finds: the same
+// file, compared by its identity (through any other spelling, link or symbolic link), not
+// by its name. *table receives the table's path then.
+bool is_normal_table_file(const std::string& file, const std::string& dir, std::string* table);

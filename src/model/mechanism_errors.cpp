@@ -48,6 +48,19 @@ MechanismErrors mechanism_errors(const ErrorSetting& setting, const VehicleConst
   return e;
 }
 
+ErrorFault error_fault(const ErrorSetting& setting, const VehicleConstants& vehicle) {
+  const MechanismErrors e = mechanism_errors(setting, vehicle);
+  // Written so that a comparison that fails (a NaN made from finite values) is a fault too.
+  if (!(1.0 + e.RearWHeelerr_L > 0.0) || !(1.0 + e.RearWHeelerr_R > 0.0)) {
+    return ErrorFault::rear_wheel_radius;
+  }
+  if (!(1.0 + e.FronWHeelerr > 0.0)) return ErrorFault::front_wheel_radius;
+  if (!(e.wheel_base_err > 0.0)) return ErrorFault::wheel_base;
+  if (!(e.tread_err > 0.0)) return ErrorFault::tread;
+  if (!(e.SLIP <= 1.0)) return ErrorFault::slip;
+  return ErrorFault::none;
+}
+
 MechanismErrors slip_step_errors(const MechanismErrors& errors, double nL, double nR) {
   MechanismErrors e = errors;
   e.RearWHeelerr_L = -e.SLIP * (1.0 - nL);

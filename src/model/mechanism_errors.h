@@ -31,6 +31,22 @@ MechanismErrors no_errors(const VehicleConstants& vehicle);
 // also sets the faulty geometry. A value that is not a finite number leaves its error at 0.
 MechanismErrors mechanism_errors(const ErrorSetting& setting, const VehicleConstants& vehicle);
 
+// What makes an error describe no vehicle that can exist. The rule is on the errors as the
+// model uses them, so a value that rounds onto a limit is caught as well.
+enum class ErrorFault {
+  none,
+  rear_wheel_radius,   // a rear wheel of radius zero or less (an error of -100 % or less)
+  front_wheel_radius,  // the front wheel likewise
+  wheel_base,          // a WheelBase of zero or less
+  tread,               // a Tread of zero or less
+  slip,                // slip above 100 %: the slipping wheels would on average drive the
+                       // vehicle backwards, which slipping cannot do
+};
+
+// The first fault of the setting, or ErrorFault::none. Values that are not finite count as
+// 0, as in mechanism_errors.
+ErrorFault error_fault(const ErrorSetting& setting, const VehicleConstants& vehicle);
+
 // The wheel errors of one step of random slip: each drive wheel slower by SLIP on average,
 // varying by SLIP with the standardised slip values nL and nR of the step. The front wheel
 // slips as the left one does.

@@ -111,7 +111,9 @@ void build_arc_table(const Path& path, ArcTable& arc) {
 
 double param_at_length(double p_guess, double s, const Path& path, const ArcTable& arc) {
   if (path.desc->param_at_length) return path.desc->param_at_length(s, path);
-  if (s == 0.0) return 0.0;
+  // A length before the start (a vehicle that has rolled backwards) has the start as its
+  // nearest point of the path; a forward search would never find it.
+  if (s <= 0.0) return 0.0;
   if (s >= path.length - 1e-7) return path.end_param;
 
   const arc_entry* table = arc.entry;

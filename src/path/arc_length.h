@@ -35,5 +35,7 @@ double arc_length(double p0, double p1, const Path& path);
 void build_arc_table(const Path& path, ArcTable& table);
 
 // The parameter at arc length s, searched forward from p_guess through the table built for
-// the path (path.length measured).
+// the path (path.length measured). A length of 0 or less gives the start, parameter 0; one
+// at or beyond the path length the end parameter (the circle arc continues its closed form
+// on both sides).
 double param_at_length(double p_guess, double s, const Path& path, const ArcTable& table);

@@ -7,8 +7,8 @@
 #include <unordered_map>
 #include <vector>
 
-#include "picture/replacing_file.h"
 #include "picture/rgb_image.h"
+#include "platform/replacing_file.h"
 
 // Animated GIF files of the window's motion (giflib).
 //

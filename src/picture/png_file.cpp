@@ -7,6 +7,7 @@
 #include <cstring>
 #include <limits>
 
+#include "platform/replacing_file.h"
 
 std::string write_png_file(const std::string& path, int width, int height,
                            const unsigned char* pixels, std::size_t row_bytes) {

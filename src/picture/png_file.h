@@ -3,7 +3,7 @@
 #include <cstddef>
 #include <string>
 
-#include "picture/replacing_file.h"
+#include "platform/replacing_file.h"
 #include "picture/rgb_image.h"
 
 // PNG files of RGB pictures with 8 bits per channel (libpng).

@@ -4,8 +4,10 @@
 
 // Terminal input: single keys in raw mode, and standard input read as the console layer
 // expects it. The saved mode is restored on every exit path: after each key, at normal
-// exit, and when the program is ended from the keyboard (on POSIX SIGINT, SIGTERM and
-// SIGHUP; on Windows the console's Ctrl-C and close events).
+// exit, and when the program is ended from the keyboard (on POSIX SIGINT, SIGTERM, SIGHUP
+// and SIGQUIT; on Windows the console's Ctrl-C and close events). On POSIX job control
+// works during a key read: on SIGTSTP (Ctrl-Z) the saved mode is restored before the
+// program stops, and when it is continued (SIGCONT) the waiting read is raw again.
 
 // True when standard input is a terminal (a console on Windows).
 bool terminal_is_tty();

@@ -14,13 +14,16 @@
 
 namespace {
 
-// The mode saved before the current raw read; only valid while raw_active is set. Both are
-// read by the signal handler, so they stay plain static data.
+// The mode saved before the current raw read and the raw mode itself; only valid while
+// raw_active is set, which stays set from the start of a raw read to its end, also while
+// the program is stopped by job control. All are read by the signal handlers, so they stay
+// plain static data.
 struct termios saved_mode;
+struct termios raw_mode;
 volatile sig_atomic_t raw_active = 0;
 bool exit_paths_installed = false;
 
-constexpr int kEndSignals[] = {SIGINT, SIGTERM, SIGHUP};
+constexpr int kEndSignals[] = {SIGINT, SIGTERM, SIGHUP, SIGQUIT};
 
 void restore_on_signal(int sig) {
   // tcsetattr, signal and raise are async-signal-safe.
@@ -30,6 +33,40 @@ void restore_on_signal(int sig) {
   }
   signal(sig, SIG_DFL);
   raise(sig);  // delivered with the default action, at the latest when the handler returns
+}
+
+void install(int sig, void (*handler)(int)) {
+  struct sigaction action {};
+  action.sa_handler = handler;
+  sigemptyset(&action.sa_mask);
+  action.sa_flags = SA_RESTART;
+  sigaction(sig, &action, nullptr);
+}
+
+// Ctrl-Z: the terminal goes back to the mode the shell expects, then the program stops as
+// it would without this handler. When it is continued the handler returns and the pending
+// key read goes on in raw mode again.
+void stop_on_signal(int sig) {
+  const int saved_errno = errno;
+  if (raw_active) tcsetattr(STDIN_FILENO, TCSANOW, &saved_mode);
+  signal(sig, SIG_DFL);
+  sigset_t stop;
+  sigemptyset(&stop);
+  sigaddset(&stop, sig);
+  raise(sig);                                // pending: blocked while the handler runs
+  sigprocmask(SIG_UNBLOCK, &stop, nullptr);  // stops here until continued
+  install(sig, stop_on_signal);
+  // Continued (or never stopped, as in an orphaned process group): raw again.
+  if (raw_active) tcsetattr(STDIN_FILENO, TCSANOW, &raw_mode);
+  errno = saved_errno;
+}
+
+// Continued after a stop (by the shell's fg, or a SIGCONT from elsewhere): a key read that
+// is still waiting needs its raw mode again.
+void resume_on_signal(int) {
+  const int saved_errno = errno;
+  if (raw_active) tcsetattr(STDIN_FILENO, TCSANOW, &raw_mode);
+  errno = saved_errno;
 }
 
 void restore_at_exit() {
@@ -44,11 +81,13 @@ void install_exit_paths() {
     struct sigaction old_action;
     if (sigaction(sig, nullptr, &old_action) != 0) continue;
     if (old_action.sa_handler == SIG_IGN) continue;  // e.g. SIGHUP under nohup: keep it ignored
-    struct sigaction action {};
-    action.sa_handler = restore_on_signal;
-    sigemptyset(&action.sa_mask);
-    action.sa_flags = SA_RESTART;
-    sigaction(sig, &action, nullptr);
+    install(sig, restore_on_signal);
+  }
+  // Job control: only where stopping is not ignored (a shell without job control ignores it).
+  struct sigaction old_stop;
+  if (sigaction(SIGTSTP, nullptr, &old_stop) == 0 && old_stop.sa_handler != SIG_IGN) {
+    install(SIGTSTP, stop_on_signal);
+    install(SIGCONT, resume_on_signal);
   }
 }
 
@@ -81,8 +120,9 @@ int terminal_read_raw_key() {
   mode.c_lflag &= ~(ICANON | ECHO);  // ISIG stays: Ctrl-C still interrupts
   mode.c_cc[VMIN] = 1;
   mode.c_cc[VTIME] = 0;
+  raw_mode = mode;
   raw_active = 1;
-  tcsetattr(STDIN_FILENO, TCSANOW, &mode);
+  tcsetattr(STDIN_FILENO, TCSANOW, &raw_mode);
   int c = read_byte_from_cin();
   terminal_restore();
   return c;
@@ -90,8 +130,16 @@ int terminal_read_raw_key() {
 
 void terminal_restore() {
   if (!raw_active) return;
+  // No stop or continue in between: a continue handled after the mode was put back would
+  // make the terminal raw again.
+  sigset_t job_control, before;
+  sigemptyset(&job_control);
+  sigaddset(&job_control, SIGTSTP);
+  sigaddset(&job_control, SIGCONT);
+  sigprocmask(SIG_BLOCK, &job_control, &before);
   tcsetattr(STDIN_FILENO, TCSANOW, &saved_mode);
   raw_active = 0;
+  sigprocmask(SIG_SETMASK, &before, nullptr);
 }
 
 void terminal_discard_typeahead() {

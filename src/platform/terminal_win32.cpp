@@ -51,6 +51,11 @@ class ConsoleLines : public std::streambuf {
     line_ = bytes + std::string(gptr(), egptr());
     setg(line_.data(), line_.data(), line_.data() + line_.size());
   }
+  // Forgets what is left of the current line.
+  void drop() {
+    line_.clear();
+    setg(line_.data(), line_.data(), line_.data());
+  }
 
  protected:
   int_type underflow() override {
@@ -197,4 +202,10 @@ int terminal_read_raw_key() {
 void terminal_restore() {
   if (InterlockedExchange(&raw_active, 0) == 0) return;
   SetConsoleMode(input_handle(), saved_mode);
+}
+
+void terminal_discard_typeahead() {
+  if (!terminal_is_tty()) return;
+  FlushConsoleInputBuffer(input_handle());
+  if (lines_in_use) console_lines.drop();
 }

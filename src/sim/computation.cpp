@@ -34,6 +34,11 @@ ComputeResult compute(const Scenario& scenario, const NormalTables& tables, Work
   r.errors = mechanism_errors(scenario.error, scenario.vehicle);
   r.last_errors = r.errors;
   r.random_state = scenario.random_state;
+  r.fault = error_fault(scenario.error, scenario.vehicle);
+  if (r.fault != ErrorFault::none) {
+    r.refusal = Refusal::impossible_error;
+    return r;
+  }
   if (!check_scenario_path(scenario, &r.path, &r.check)) {
     r.refusal = Refusal::unknown_path;
     return r;
@@ -73,7 +78,33 @@ ComputeResult compute(const Scenario& scenario, const NormalTables& tables, Work
     trajectory_range(store.traj_last[i], store.cp_traj[i], &store.chart_range[i]);
     r.deviation[i] = deviation_summary(store, t);
   }
+  if (!store_is_finite(store)) r.refusal = Refusal::not_finite;
   return r;
+}
+
+namespace {
+
+bool finite(const traj_rec& r) {
+  return std::isfinite(r.s) && std::isfinite(r.theta) && std::isfinite(r.x) && std::isfinite(r.y) &&
+         std::isfinite(r.delta) && std::isfinite(r.kappa);
+}
+
+}  // namespace
+
+bool store_is_finite(const TrajectoryStore& store) {
+  for (int i = 0; i < agv_type_count; ++i) {
+    if (!std::isfinite(store.traj_tend[i]) || !std::isfinite(store.chart_range[i])) return false;
+    for (int j = 0; j <= store.traj_last[i]; ++j) {
+      const wheel_rec& w = store.wheel_traj[i][j];
+      if (!finite(store.cp_traj[i][j]) || !std::isfinite(store.cp_traj[i][j].p) ||
+          !finite(store.agv_traj[i][j]) || !finite(store.err_traj[i][j]) ||
+          !finite(store.err_dev[i][j]) || !std::isfinite(w.travel_1) ||
+          !std::isfinite(w.travel_2) || !std::isfinite(w.delta)) {
+        return false;
+      }
+    }
+  }
+  return true;
 }
 
 void trajectory_range(int n, const traj_rec* points, double* out) {

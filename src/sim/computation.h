@@ -32,12 +32,15 @@ enum class Refusal {
   path_too_long,        // longer than smax (or its length is not a number)
   path_too_short,       // no length to show
   too_many_records,     // a motion needed MAX records or more
+  impossible_error,     // the error describes no vehicle that can exist (ErrorFault)
+  not_finite,           // a value of the motion overflowed or is not a number
 };
 
 struct ComputeResult {
   Refusal refusal;
   int path_no;
   PathCheck check;         // the path length against smax (when the path exists)
+  ErrorFault fault;        // what is wrong with the error, when refused for it
   AgvType failed_type;     // the type that needed too many records
   int records;             // traj_last of type 3, or MAX
   Path path;               // the path as computed: its derived values and end markers
@@ -60,11 +63,16 @@ bool set_default_path(Scenario& scenario, int I);
 // computation refuses first). False when the number is no path.
 bool check_scenario_path(const Scenario& scenario, Path* path, PathCheck* check);
 
-// Runs the computation: derives and checks the path, samples it, integrates the three
-// motions of every type with the scenario's error (filling the slip sequences from the
-// scenario's generator state under random slip), sets the chart ranges and sums up the
-// deviations. On a refusal the store may hold a partial run; nothing of it may be shown.
+// Runs the computation: checks the error, derives and checks the path, samples it,
+// integrates the three motions of every type with the scenario's error (filling the slip
+// sequences from the scenario's generator state under random slip), sets the chart ranges
+// and sums up the deviations. A store holding a value that is not finite is refused. On a
+// refusal the store may hold a partial run; nothing of it may be shown.
 ComputeResult compute(const Scenario& scenario, const NormalTables& tables, Workspace& ws);
+
+// True when every value of records 0..traj_last of every type, their end times and chart
+// ranges are finite.
+bool store_is_finite(const TrajectoryStore& store);
 
 // out = the largest absolute x or y of points[0..n].
 void trajectory_range(int n, const traj_rec* points, double* out);

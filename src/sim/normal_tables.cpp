@@ -5,8 +5,9 @@
 #include <cstdio>
 #include <cstring>
 
-#include "platform/file_io.h"
 #include "sim/normal_tables.h"
+
+#include "platform/file_system.h"
 
 namespace {
 
@@ -45,6 +46,26 @@ bool fail(std::string* error, const char* reason) {
   return false;
 }
 
+// Why a name that is not a regular file is not read.
+const char* not_a_file(FileKind kind) {
+  switch (kind) {
+    case FileKind::missing:
+    case FileKind::regular:
+      break;
+    case FileKind::directory:
+      return "フォルダでありファイルでない (a directory, not a file)";
+    case FileKind::fifo:
+      return "名前付きパイプでありファイルでない (a named pipe, not a file)";
+    case FileKind::device:
+      return "デバイスでありファイルでない (a device, not a file)";
+    case FileKind::socket:
+      return "ソケットでありファイルでない (a socket, not a file)";
+    case FileKind::other:
+      return "通常のファイルでない (not a regular file)";
+  }
+  return "ファイルを開けない (cannot open the file)";
+}
+
 bool fail_row(std::string* error, const char* format, int row) {
   char buf[200];
   std::snprintf(buf, sizeof buf, format, row, row);
@@ -55,8 +76,9 @@ bool fail_row(std::string* error, const char* format, int row) {
 
 bool read_normal_table(const char* path, int f, NormalTables* tables, std::string* error) {
   if (f < 0 || f >= normal_table_count) return fail(error, "表番号が範囲外 (no such table)");
-  std::FILE* in = open_file(path, "rb");
-  if (!in) return fail(error, "ファイルを開けない (cannot open the file)");
+  FileKind kind;
+  std::FILE* in = open_regular_file(path, &kind);
+  if (!in) return fail(error, not_a_file(kind));
 
   // Rows are collected here first so that a faulty file leaves the table as it was.
   normal_row rows[normal_table_rows];

@@ -26,6 +26,8 @@ struct NormalTables {
 
 // Reads one table file into table f (0..4) of *tables. The file holds the index L of its
 // last row (1..49), then L + 1 rows "value key" with strictly ascending keys, numbers
-// separated by any white space. On any fault returns false, leaves table f unchanged and
-// puts a short reason (Japanese and English) into *error when error is not nullptr.
+// separated by any white space. A name that is not a regular file (a directory, a named
+// pipe, a device) is not read, and never waited on. On any fault returns false, leaves
+// table f unchanged and puts a short reason (Japanese and English, saying what the name is
+// when it is not a file) into *error when error is not nullptr.
 bool read_normal_table(const char* path, int f, NormalTables* tables, std::string* error);

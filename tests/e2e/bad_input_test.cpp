@@ -45,6 +45,44 @@ TEST(BadInput, ErrorValuesThatAreNotNumbers) {
   }
 }
 
+// A value that describes no vehicle (a wheel or a distance of zero or less, slip beyond
+// 100 %) is named and asked again; the next one is used. Slips up to 100 % compute in well
+// under a second.
+TEST(BadInput, ErrorValuesThatDescribeNoVehicleAreAskedAgain) {
+  struct Case {
+    std::string input;
+    const char* fault;
+    std::string report_lines;
+  };
+  const Case cases[] = {
+      {"1\n-100 3\n-99 3\nn\nq\n",
+       "後車輪半径の誤差比率が -100% 以下では車輪の半径が 0 以下になる．入力し直し (a rear wheel "
+       "radius error of -100 % or less leaves no wheel; enter the value again)",
+       report_error('1', -99, 3)},
+      {"2\n-250\n-5\nn\nq\n", "前車輪半径の誤差比率が -100% 以下では", report_error('2', -5)},
+      {"4\n-100 0\n0 -1e6\n5 10\nn\nq\n", "WheelBase 誤差比率が -100% 以下では",
+       report_error('4', 5, 10)},
+      {"5\n513713.5\n100\nn\nq\n",
+       "滑りの速度誤差比率が 100% を超えると車両が後ろへ進む．入力し直し (a slip above 100 % would "
+       "drive the vehicle backwards; enter the value again)",
+       report_error('5', 100)},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.input);
+    const ProgramRun run = run_agvsim(c.input);
+    ASSERT_TRUE(run.exited()) << run.err;
+    EXPECT_LT(run.seconds, 3.0);
+    const std::string choice = error_choice(c.input[0]);
+    const std::string prompt = choice.substr(choice.find("を選択") + std::string("を選択").size());
+    const std::string head = opening() + choice + "\n" + c.fault;
+    ASSERT_EQ(run.out.substr(0, head.size()), head);
+    const std::string tail =
+        prompt + cosine_default + "n" + successful_end(2, c.report_lines, cosine_report, 'q');
+    ASSERT_GE(run.out.size(), tail.size());
+    EXPECT_EQ(run.out.substr(run.out.size() - tail.size()), tail);
+  }
+}
+
 // Text or a fraction as a path number shows the menu again; text (or what is not finite) as
 // a constant, also after a negative one, shows the prompt again and reads a new line. Each
 // refused entry is told in one line.

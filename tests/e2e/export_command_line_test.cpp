@@ -1,9 +1,13 @@
 // The exporter's command line: exit statuses and messages, help, the output file, and the
 // full store of one computation.
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
+#include <fstream>
 
 #include "agvsim_version.h"
 #include "e2e/export_process.h"
@@ -30,6 +34,11 @@ TEST(ExportCommandLine, RefusalsGiveTheirStatusAndMessageAndNoOutput) {
       {{"--path"}, 2, "missing argument for --path"},
       {{"--out", "--path", "2"}, 2, "missing argument for --out"},
       {{"--error", "9"}, 2, "no error kind 9"},
+      {{"--error", "4", "0", "-100"}, 2, "a Tread error of -100 % or less"},
+      {{"--error", "4", "-100", "0"}, 2, "a WheelBase error of -100 % or less"},
+      {{"--error", "1", "-150", "-150"}, 2, "a rear wheel radius error of -100 % or less"},
+      {{"--error", "2", "-100"}, 2, "a front wheel radius error of -100 % or less"},
+      {{"--error", "5", "100.5"}, 2, "a slip above 100 %"},
       {{"--const", "cosine_L=5", "--const", "cosine_n=20"}, 3, "smax限界を超えている"},
       {{"--path", "15", "--const", "arc_R=1", "--const", "arc_n=9"}, 3, "=MAX"},
       {{"--path", "12", "--const", "spiral_n=0"}, 3, "短過ぎる"},
@@ -107,6 +116,70 @@ TEST(ExportCommandLine, OutAndWheelFilesHoldTheTablesAndARefusalLeavesThemAlone)
   EXPECT_EQ(wheel.rows.size(), traj.rows.size() / 4 + 1);  // a row per record, no array
   std::remove(path.c_str());
   std::remove(wheels.c_str());
+}
+
+// A scratch folder with a copy of the random tables.
+struct TableCopy {
+  std::string dir = "/tmp/agvsim_export_tables_" + std::to_string(::getpid());
+  TableCopy() {
+    std::filesystem::create_directory(dir);
+    for (const char* name : {"normal01", "normal12", "normal23", "normal34", "normal45"}) {
+      std::filesystem::copy_file(AGV_TEST_SOURCE_DIR "/data/" + std::string(name) + ".data",
+                                 dir + "/" + name + ".data");
+    }
+  }
+  ~TableCopy() { std::filesystem::remove_all(dir); }
+};
+
+// An output that is one of the tables read is refused whatever its name: directly, spelt
+// otherwise, through a symbolic link or a hard link. The tables stay as they were.
+TEST(ExportCommandLine, OutputThatIsARandomTableIsRefused) {
+  TableCopy copy;
+  const std::string table = copy.dir + "/normal12.data";
+  const std::string before = read_file(table);
+  std::filesystem::create_symlink(table, copy.dir + "/symbolic.csv");
+  std::filesystem::create_hard_link(table, copy.dir + "/hard.csv");
+  for (const std::string& out :
+       {table, copy.dir + "/./normal12.data", copy.dir + "/symbolic.csv", copy.dir + "/hard.csv"}) {
+    const ExportRun run = run_export_program({"--tables", copy.dir, "--out", out});
+    EXPECT_EQ(run.status, 2) << out;
+    EXPECT_NE(run.err.find("is the random table"), std::string::npos) << run.err;
+  }
+  EXPECT_EQ(read_file(table), before);
+  EXPECT_TRUE(std::filesystem::is_symlink(copy.dir + "/symbolic.csv"));
+}
+
+// The output is replaced only when it was written whole: on a full disk (here a file size
+// limit) the old file stays and the status is 1. A symbolic link to the output stays a
+// link, and a device is written, not replaced.
+TEST(ExportCommandLine, OutputIsReplacedOnlyWhenComplete) {
+  TableCopy copy;
+  const std::string out = copy.dir + "/out.csv";
+  std::ofstream(out) << "old results\n";
+  {
+    rlimit saved;
+    getrlimit(RLIMIT_FSIZE, &saved);
+    rlimit limit = saved;
+    limit.rlim_cur = 20000;  // the CSV has about 300 kB; the messages fit
+    const sighandler_t old_handler = signal(SIGXFSZ, SIG_IGN);  // ignored in the child too
+    setrlimit(RLIMIT_FSIZE, &limit);
+    const ExportRun full = run_export_program({"--out", out});
+    setrlimit(RLIMIT_FSIZE, &saved);
+    signal(SIGXFSZ, old_handler);
+    EXPECT_EQ(full.status, 1);
+    EXPECT_NE(full.err.find(out), std::string::npos) << full.err;
+  }
+  EXPECT_EQ(read_file(out), "old results\n");
+
+  std::filesystem::create_symlink(out, copy.dir + "/link.csv");
+  EXPECT_EQ(run_export_program({"--out", copy.dir + "/link.csv"}).status, 0);
+  EXPECT_TRUE(std::filesystem::is_symlink(copy.dir + "/link.csv"));
+  EXPECT_EQ(read_file(out), run_export_program({}).out);
+  EXPECT_EQ(run_export_program({"--out", "/dev/null"}).status, 0);
+  EXPECT_TRUE(std::filesystem::is_character_file("/dev/null"));
+  // The tables, out.csv and link.csv: no temporary file left behind.
+  const std::filesystem::directory_iterator files(copy.dir);
+  EXPECT_EQ(std::distance(begin(files), end(files)), 7);
 }
 
 TEST(ExportCommandLine, FullStoreOfTheDefaultEllipse) {

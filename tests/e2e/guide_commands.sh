@@ -83,7 +83,7 @@ run_window() {  # DIR COMMAND
     [ -n "$wid" ] && break
     wait "$pid" 2>/dev/null || true
     pid=
-    grep -q 'failed to open display' "$dir.log" || break
+    grep -qE 'failed to open display|cannot open display' "$dir.log" || break
   done
   [ -n "$wid" ] || fail "no window from: $cmd ($(tail -n3 "$dir.log"))"
   xdotool windowfocus --sync "$wid"

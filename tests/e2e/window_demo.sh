@@ -37,7 +37,7 @@ start() {
     done
     [ -n "$wid" ] && break
     wait "$pid" 2>/dev/null || true
-    grep -q 'failed to open display' "$work/err" || break
+    grep -qE 'failed to open display|cannot open display' "$work/err" || break
   done
   [ -n "$wid" ] || fail "no window of pid $pid for $*: $(cat "$work/err")"
   grep -q 'Error Number=' "$work/out" && fail "the dialogue ran although a scenario was given"

@@ -9,7 +9,7 @@ for attempt in 1 2 3; do
   status=$?
   printf '%s\n' "$out"
   [ "$status" = 0 ] && exit 0
-  grep -q 'failed to open display' <<<"$out" || exit "$status"
+  grep -qE 'failed to open display|cannot open display' <<<"$out" || exit "$status"
   echo "(the display dropped the program's connection; run $attempt of 3)"
 done
 exit "$status"

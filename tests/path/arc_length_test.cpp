@@ -138,10 +138,16 @@ TEST_F(ArcLength, ParamAtLengthSpecialValues) {
   EXPECT_EQ(param_at_length(5.0, 0.0, e11, arc(11)), 0.0);
   EXPECT_EQ(param_at_length(0.0, e11.length - 5e-8, e11, arc(11)), 2 * pi);
   EXPECT_EQ(param_at_length(0.0, 1e9, e11, arc(11)), 2 * pi);
+  // Before the start (a vehicle rolling backwards): the start, from any guess.
+  for (double guess : {-0.1, 0.0, 0.9, 5.0}) {
+    EXPECT_EQ(param_at_length(guess, -1e-9, e11, arc(11)), 0.0) << guess;
+    EXPECT_EQ(param_at_length(guess, -3.0, e11, arc(11)), 0.0) << guess;
+  }
   const arc_entry e = table_of(11)[123];
   EXPECT_DOUBLE_EQ(param_at_length(e.p - 0.1, e.s, e11, arc(11)), e.p);
   // circle arc: s / R, no table
   EXPECT_DOUBLE_EQ(param_at_length(1.0, 2.5, P(15), arc(15)), 2.5);
+  EXPECT_DOUBLE_EQ(param_at_length(1.0, -0.5, P(15), arc(15)), -0.5);
   EXPECT_EQ(last(15), 0);
 }
 

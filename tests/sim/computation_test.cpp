@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstring>
 #include <memory>
 
@@ -64,6 +65,53 @@ TEST(Computation, RefusalsAndWhatTheyName) {
   EXPECT_EQ(r.last_errors.RearWHeelerr_L, 0.03);
   EXPECT_EQ(r.last_errors.RearWHeelerr_R, -0.02);
   EXPECT_EQ(r.random_state, s.random_state);
+}
+
+// The limits of an error that describes a vehicle: every wheel and distance above zero,
+// slip up to 100 %; values that are not finite count as 0.
+TEST(Computation, ErrorsThatDescribeNoVehicleAreRefusedAtTheirLimits) {
+  const VehicleConstants v = default_vehicle();
+  const struct {
+    ErrorKind kind;
+    double v1, v2;
+    ErrorFault fault;
+  } cases[] = {
+      {ErrorKind::rear_wheels, -99.999, 1e6, ErrorFault::none},
+      {ErrorKind::rear_wheels, 0, -100, ErrorFault::rear_wheel_radius},
+      {ErrorKind::front_wheel, -100.5, 0, ErrorFault::front_wheel_radius},
+      {ErrorKind::geometry, -100, 0, ErrorFault::wheel_base},
+      {ErrorKind::geometry, 0, -1e300, ErrorFault::tread},
+      {ErrorKind::geometry, 5, -NAN, ErrorFault::none},
+      {ErrorKind::slip, 100, 0, ErrorFault::none},
+      {ErrorKind::slip, 100.000001, 0, ErrorFault::slip},
+      {ErrorKind::slip, -1e6, 0, ErrorFault::none},
+      {ErrorKind::steering_drift, 1e300, 0, ErrorFault::none},
+  };
+  auto ws = std::make_unique<Workspace>();
+  for (const auto& c : cases) {
+    Scenario s = default_scenario();
+    s.error = {c.kind, {c.v1, c.v2}};
+    EXPECT_EQ(error_fault(s.error, v), c.fault) << c.v1 << " " << c.v2;
+    if (c.fault == ErrorFault::none) continue;
+    const ComputeResult r = compute(s, committed_tables(), *ws);
+    EXPECT_EQ(r.refusal, Refusal::impossible_error);
+    EXPECT_EQ(r.fault, c.fault);
+  }
+}
+
+// A motion that overflows is refused, not handed on as a result: here a vehicle whose
+// wheels are a hair apart turns infinitely fast with a rear wheel error.
+TEST(Computation, AMotionThatIsNotFiniteIsRefused) {
+  auto ws = std::make_unique<Workspace>();
+  Scenario s = default_scenario();
+  s.vehicle.wheel_base = 1e-320;
+  s.error = {ErrorKind::rear_wheels, {1.0, 0.0}};
+  EXPECT_EQ(compute(s, committed_tables(), *ws).refusal, Refusal::not_finite);
+  s.error = {ErrorKind::none, {0.0, 0.0}};
+  EXPECT_EQ(compute(s, committed_tables(), *ws).refusal, Refusal::none);
+  EXPECT_TRUE(store_is_finite(ws->store));
+  ws->store.wheel_traj[2][ws->store.traj_last[2]].travel_2 = INFINITY;
+  EXPECT_FALSE(store_is_finite(ws->store));
 }
 
 TEST(Computation, DeviationSummaryOfTheFaultyVehicle) {

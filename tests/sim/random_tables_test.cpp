@@ -1,9 +1,18 @@
+#ifndef _WIN32
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
+#include <atomic>
+#include <chrono>
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <thread>
 
 #include <gtest/gtest.h>
 
@@ -119,5 +128,43 @@ TEST(NormalTables, ReadRefusesFaultyFilesAndKeepsTheTable) {
   EXPECT_EQ(t.normal_tab_last[2], 1);
   EXPECT_EQ(t.normal_tab[2][1].key, 0.2);
 }
+
+#ifndef _WIN32  // named pipes, devices and symbolic links as POSIX has them
+// Only regular files are read (symbolic links to them as well); anything else is named, and a
+// named pipe without a writer is never waited on.
+TEST(NormalTables, ReadRefusesWhatIsNotAFileAtOnce) {
+  TempDir dir;
+  const std::string fifo = dir.path() + "/fifo.data";
+  ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+  // Should the read wait on the pipe all the same, a writer comes and goes after two
+  // seconds, so that the test fails instead of hanging.
+  std::atomic<bool> read_done{false};
+  std::thread unblock([&] {
+    const auto until = std::chrono::steady_clock::now() + std::chrono::seconds(2);
+    while (!read_done && std::chrono::steady_clock::now() < until) {
+      std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    const int fd = open(fifo.c_str(), O_WRONLY | O_NONBLOCK);
+    if (fd >= 0) close(fd);
+  });
+  NormalTables t = committed_tables();
+  std::string error;
+  const auto start = std::chrono::steady_clock::now();
+  EXPECT_FALSE(read_normal_table(fifo.c_str(), 0, &t, &error));
+  read_done = true;
+  EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(1));
+  EXPECT_NE(error.find("a named pipe, not a file"), std::string::npos) << error;
+  unblock.join();
+
+  EXPECT_FALSE(read_normal_table(dir.path().c_str(), 0, &t, &error));
+  EXPECT_NE(error.find("a directory, not a file"), std::string::npos) << error;
+  EXPECT_FALSE(read_normal_table("/dev/null", 0, &t, &error));
+  EXPECT_NE(error.find("a device, not a file"), std::string::npos) << error;
+
+  const std::string link = dir.path() + "/link.data";
+  ASSERT_EQ(symlink(dir.write("t.data", "1\n1 0.1\n2 0.2\n").c_str(), link.c_str()), 0);
+  EXPECT_TRUE(read_normal_table(link.c_str(), 0, &t, &error)) << error;
+}
+#endif
 
 }  // namespace

@@ -1,10 +1,13 @@
-#include "picture/replacing_file.h"
+#include "platform/replacing_file.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <atomic>
 #include <cerrno>
+#include <climits>
+#include <cstdlib>
 #include <cstring>
 
 namespace {
@@ -22,12 +25,34 @@ std::string failure(const std::string& what, const std::string& path, int err,
 
 }  // namespace
 
-std::string ReplacingFile::create(const std::string& target) {
+std::string ReplacingFile::create(const std::string& target_name) {
   discard();
-  if (target.empty()) return "no file name given [ファイル名がありません]";
+  if (target_name.empty()) return "no file name given [ファイル名がありません]";
+  std::string target = target_name;
+  struct stat existing;
+  const bool exists = stat(target.c_str(), &existing) == 0;
+  if (exists && S_ISDIR(existing.st_mode)) {
+    return failure("cannot write", target, EISDIR, "ファイルに書き込めません");
+  }
+  if (exists && !S_ISREG(existing.st_mode)) {
+    // Nothing to replace: the device or pipe takes the bytes as they come.
+    const int fd = open(target.c_str(), O_WRONLY | O_CLOEXEC);
+    file_ = fd < 0 ? nullptr : fdopen(fd, "wb");
+    if (!file_) {
+      const int err = errno;
+      if (fd >= 0) close(fd);
+      return failure("cannot write", target, err, "ファイルに書き込めません");
+    }
+    target_ = target;
+    return {};
+  }
+  if (exists) {  // through symbolic links to the file itself
+    char resolved[PATH_MAX];
+    if (realpath(target.c_str(), resolved)) target = resolved;
+  }
   // A name of our own beside the target: the process id and a counter keep two writers (in
   // one process or in two) apart; O_EXCL never opens someone else's file. The mode 0666
-  // lets the umask decide the permissions, as for any other new file.
+  // lets the umask decide the permissions of a new file; a replaced one keeps its own.
   static std::atomic<unsigned> counter{0};
   for (int attempt = 0; attempt < 100; ++attempt) {
     std::string temp =
@@ -38,6 +63,7 @@ std::string ReplacingFile::create(const std::string& target) {
       return failure("cannot create a file in", folder_of(target), errno,
                      "ファイルを作成できません");
     }
+    if (exists) fchmod(fd, existing.st_mode & 07777);
     file_ = fdopen(fd, "wb");
     if (!file_) {
       const int err = errno;
@@ -57,7 +83,7 @@ std::string ReplacingFile::commit() {
   int err = 0;
   errno = 0;  // a stream error seen by an earlier write leaves no errno of its own here
   if (std::fflush(file_) != 0 || std::ferror(file_)) err = errno ? errno : EIO;
-  if (!err && fsync(fileno(file_)) != 0) err = errno;
+  if (!err && !temp_.empty() && fsync(fileno(file_)) != 0) err = errno;
   const bool closed = std::fclose(file_) == 0;
   file_ = nullptr;
   if (!err && !closed) err = errno;
@@ -65,6 +91,10 @@ std::string ReplacingFile::commit() {
     const std::string message = failure("cannot write", target_, err, "書き込みに失敗しました");
     discard();
     return message;
+  }
+  if (temp_.empty()) {  // written directly
+    target_.clear();
+    return {};
   }
   if (std::rename(temp_.c_str(), target_.c_str()) != 0) {
     const std::string message =
