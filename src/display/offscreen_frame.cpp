@@ -33,6 +33,22 @@ void init_window_library() {
   glutInit(&argc, argv);
 }
 
+// Without framebuffer objects: the back buffer of the context's window, which is never
+// shown, made the picture's size.
+bool open_window_buffer(int width, int height, std::string* error) {
+  if (!size_offscreen_window(width, height)) {
+    *error =
+        "OpenGL のドライバにフレームバッファオブジェクトがなく、隠したウィンドウにも描けない\n"
+        "the OpenGL driver has no framebuffer objects, and the hidden window cannot be sized";
+    return false;
+  }
+  glDrawBuffer(GL_BACK);
+  glReadBuffer(GL_BACK);
+  init_frame_state();
+  on_reshape(width, height);
+  return true;
+}
+
 }  // namespace
 
 bool OffscreenFrame::open(int width, int height, std::string* error) {
@@ -49,20 +65,12 @@ bool OffscreenFrame::open(int width, int height, std::string* error) {
   init_window_library();
   for (int i = 0; i < 16 && glGetError() != GL_NO_ERROR; ++i) {
   }
-  if (!has_framebuffers()) {
-    *error =
-        "OpenGL のドライバにフレームバッファオブジェクトがない\n"
-        "the OpenGL driver has no framebuffer objects (OpenGL 3.0)";
-    return false;
-  }
   const GlFramebufferFunctions gl = gl_framebuffer_functions();
-  if (!gl.gen_framebuffers || !gl.bind_framebuffer || !gl.gen_renderbuffers ||
-      !gl.bind_renderbuffer || !gl.renderbuffer_storage || !gl.framebuffer_renderbuffer ||
-      !gl.check_framebuffer_status || !gl.delete_framebuffers || !gl.delete_renderbuffers) {
-    *error =
-        "OpenGL のドライバにフレームバッファオブジェクトの関数がない\n"
-        "the OpenGL driver lacks the framebuffer object functions";
-    return false;
+  if (!has_framebuffers() || !gl.gen_framebuffers || !gl.bind_framebuffer ||
+      !gl.gen_renderbuffers || !gl.bind_renderbuffer || !gl.renderbuffer_storage ||
+      !gl.framebuffer_renderbuffer || !gl.check_framebuffer_status || !gl.delete_framebuffers ||
+      !gl.delete_renderbuffers) {
+    return open_window_buffer(width, height, error);
   }
   // The window's buffers: 8-bit RGBA colour and a depth buffer.
   if (framebuffer_ == 0) {

@@ -12,3 +12,11 @@
 // X11 it needs a display all the same: the one named by DISPLAY. False with a reason in
 // Japanese and English when there is none or it has no OpenGL.
 bool open_offscreen_context(std::string* error);
+
+// Gives the never-shown window of the context width x height pixels, for a driver without
+// framebuffer objects: the pictures are then drawn into its back buffer. Drivers need not
+// keep the pixels of a window that is not on the screen. Windows only: under X11 Mesa
+// draws nothing readable into an unmapped window, so there it always gives false (GLX
+// drivers have framebuffer objects). False as well when there is no such context or the
+// window system refuses the size.
+bool size_offscreen_window(int width, int height);

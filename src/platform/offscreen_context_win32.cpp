@@ -4,6 +4,8 @@
 
 namespace {
 
+HWND context_window = nullptr;
+
 bool open_context(std::string* error) {
   const HINSTANCE instance = GetModuleHandleW(nullptr);
   WNDCLASSW window_class{};
@@ -33,6 +35,7 @@ bool open_context(std::string* error) {
         "cannot use OpenGL (no drawing context for a window)";
     return false;
   }
+  context_window = window;
   return true;  // kept until the process ends
 }
 
@@ -43,4 +46,11 @@ bool open_offscreen_context(std::string* error) {
   static const bool opened = open_context(&reason);
   if (!opened) *error = reason;
   return opened;
+}
+
+bool size_offscreen_window(int width, int height) {
+  if (context_window == nullptr || width < 1 || height < 1) return false;
+  // The client area is the whole window: a WS_POPUP window has no frame.
+  return SetWindowPos(context_window, nullptr, 0, 0, width, height,
+                      SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE) != 0;
 }
