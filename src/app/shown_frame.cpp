@@ -35,8 +35,7 @@ StatusInput status_input(const ShownMotion& shown) {
 
 }  // namespace
 
-double record_time(const TrajectoryStore& store, const Scenario& scenario, AgvType type,
-                   int step) {
+double record_time(const TrajectoryStore& store, const Scenario& scenario, AgvType type, int step) {
   const int k = type_index(type);
   const int last = std::clamp(store.traj_last[k], 0, MAX - 1);
   step = std::clamp(step, 0, last);

@@ -27,8 +27,7 @@ FrameInput frame_input(const ShownMotion& shown);
 
 // Motion time of record `step` of a type in seconds, as the status line gives it: records
 // are dt_sim apart, and the last one is where the motion reaches the path's end.
-double record_time(const TrajectoryStore& store, const Scenario& scenario, AgvType type,
-                   int step);
+double record_time(const TrajectoryStore& store, const Scenario& scenario, AgvType type, int step);
 
 // The view of 'f': the path and the three motions of the type as large as they fit
 // between the legend, the status line and the chart panel, with room for the vehicles at

@@ -44,7 +44,9 @@ std::string name_for(const char* extension) {
 
 bool window_drawable() {
   if (app.workspace && !picture_box(app.window_width, app.window_height).oversized) return true;
-  console_error("画像を保存できない: ウィンドウが大き過ぎる / cannot save a picture: the window is too large\n");
+  console_error(
+      "画像を保存できない: ウィンドウが大き過ぎる / cannot save a picture: the window is too "
+      "large\n");
   return false;
 }
 
@@ -76,8 +78,8 @@ void save_window_picture() {
   picture.asked = picture.read = false;
   if (!read) return;
   const std::string name = name_for("png");
-  const std::string error = write_png_file(name, picture.width, picture.height,
-                                           picture.pixels.data());
+  const std::string error =
+      write_png_file(name, picture.width, picture.height, picture.pixels.data());
   std::vector<unsigned char>().swap(picture.pixels);
   if (!error.empty()) {
     console_error("%s\n", error.c_str());
@@ -105,8 +107,9 @@ void toggle_gif_recording() {
     console_error("%s\n", error.c_str());
     return;
   }
-  console_print("GIF の記録を始めた（g でもう一度押すと終わる）/ recording a GIF, g again ends it: %s\n",
-                recording_name.c_str());
+  console_print(
+      "GIF の記録を始めた（g でもう一度押すと終わる）/ recording a GIF, g again ends it: %s\n",
+      recording_name.c_str());
   console_flush();
   on_display();
 }
@@ -124,8 +127,7 @@ void end_gif_recording() {
 }
 
 void capture_window_frame() {
-  if (picture.asked && picture.width == app.window_width &&
-      picture.height == app.window_height) {
+  if (picture.asked && picture.width == app.window_width && picture.height == app.window_height) {
     read_frame(picture.width, picture.height, picture.pixels.data());
     picture.read = true;
   }
@@ -146,7 +148,8 @@ void after_window_frame() {
     return;
   }
   if (recording.memory_bytes() > max_recording_bytes) {
-    console_print("GIF の記録が大きくなったので終える / the recording has grown large; it ends here\n");
+    console_print(
+        "GIF の記録が大きくなったので終える / the recording has grown large; it ends here\n");
     end_gif_recording();
   }
 }

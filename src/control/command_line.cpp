@@ -268,9 +268,7 @@ class Parser {
         read_number(std::string_view(text).substr(x + 1), &p->height) != NumberError::none) {
       return fail(bad);
     }
-    const auto fits = [](int side) {
-      return side >= min_picture_side && side <= max_picture_side;
-    };
+    const auto fits = [](int side) { return side >= min_picture_side && side <= max_picture_side; };
     return fits(p->width) && fits(p->height) ? true : fail(bad);
   }
 
@@ -288,8 +286,9 @@ class Parser {
       return fail("--type all is for --gif; a PNG shows one type / PNG は 1 つのタイプだけ");
     }
     if (p.png_file.empty() && step_given_) {
-      return fail("--step is the moment of --png; a GIF shows the whole motion"
-                  " / --step は --png の刻み");
+      return fail(
+          "--step is the moment of --png; a GIF shows the whole motion"
+          " / --step は --png の刻み");
     }
     if (p.gif_file.empty() && fps_given_) return fail("--fps is for --gif / --fps は --gif 用");
     const std::string* files[] = {&o.out_file, &o.wheels_file, &p.png_file, &p.gif_file};

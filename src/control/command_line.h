@@ -32,7 +32,7 @@ struct PictureOptions {
   bool fit = false;      // --view fit: as 'f' fits it in the window; else the default view
   int width = 800;       // --size WxH of the whole picture, as of a window that size
   int height = 800;
-  double fps = 25.0;  // --fps: at most this many frames per second of motion (GIF)
+  double fps = 25.0;   // --fps: at most this many frames per second of motion (GIF)
   bool status = true;  // --status on|off: the status line at the bottom left
   bool given = false;  // any of these options was given
 

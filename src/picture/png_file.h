@@ -3,8 +3,8 @@
 #include <cstddef>
 #include <string>
 
-#include "platform/replacing_file.h"
 #include "picture/rgb_image.h"
+#include "platform/replacing_file.h"
 
 // PNG files of RGB pictures with 8 bits per channel (libpng).
 //

@@ -6,7 +6,7 @@ void gl_multi_draw_arrays(GLenum mode, const GLint* first, const GLsizei* count,
 }
 
 GlFramebufferFunctions gl_framebuffer_functions() {
-  return {glGenFramebuffers,         glBindFramebuffer,       glGenRenderbuffers,
-          glBindRenderbuffer,        glRenderbufferStorage,   glFramebufferRenderbuffer,
-          glCheckFramebufferStatus,  glDeleteFramebuffers,    glDeleteRenderbuffers};
+  return {glGenFramebuffers,        glBindFramebuffer,     glGenRenderbuffers,
+          glBindRenderbuffer,       glRenderbufferStorage, glFramebufferRenderbuffer,
+          glCheckFramebufferStatus, glDeleteFramebuffers,  glDeleteRenderbuffers};
 }

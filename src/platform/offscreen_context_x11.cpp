@@ -33,8 +33,8 @@ bool open_context(std::string* error) {
     return false;
   }
   // The window's pixel format: RGBA of 8 bits each, double-buffered, with depth.
-  int attributes[] = {GLX_RGBA,     GLX_RED_SIZE,   8, GLX_GREEN_SIZE, 8, GLX_BLUE_SIZE, 8,
-                      GLX_DEPTH_SIZE, 1, GLX_DOUBLEBUFFER, None};
+  int attributes[] = {GLX_RGBA, GLX_RED_SIZE,   8, GLX_GREEN_SIZE,   8,   GLX_BLUE_SIZE,
+                      8,        GLX_DEPTH_SIZE, 1, GLX_DOUBLEBUFFER, None};
   const int screen = DefaultScreen(display);
   XVisualInfo* visual = glXChooseVisual(display, screen, attributes);
   if (visual == nullptr) {
@@ -53,8 +53,8 @@ bool open_context(std::string* error) {
   const GLXContext context = glXCreateContext(display, visual, nullptr, True);
   XFree(visual);
   if (context == nullptr || !glXMakeCurrent(display, window, context)) {
-    *error = std::string("ディスプレイ ") + name + " で OpenGL を使えない\ncannot use OpenGL on display " +
-             name;
+    *error = std::string("ディスプレイ ") + name +
+             " で OpenGL を使えない\ncannot use OpenGL on display " + name;
     return false;
   }
   return true;  // kept until the process ends
