@@ -26,7 +26,7 @@ namespace {
 const char* const program = "agvsim-export";
 
 // The command line again, for the advice to run it under a virtual display.
-std::string command_text(const std::vector<std::string>& arguments) {
+[[maybe_unused]] std::string command_text(const std::vector<std::string>& arguments) {
   std::string text = program;
   for (std::size_t i = 1; i < arguments.size(); ++i) {
     const std::string& a = arguments[i];
@@ -56,6 +56,11 @@ int PictureExport::prepare(const PictureOptions& options,
   }
   std::string reason;
   if (!target_.open(options.width, options.height, &reason)) {
+#ifdef _WIN32
+    // Windows always has a display: what failed is its OpenGL driver.
+    static_cast<void>(arguments);
+    console_error("%s: 画像を描けない / cannot draw pictures:\n%s\n", program, reason.c_str());
+#else
     console_error(
         "%s: 画像を描けない / cannot draw pictures:\n%s\n"
         "画像を描くには X のディスプレイが要る。ディスプレイのない計算機では仮想ディスプレイ"
@@ -64,6 +69,7 @@ int PictureExport::prepare(const PictureOptions& options,
         "display (Debian package xvfb):\n"
         "  xvfb-run -a %s\n",
         program, reason.c_str(), command_text(arguments).c_str());
+#endif
     return 2;
   }
   return 0;
