@@ -25,6 +25,8 @@ rows=(
   "w W|図の縮小・拡大|zoom out / in"
   "i|状態表示を出す・消す|status line on / off"
   "h  ?|このキー一覧|this key list"
+  "p|画像を PNG で保存|save the picture (PNG)"
+  "g|GIF の記録を開始・保存|record a GIF / save it"
   "c|文字画面へ：経路の変更|console: change the path"
   "e|文字画面へ：誤差の選択|console: choose the error"
   "ESC|終了|quit"

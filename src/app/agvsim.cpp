@@ -44,6 +44,7 @@ Keys in the window:
   f        fit the view to the path         x X y Y  move the scene
   w W      zoom out / in                    i        status line on / off
   h ?      key list                         c e      console: path / error and path
+  p        save the picture as PNG          g        record a GIF / write it
   ESC      quit
 
 Exit status: 0 done, 1 no display or a table could not be read, 2 bad command line,
@@ -59,7 +60,8 @@ Exit status: 0 done, 1 no display or a table could not be read, 2 bad command li
 
 ウィンドウのキー: 1 2 3 AGV のタイプ, space 再生・一時停止, + - 再生の速さ, s 3 刻み進める,
 0 初めに戻す, f 経路に合わせて表示, x X y Y 移動, w W 縮小・拡大, i 状態表示,
-h ? キー一覧, c e 文字画面へ, ESC 終了
+h ? キー一覧, p 画像を PNG で保存, g GIF の記録の開始・保存, c e 文字画面へ,
+ESC 終了
 )";
 
 [[noreturn]] void usage_error(const std::string& reason) {

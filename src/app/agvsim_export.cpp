@@ -1,7 +1,9 @@
 // agvsim-export: the computation of agvsim from command-line answers, written as CSV; or a
-// sweep of error sizes, one row per size and type.
+// sweep of error sizes, one row per size and type; or pictures of the motion (PNG, GIF) drawn
+// by the window's own code off the screen.
 // Exit status: 0 done, 1 table or output failure, 2 bad command line (an output that is one
-// of the random tables included), 3 computation refused.
+// of the random tables, a picture file that cannot be created and no display for pictures
+// included), 3 computation refused.
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -10,6 +12,7 @@
 #include <vector>
 
 #include "agvsim_version.h"
+#include "app/picture_export.h"
 #include "control/command_line.h"
 #include "control/csv_export.h"
 #include "control/refusal_text.h"
@@ -83,7 +86,9 @@ int main(int argc, char** argv) {
     console_error("%s", message.c_str());
     return 1;
   }
-  for (const std::string& name : {line.out_file, line.wheels_file}) {
+  const PictureOptions& pictures = line.picture;
+  for (const std::string& name :
+       {line.out_file, line.wheels_file, pictures.png_file, pictures.gif_file}) {
     std::string table;
     if (!name.empty() && is_normal_table_file(name, line.tables_dir, &table)) {
       console_error("agvsim-export: the output %s is the random table %s / 出力先が乱数変換表\n",
@@ -91,7 +96,8 @@ int main(int argc, char** argv) {
       return 2;
     }
   }
-  if (line.out_file.empty() && (closed_streams & standard_output_was_closed)) {
+  if (line.out_file.empty() && !pictures.wanted() &&
+      (closed_streams & standard_output_was_closed)) {
     console_error("agvsim-export: standard output is closed (use --out FILE) / 標準出力がない\n");
     return 1;
   }
@@ -102,6 +108,14 @@ int main(int argc, char** argv) {
     return write_output(line.out_file, [&](std::FILE* out) {
       return write_sweep_csv(out, scenario, line.sweep_range, points);
     });
+  }
+
+  // The picture files and the drawing target are made first: a file that cannot be created
+  // or a missing display is told before the computation. A refusal then removes the
+  // temporary files, and no picture is written.
+  PictureExport picture_export;
+  if (pictures.wanted()) {
+    if (const int status = picture_export.prepare(pictures, arguments); status != 0) return status;
   }
 
   auto ws = std::make_unique<Workspace>();
@@ -116,13 +130,18 @@ int main(int argc, char** argv) {
     }
     return 3;
   }
-  int status = write_output(line.out_file, [&](std::FILE* out) {
-    return write_trajectory_csv(out, line, scenario, result, ws->store);
-  });
+  int status = 0;
+  // With pictures, the CSV goes only to a file named by --out.
+  if (!pictures.wanted() || !line.out_file.empty()) {
+    status = write_output(line.out_file, [&](std::FILE* out) {
+      return write_trajectory_csv(out, line, scenario, result, ws->store);
+    });
+  }
   if (status == 0 && !line.wheels_file.empty()) {
     status = write_output(line.wheels_file, [&](std::FILE* out) {
       return write_wheel_csv(out, line, scenario, result, ws->store);
     });
   }
+  if (status == 0 && pictures.wanted()) status = picture_export.write(scenario, result, ws->store);
   return status;
 }

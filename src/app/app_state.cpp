@@ -1,13 +1,13 @@
 #include "app/app_state.h"
 
-#include <algorithm>
+#include "app/shown_frame.h"
+#include "app/window_pictures.h"
 
 #include "control/refusal_text.h"
 #include "control/settings_report.h"
 #include "control/startup.h"
 #include "display/window.h"
 #include "platform/console.h"
-#include "sim/deviation.h"
 
 AppState app;
 
@@ -65,54 +65,34 @@ bool app_run_scenario(const Scenario& scenario) {
   return true;
 }
 
-namespace {
-
-StatusInput status_input(const TrajectoryStore& store) {
-  const int k = type_index(app.agv_type);
-  StatusInput s{};
-  s.shown = app.status_shown;
-  s.type = app.agv_type;
-  s.last = std::clamp(store.traj_last[k], 0, MAX - 1);
-  s.step = std::clamp(app.step, 0, s.last);
-  // Records are dt_sim apart; the last one is where the motion reaches the path's end.
-  const double dt = app.scenario.vehicle.dt_sim;
-  s.duration = store.traj_tend[k];
-  s.time = s.step == s.last ? s.duration : s.step * dt;
-  s.now = deviation_at(store, app.agv_type, s.step);
-  s.at_end = deviation_at(store, app.agv_type, s.last);
-  s.error_free = app.scenario.error.kind == ErrorKind::none;
-  s.no_effect = deviation_negligible(app.result.deviation[k]);
-  s.playing = app.playback.playing;
-  s.speed = speed_name(app.playback.speed);
-  return s;
-}
-
-}  // namespace
-
 FrameInput app_frame() {
-  FrameInput f{};
-  f.scene.store = app.workspace ? &app.workspace->store : nullptr;  // none before start-up
-  f.scene.type = app.agv_type;
-  f.scene.step = app.step;
-  f.scene.view = app.view;
-  f.scene.path_start = app.result.path.start_point;
-  f.scene.path_end = app.result.path.end_point;
-  f.legend.type = app.agv_type;
-  f.legend.kind = app.scenario.error.kind;
-  f.legend.errors = app.result.errors;
-  f.legend.path_no = app.result.path_no;
-  if (f.scene.store) f.status = status_input(*f.scene.store);
+  const TrajectoryStore* store = app.workspace ? &app.workspace->store : nullptr;
+  FrameInput f = frame_input({store, &app.scenario, &app.result, app.agv_type, app.step, app.view,
+                              app.status_shown, app.playback.playing, app.playback.speed,
+                              picture_box(app.window_width, app.window_height).side});
   f.help = app.help_shown;
-  f.picture_px = picture_box(app.window_width, app.window_height).side;
+  f.recording = gif_recording();
   return f;
 }
 
+// The picture is composed, read back for a picture file when one is asked for or a GIF is
+// being recorded, and only then gets the key list and the recording marker and is shown:
+// the files hold what the window shows without them.
 void on_display() {
   if (picture_box(app.window_width, app.window_height).oversized) return;
-  draw_frame(app_frame());
+  const FrameInput frame = app_frame();
+  compose_frame(frame);
+  capture_window_frame();
+  draw_overlays(frame);
+  frame_end();
+  after_window_frame();
 }
 
 void app_reshape(int width, int height) {
+  // A GIF's frames all have one size: a recording ends with the window's size.
+  if (gif_recording() && (width != app.window_width || height != app.window_height)) {
+    end_gif_recording();
+  }
   app.window_width = width;
   app.window_height = height;
   on_reshape(width, height);

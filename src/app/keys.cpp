@@ -5,19 +5,14 @@
 #include <cstdlib>
 
 #include "app/app_state.h"
+#include "app/shown_frame.h"
+#include "app/window_pictures.h"
 #include "platform/window_input.h"
-#include "scene/chart_layout.h"
-#include "scene/view_fit.h"
 
 namespace {
 
 constexpr double shift_step = 0.05;
 constexpr double zoom_factor = 0.9;
-
-// 'f' fits the motion between the legend, the status line and the chart panel, with room
-// for the vehicles drawn at its ends (they reach 1.3 m from their reference point).
-constexpr Box fit_area{-0.97, -0.86, chart_panel_left - 0.02, 0.6};
-constexpr double vehicle_reach = 1.3;  // m
 
 void show_type(AgvType type) {
   app.agv_type = type;
@@ -36,16 +31,11 @@ void zoom(bool in) {
 }
 
 void fit() {
-  if (!app.workspace) return;
-  Box box;
-  if (!motion_box(app.workspace->store, app.agv_type, app.result.path.start_point,
-                  app.result.path.end_point, &box)) {
-    return;
-  }
-  app.view = fit_view(app.view, box, vehicle_reach, fit_area);
+  if (app.workspace) fit_view_to_motion(app.workspace->store, app.result, app.agv_type, &app.view);
 }
 
 void console_dialogue(DialogueStart start) {
+  end_gif_recording();
   stop_playback();
   app.step = 0;
   app_run_dialogue(start);
@@ -115,11 +105,18 @@ void on_key(unsigned char key, int /*x*/, int /*y*/) {
     case '?':
       app.help_shown = true;
       break;
+    case 'p':
+      save_window_picture();
+      return;
+    case 'g':
+      toggle_gif_recording();
+      return;
     case 'c':
     case 'e':
       console_dialogue(key == 'c' ? DialogueStart::path_change : DialogueStart::error_menu);
       return;
     case 27:
+      end_gif_recording();
       std::exit(0);
     default:
       return;

@@ -111,6 +111,8 @@ class Parser {
       } else if (opt == "--wheels") {
         if (!(arg = file_name(&i))) return false;
         o->wheels_file = arg;
+      } else if (is_picture_option(opt)) {
+        if (!picture_option(opt, &i, &o->picture)) return false;
       } else {
         const char* what = is_option(argv_[i]) ? "unknown option" : "unexpected argument";
         return fail(std::string(what) + " '" + argv_[i] + "' / 不明な引数");
@@ -125,7 +127,7 @@ class Parser {
     if (!o->wheels_file.empty() && o->wheels_file == o->out_file) {
       return fail("--wheels and --out name the same file / --wheels と --out が同じファイル");
     }
-    return true;
+    return pictures_fit(*o);
   }
 
  private:
@@ -198,6 +200,112 @@ class Parser {
 
   static constexpr double max_sweep_sizes = 9999.0;
 
+  static bool is_picture_option(std::string_view opt) {
+    return opt == "--png" || opt == "--gif" || opt == "--type" || opt == "--step" ||
+           opt == "--view" || opt == "--size" || opt == "--fps" || opt == "--status";
+  }
+
+  // One of the picture options and its argument.
+  bool picture_option(std::string_view opt, int* i, PictureOptions* p) {
+    p->given = true;
+    const char* arg = opt == "--png" || opt == "--gif" ? file_name(i) : argument(i);
+    if (!arg) return false;
+    const std::string_view value = arg;
+    if (opt == "--png") {
+      p->png_file = arg;
+    } else if (opt == "--gif") {
+      p->gif_file = arg;
+    } else if (opt == "--type") {
+      if (value == "all") {
+        p->type = 0;
+      } else if (!number("--type", arg, &p->type) || p->type < 1 || p->type > 3) {
+        return fail(std::string("no AGV type '") + arg + "' for --type (1, 2, 3 or all)" +
+                    " / AGV のタイプは 1, 2, 3, all");
+      }
+    } else if (opt == "--step") {
+      step_given_ = true;
+      if (value == "end") {
+        p->step = -1;
+      } else if (!number("--step", arg, &p->step)) {
+        return false;
+      } else if (p->step < 0) {
+        return fail(std::string("negative step ") + arg + " for --step / 刻みが負");
+      }
+    } else if (opt == "--view") {
+      if (value != "fit" && value != "default") {
+        return fail(std::string("--view is fit or default, not '") + arg +
+                    "' / --view は fit か default");
+      }
+      p->fit = value == "fit";
+    } else if (opt == "--size") {
+      return size(arg, p);
+    } else if (opt == "--fps") {
+      fps_given_ = true;
+      if (!number("--fps", arg, &p->fps)) return false;
+      if (!(p->fps > 0.0 && p->fps <= 100.0)) {
+        return fail(std::string("--fps ") + arg + " is not above 0 and at most 100" +
+                    " / --fps は 0 より大きく 100 以下");
+      }
+    } else {  // --status
+      if (value != "on" && value != "off") {
+        return fail(std::string("--status is on or off, not '") + arg +
+                    "' / --status は on か off");
+      }
+      p->status = value == "on";
+    }
+    return true;
+  }
+
+  // --size WxH, each side min_picture_side to max_picture_side pixels.
+  bool size(const char* arg, PictureOptions* p) {
+    const std::string text = arg;
+    const auto x = text.find_first_of("xX");
+    const std::string bad = "bad size '" + text + "' for --size (WIDTHxHEIGHT, sides " +
+                            std::to_string(min_picture_side) + "-" +
+                            std::to_string(max_picture_side) + ") / 大きさの指定が正しくない";
+    if (x == std::string::npos) return fail(bad);
+    if (read_number(std::string_view(text).substr(0, x), &p->width) != NumberError::none ||
+        read_number(std::string_view(text).substr(x + 1), &p->height) != NumberError::none) {
+      return fail(bad);
+    }
+    const auto fits = [](int side) { return side >= min_picture_side && side <= max_picture_side; };
+    return fits(p->width) && fits(p->height) ? true : fail(bad);
+  }
+
+  // What the picture options ask for must make sense together.
+  bool pictures_fit(const CommandLine& o) {
+    const PictureOptions& p = o.picture;
+    if (!p.given) return true;
+    if (!p.wanted()) {
+      return fail(
+          "--type, --step, --view, --size, --fps and --status go with --png or --gif"
+          " / これらは --png か --gif と使う");
+    }
+    if (o.sweep) return fail("--sweep draws no pictures / --sweep では画像を描かない");
+    if (!p.png_file.empty() && p.type == 0) {
+      return fail("--type all is for --gif; a PNG shows one type / PNG は 1 つのタイプだけ");
+    }
+    if (p.png_file.empty() && step_given_) {
+      return fail(
+          "--step is the moment of --png; a GIF shows the whole motion"
+          " / --step は --png の刻み");
+    }
+    if (p.gif_file.empty() && fps_given_) return fail("--fps is for --gif / --fps は --gif 用");
+    const std::string* files[] = {&o.out_file, &o.wheels_file, &p.png_file, &p.gif_file};
+    for (int a = 0; a < 4; ++a) {
+      for (int b = a + 1; b < 4; ++b) {
+        if (!files[a]->empty() && *files[a] == *files[b]) {
+          return fail("two options name the same file " + *files[a] +
+                      " / 同じファイルを 2 つのオプションに指定している");
+        }
+      }
+    }
+    return true;
+  }
+
+  bool step_given_ = false;
+  bool fps_given_ = false;
+
   int argc_;
   const char* const* argv_;
   std::string* error_;
@@ -227,6 +335,9 @@ const char* export_usage() {
                      [--tables DIR] [--out FILE] [--wheels FILE]
        agvsim-export [--path I] [--const NAME=VALUE]... --sweep K FROM TO STEP [V2]
                      [--tables DIR] [--out FILE]
+       agvsim-export [--path I] [--const NAME=VALUE]... [--error K [V1 [V2]]]
+                     [--png FILE] [--gif FILE] [--type T] [--step N] [--view V]
+                     [--size WxH] [--fps F] [--status on|off] [--out FILE]
 
 Runs the computation of agvsim for the given answers, without the dialogue and the
 window, and writes the trajectories as CSV: '#' lines with the settings and the deviation
@@ -259,10 +370,31 @@ and hex floats are refused.
   --help              this text
   --version           the version of the program
 
+Pictures for slides and handouts, drawn by agvsim's own window code, pixel for pixel
+what the window shows for the same type, step, view and size (no CSV is written to the
+standard output then; --out still writes it):
+  --png FILE          one frame as PNG
+  --gif FILE          the whole motion as an animated GIF, in real time, looping; the
+                      last frame of each motion is held 2 s
+  --type T            AGV type 1, 2 or 3 (default 1); for --gif also all: the three
+                      types one after the other
+  --step N            the record of the --png frame, or end (the default); a step past
+                      the end shows the end and says so
+  --view V            default (the window's view after a computation, the default) or
+                      fit (as the key 'f': the path and the motions fill the picture)
+  --size WxH          the picture's size in pixels, 16-4096 each (default 800x800); the
+                      drawing keeps its proportions in the largest centred square
+  --fps F             at most F frames per second of motion (default 25): every n-th
+                      record and the last one
+  --status on|off     the status line at the bottom left (default on, as the window)
+Pictures need an X display (DISPLAY); where there is none, run the command under a
+virtual one: xvfb-run -a agvsim-export ... (Debian package xvfb).
+
 Exit status: 0 done, 1 a table or the output could not be read or written,
 2 bad command line (error values that describe no vehicle included: a wheel, the
-WheelBase or the Tread of -100 % or less, a slip above 100 %), 3 the computation was
-refused (path too long, too short, too many records, or a motion that is not finite).
+WheelBase or the Tread of -100 % or less, a slip above 100 %), a picture file that
+cannot be created or no display for pictures, 3 the computation was refused (path too
+long, too short, too many records, or a motion that is not finite; no file is written).
 
 使い方: agvsim-export [--path I] [--const 名前=値]... [--error K [V1 [V2]]]
                       [--tables DIR] [--out FILE] [--wheels FILE]
@@ -289,8 +421,23 @@ refused (path too long, too short, too many records, or a motion that is not fin
   --help              この説明
   --version           プログラムの版
 
+スライドや配布資料の画像（ウィンドウと同じ描画で、同じタイプ・刻み・表示・大きさなら
+ウィンドウと同じ画素。このとき CSV は標準出力に書かない。--out なら書く）:
+  --png FILE          1 コマを PNG で
+  --gif FILE          運動全体を実時間のアニメーション GIF で（繰り返し、各運動の最後
+                      のコマは 2 秒）
+  --type T            AGV のタイプ 1, 2, 3（既定 1）。--gif では all（3 タイプを順に）も
+  --step N            --png の刻み、または end（既定）。最後より後なら最後を描いてそう言う
+  --view V            default（計算後のウィンドウの表示、既定）または fit（キー 'f' と同じ）
+  --size WxH          画像の大きさ（画素、各 16-4096、既定 800x800）
+  --fps F             運動 1 秒あたり最大 F コマ（既定 25）: n 刻みごとと最後の刻み
+  --status on|off     左下の状態表示（既定 on、ウィンドウと同じ）
+画像を描くには X のディスプレイ（DISPLAY）が要る。ないときは仮想ディスプレイの下で
+実行する: xvfb-run -a agvsim-export ...（Debian パッケージ xvfb）
+
 終了状態: 0 正常, 1 変換表または出力の読み書きに失敗, 2 コマンドラインの誤り（車輪・
-WheelBase・Tread が -100% 以下、滑りが 100% を超える誤差を含む）, 3 計算が受け付けられない
-（経路が長過ぎる・短過ぎる・刻み数が多過ぎる・運動が有限でない）
+WheelBase・Tread が -100% 以下、滑りが 100% を超える誤差を含む）、画像ファイルを作れない、
+画像用のディスプレイがない, 3 計算が受け付けられない（経路が長過ぎる・短過ぎる・刻み数が
+多過ぎる・運動が有限でない。ファイルは書かない）
 )";
 }

@@ -20,6 +20,25 @@ struct SweepRange {
   double second = 0.0;
 };
 
+// The pictures agvsim-export draws with the window's drawing code (--png, --gif).
+inline constexpr int max_picture_side = 4096;  // pixels, either side
+inline constexpr int min_picture_side = 16;
+
+struct PictureOptions {
+  std::string png_file;  // --png: one frame; empty: none
+  std::string gif_file;  // --gif: the whole motion, animated; empty: none
+  int type = 1;          // --type 1-3; 0 = all: the three types one after the other (GIF)
+  int step = -1;         // --step of the PNG; -1 = end: the last record
+  bool fit = false;      // --view fit: as 'f' fits it in the window; else the default view
+  int width = 800;       // --size WxH of the whole picture, as of a window that size
+  int height = 800;
+  double fps = 25.0;   // --fps: at most this many frames per second of motion (GIF)
+  bool status = true;  // --status on|off: the status line at the bottom left
+  bool given = false;  // any of these options was given
+
+  bool wanted() const { return !png_file.empty() || !gif_file.empty(); }
+};
+
 struct CommandLine {
   int path_no = 1;
   std::vector<std::pair<std::string, double>> constants;  // NAME=VALUE, in the order given
@@ -31,6 +50,7 @@ struct CommandLine {
   std::string wheels_file;              // empty: no wheel table
   bool sweep = false;
   SweepRange sweep_range;
+  PictureOptions picture;
   bool help = false;
   bool scenario_given = false;  // --path, --const or --error was given
 };
@@ -42,7 +62,8 @@ struct CommandLine {
 // floats; a fraction or 2.5 where a whole number belongs), a path number outside the ten,
 // an unknown or negative constant, an error kind outside 0-5, error values that describe
 // no vehicle (error_fault), a sweep that is not a range of sizes, --wheels with --sweep or
-// naming the --out file. Stops at --help.
+// naming the --out file; picture options that do not fit together (see export_usage).
+// Stops at --help.
 bool parse_command_line(int argc, const char* const* argv, CommandLine* line, std::string* error);
 
 // The computation the command line asks for: the path at its defaults with the constants

@@ -17,8 +17,12 @@ void open_window(int* argc, char** argv, const WindowCallbacks& callbacks) {
   glutDisplayFunc(callbacks.display);
   glutReshapeFunc(callbacks.reshape ? callbacks.reshape : on_reshape);
   glutKeyboardFunc(callbacks.keyboard);
-  glClearColor(1.0f, 1.0f, 1.0f, 1.0f);
+  init_frame_state();
   load_help_pictures();  // decoded now, so that no frame allocates for them
+}
+
+void init_frame_state() {
+  glClearColor(1.0f, 1.0f, 1.0f, 1.0f);
 }
 
 void start_window(int argc, char** argv, const WindowCallbacks& callbacks) {

@@ -21,6 +21,10 @@ struct WindowCallbacks {
 // main loop. Call once per process.
 void open_window(int* argc, char** argv, const WindowCallbacks& callbacks);
 
+// The GL state the frames start from (the white clear colour): open_window sets it in the
+// window's context, an off-screen picture in its own.
+void init_frame_state();
+
 // Opens the window and runs the event loop, which never returns.
 void start_window(int argc, char** argv, const WindowCallbacks& callbacks);
 

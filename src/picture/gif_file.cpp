@@ -79,6 +79,11 @@ std::string GifWriter::fail(std::string reason) {
   return error_;
 }
 
+void GifWriter::discard() {
+  file_.discard();
+  reset();
+}
+
 void GifWriter::reset() {
   error_.clear();
   added_ = 0;

@@ -53,6 +53,9 @@ class GifWriter {
   // Writes the file and replaces path with it. The writer can then open a new recording.
   [[nodiscard]] std::string finish();
 
+  // Drops the recording: the temporary file is removed and nothing is written.
+  void discard();
+
   bool is_open() const { return file_.is_open(); }
   // Frames stored so far (unchanged frames are merged into the one before).
   int stored_frames() const { return static_cast<int>(frames_.size()); }

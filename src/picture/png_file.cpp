@@ -11,15 +11,28 @@
 
 std::string write_png_file(const std::string& path, int width, int height,
                            const unsigned char* pixels, std::size_t row_bytes) {
+  PngWriter writer;
+  if (std::string error = writer.open(path); !error.empty()) return error;
+  return writer.write(width, height, pixels, row_bytes);
+}
+
+std::string PngWriter::open(const std::string& path) {
+  path_ = path;
+  return file_.create(path);
+}
+
+std::string PngWriter::write(int width, int height, const unsigned char* pixels,
+                             std::size_t row_bytes) {
+  const std::string& path = path_;
+  if (!file_.is_open()) return "cannot write " + path + ": no file open [ファイルが開いていません]";
   const std::size_t packed = 3 * static_cast<std::size_t>(width > 0 ? width : 0);
   if (row_bytes == 0) row_bytes = packed;
   if (width <= 0 || height <= 0 || !pixels || row_bytes < packed ||
       row_bytes > static_cast<std::size_t>(std::numeric_limits<png_int_32>::max())) {
+    file_.discard();
     return "cannot write " + path + ": bad picture size " + std::to_string(width) + "x" +
            std::to_string(height) + " [画像の大きさが不正です]";
   }
-  ReplacingFile out;
-  if (std::string error = out.create(path); !error.empty()) return error;
 
   png_image image;
   std::memset(&image, 0, sizeof image);
@@ -30,15 +43,16 @@ std::string write_png_file(const std::string& path, int width, int height,
   // A negative stride tells libpng that the bottom row comes first in memory, as OpenGL
   // reads it back; the file gets the rows top first.
   errno = 0;
-  if (!png_image_write_to_stdio(&image, out.stream(), 0, pixels,
+  if (!png_image_write_to_stdio(&image, file_.stream(), 0, pixels,
                                 -static_cast<png_int_32>(row_bytes), nullptr)) {
     const int err = errno;
     std::string error = "cannot write " + path + ": " + image.message;
     if (err) error += std::string(" (") + std::strerror(err) + ")";
     png_image_free(&image);
+    file_.discard();
     return error + " [PNG ファイルを書けません]";
   }
-  return out.commit();
+  return file_.commit();
 }
 
 namespace {

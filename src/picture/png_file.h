@@ -4,6 +4,7 @@
 #include <string>
 
 #include "picture/rgb_image.h"
+#include "platform/replacing_file.h"
 
 // PNG files of RGB pictures with 8 bits per channel (libpng).
 //
@@ -15,6 +16,20 @@
 // the reason in English with a Japanese version in brackets.
 [[nodiscard]] std::string write_png_file(const std::string& path, int width, int height,
                                          const unsigned char* pixels, std::size_t row_bytes = 0);
+
+// The same in two steps, so that a file that cannot be created is told before the picture
+// is drawn: open() creates the temporary file beside path, write() writes the picture into
+// it and replaces path. A writer that is not written removes its temporary file.
+class PngWriter {
+ public:
+  [[nodiscard]] std::string open(const std::string& path);
+  [[nodiscard]] std::string write(int width, int height, const unsigned char* pixels,
+                                  std::size_t row_bytes = 0);
+
+ private:
+  ReplacingFile file_;
+  std::string path_;
+};
 
 // Reads a PNG file as 8-bit RGB, the top row first (any colour type is converted; alpha is
 // dropped). Returns an empty string on success, otherwise the reason.

@@ -120,7 +120,11 @@ bool LayerImage::take_box() {
   box_pixels_.resize(static_cast<std::size_t>(w) * h * 4);
   glPushClientAttrib(GL_CLIENT_PIXEL_STORE_BIT);
   glPixelStorei(GL_PACK_ALIGNMENT, 1);
-  glReadBuffer(GL_BACK);
+  // Where the layer was drawn: GL_BACK in the window, the colour attachment when the
+  // frame is drawn into a framebuffer object (pictures drawn off the screen).
+  GLint drawn = GL_BACK;
+  glGetIntegerv(GL_DRAW_BUFFER, &drawn);
+  glReadBuffer(static_cast<GLenum>(drawn));
   glReadPixels(viewport_[0] + b[0], viewport_[1] + b[1], w, h, GL_RGBA, GL_UNSIGNED_BYTE,
                box_pixels_.data());
   for (int y = 0; y < h; ++y) {

@@ -1,0 +1,72 @@
+#include "app/shown_frame.h"
+
+#include <algorithm>
+
+#include "app/playback.h"
+#include "scene/chart_layout.h"
+#include "scene/view_fit.h"
+#include "sim/deviation.h"
+
+namespace {
+
+// 'f' fits the motion between the legend, the status line and the chart panel, with room
+// for the vehicles drawn at its ends (they reach 1.3 m from their reference point).
+constexpr Box fit_area{-0.97, -0.86, chart_panel_left - 0.02, 0.6};
+constexpr double vehicle_reach = 1.3;  // m
+
+StatusInput status_input(const ShownMotion& shown) {
+  const TrajectoryStore& store = *shown.store;
+  const int k = type_index(shown.type);
+  StatusInput s{};
+  s.shown = shown.status_shown;
+  s.type = shown.type;
+  s.last = std::clamp(store.traj_last[k], 0, MAX - 1);
+  s.step = std::clamp(shown.step, 0, s.last);
+  s.duration = store.traj_tend[k];
+  s.time = record_time(store, *shown.scenario, shown.type, s.step);
+  s.now = deviation_at(store, shown.type, s.step);
+  s.at_end = deviation_at(store, shown.type, s.last);
+  s.error_free = shown.scenario->error.kind == ErrorKind::none;
+  s.no_effect = deviation_negligible(shown.result->deviation[k]);
+  s.playing = shown.playing;
+  s.speed = speed_name(shown.speed);
+  return s;
+}
+
+}  // namespace
+
+double record_time(const TrajectoryStore& store, const Scenario& scenario, AgvType type, int step) {
+  const int k = type_index(type);
+  const int last = std::clamp(store.traj_last[k], 0, MAX - 1);
+  step = std::clamp(step, 0, last);
+  return step == last ? store.traj_tend[k] : step * scenario.vehicle.dt_sim;
+}
+
+FrameInput frame_input(const ShownMotion& shown) {
+  FrameInput f{};
+  f.scene.store = shown.store;
+  f.scene.type = shown.type;
+  f.scene.step = shown.step;
+  f.scene.view = shown.view;
+  f.scene.path_start = shown.result->path.start_point;
+  f.scene.path_end = shown.result->path.end_point;
+  f.legend.type = shown.type;
+  f.legend.kind = shown.scenario->error.kind;
+  f.legend.errors = shown.result->errors;
+  f.legend.path_no = shown.result->path_no;
+  if (shown.store) f.status = status_input(shown);
+  f.help = false;
+  f.recording = false;
+  f.picture_px = shown.picture_px;
+  return f;
+}
+
+bool fit_view_to_motion(const TrajectoryStore& store, const ComputeResult& result, AgvType type,
+                        View* view) {
+  Box box;
+  if (!motion_box(store, type, result.path.start_point, result.path.end_point, &box)) {
+    return false;
+  }
+  *view = fit_view(*view, box, vehicle_reach, fit_area);
+  return true;
+}

@@ -1,0 +1,155 @@
+#include "app/window_pictures.h"
+
+#include <cstdio>
+#include <filesystem>
+#include <system_error>
+#include <vector>
+
+#include "app/app_state.h"
+#include "app/gif_recording.h"
+#include "app/shown_frame.h"
+#include "display/frame_capture.h"
+#include "display/window.h"
+#include "picture/png_file.h"
+#include "platform/console.h"
+
+namespace {
+
+// A recording stops by itself when it holds this much (a few minutes of a large window).
+constexpr std::size_t max_recording_bytes = std::size_t{1} << 30;
+
+struct PictureRequest {
+  bool asked = false;
+  bool read = false;  // the frame has been read into pixels
+  int width = 0;
+  int height = 0;
+  std::vector<unsigned char> pixels;
+};
+PictureRequest picture;
+
+GifRecording recording;
+std::string recording_name;
+bool recorded_frame = false;  // on_display read a frame for the recording
+FrameMoment recorded_moment{};
+
+FrameMoment shown_moment() {
+  const TrajectoryStore& store = app.workspace->store;
+  return {app.agv_type, app.step, record_time(store, app.scenario, app.agv_type, app.step)};
+}
+
+std::string name_for(const char* extension) {
+  return free_picture_name(app.result.path_no, app.scenario.error.kind, app.agv_type, app.step,
+                           extension);
+}
+
+bool window_drawable() {
+  if (app.workspace && !picture_box(app.window_width, app.window_height).oversized) return true;
+  console_error(
+      "画像を保存できない: ウィンドウが大き過ぎる / cannot save a picture: the window is too "
+      "large\n");
+  return false;
+}
+
+}  // namespace
+
+std::string free_picture_name(int path_no, ErrorKind kind, AgvType type, int step,
+                              const char* extension) {
+  char base[96];
+  std::snprintf(base, sizeof base, "agvsim-%d-%c-t%d-%d", path_no, error_kind_char(kind),
+                static_cast<int>(type), step);
+  std::string name = std::string(base) + "." + extension;
+  std::error_code error;
+  for (int n = 2; std::filesystem::exists(name, error) || error; ++n) {
+    name = std::string(base) + "-" + std::to_string(n) + "." + extension;
+  }
+  return name;
+}
+
+void save_window_picture() {
+  if (!window_drawable()) return;
+  picture.asked = true;
+  picture.read = false;
+  picture.width = app.window_width;
+  picture.height = app.window_height;
+  // Made before the frame is drawn, so that drawing allocates nothing.
+  picture.pixels.resize(3 * static_cast<std::size_t>(picture.width) * picture.height);
+  on_display();
+  const bool read = picture.read;
+  picture.asked = picture.read = false;
+  if (!read) return;
+  const std::string name = name_for("png");
+  const std::string error =
+      write_png_file(name, picture.width, picture.height, picture.pixels.data());
+  std::vector<unsigned char>().swap(picture.pixels);
+  if (!error.empty()) {
+    console_error("%s\n", error.c_str());
+    return;
+  }
+  console_print("画像を保存した / saved the picture: %s (%dx%d)\n", name.c_str(), picture.width,
+                picture.height);
+  console_flush();
+}
+
+bool gif_recording() {
+  return recording.active();
+}
+
+void toggle_gif_recording() {
+  if (recording.active()) {
+    end_gif_recording();
+    on_display();  // without the marker
+    return;
+  }
+  if (!window_drawable()) return;
+  recording_name = name_for("gif");
+  if (std::string error = recording.start(recording_name, app.window_width, app.window_height);
+      !error.empty()) {
+    console_error("%s\n", error.c_str());
+    return;
+  }
+  console_print(
+      "GIF の記録を始めた（g でもう一度押すと終わる）/ recording a GIF, g again ends it: %s\n",
+      recording_name.c_str());
+  console_flush();
+  on_display();
+}
+
+void end_gif_recording() {
+  if (!recording.active()) return;
+  if (std::string error = recording.finish(); !error.empty()) {
+    console_error("%s\n", error.c_str());
+    return;
+  }
+  console_print("GIF を保存した / saved the GIF: %s (%dx%d, %d frames, %.2f s)\n",
+                recording_name.c_str(), recording.width(), recording.height(),
+                recording.written_frames(), recording.written_cs() / 100.0);
+  console_flush();
+}
+
+void capture_window_frame() {
+  if (picture.asked && picture.width == app.window_width && picture.height == app.window_height) {
+    read_frame(picture.width, picture.height, picture.pixels.data());
+    picture.read = true;
+  }
+  recorded_frame = false;
+  if (recording.active() && recording.width() == app.window_width &&
+      recording.height() == app.window_height) {
+    read_frame(recording.width(), recording.height(), recording.next_frame());
+    recorded_frame = true;
+    recorded_moment = shown_moment();
+  }
+}
+
+void after_window_frame() {
+  if (!recorded_frame) return;
+  recorded_frame = false;
+  if (std::string error = recording.add(recorded_moment); !error.empty()) {
+    console_error("%s\n", error.c_str());
+    return;
+  }
+  if (recording.memory_bytes() > max_recording_bytes) {
+    console_print(
+        "GIF の記録が大きくなったので終える / the recording has grown large; it ends here\n");
+    end_gif_recording();
+  }
+}

@@ -1,0 +1,76 @@
+#include "platform/offscreen_context.h"
+
+#include <GL/glx.h>
+#include <X11/Xlib.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <thread>
+
+namespace {
+
+// Some X servers (a busy virtual one) now and then drop a connection that is set up at the
+// same moment as another client's: a failed connection is tried again after a pause.
+Display* connect(const char* name) {
+  for (int attempt = 0;; ++attempt) {
+    if (Display* d = XOpenDisplay(name)) return d;
+    if (attempt == 2) return nullptr;
+    std::this_thread::sleep_for(std::chrono::milliseconds(200));
+  }
+}
+
+bool open_context(std::string* error) {
+  const char* name = std::getenv("DISPLAY");
+  if (name == nullptr || *name == '\0') {
+    *error =
+        "ディスプレイがない（DISPLAY が設定されていない）\n"
+        "no display (DISPLAY is not set)";
+    return false;
+  }
+  Display* display = connect(name);
+  if (display == nullptr) {
+    *error = std::string("ディスプレイ ") + name + " に接続できない\ncannot open display " + name;
+    return false;
+  }
+  // The window's pixel format: RGBA of 8 bits each, double-buffered, with depth.
+  int attributes[] = {GLX_RGBA, GLX_RED_SIZE,   8, GLX_GREEN_SIZE,   8,   GLX_BLUE_SIZE,
+                      8,        GLX_DEPTH_SIZE, 1, GLX_DOUBLEBUFFER, None};
+  const int screen = DefaultScreen(display);
+  XVisualInfo* visual = glXChooseVisual(display, screen, attributes);
+  if (visual == nullptr) {
+    XCloseDisplay(display);
+    *error = std::string("ディスプレイ ") + name + " に OpenGL の画素形式がない\ndisplay " + name +
+             " has no OpenGL pixel format (GLX)";
+    return false;
+  }
+  const Window root = RootWindow(display, screen);
+  XSetWindowAttributes set{};
+  set.colormap = XCreateColormap(display, root, visual->visual, AllocNone);
+  set.border_pixel = 0;
+  // Never mapped: nothing shows on the screen and no window manager sees it.
+  const Window window = XCreateWindow(display, root, 0, 0, 1, 1, 0, visual->depth, InputOutput,
+                                      visual->visual, CWColormap | CWBorderPixel, &set);
+  const GLXContext context = glXCreateContext(display, visual, nullptr, True);
+  XFree(visual);
+  if (context == nullptr || !glXMakeCurrent(display, window, context)) {
+    *error = std::string("ディスプレイ ") + name +
+             " で OpenGL を使えない\ncannot use OpenGL on display " + name;
+    return false;
+  }
+  return true;  // kept until the process ends
+}
+
+}  // namespace
+
+bool open_offscreen_context(std::string* error) {
+  static std::string reason;
+  static const bool opened = open_context(&reason);
+  if (!opened) *error = reason;
+  return opened;
+}
+
+// GLX drivers draw nothing readable into a window that is not mapped (Mesa gives black),
+// and every GLX driver of OpenGL 3 or later has framebuffer objects: no fallback here.
+bool size_offscreen_window(int /*width*/, int /*height*/) {
+  return false;
+}
