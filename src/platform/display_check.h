@@ -19,6 +19,10 @@ struct SplitArguments {
 bool split_window_arguments(int argc, char** argv, int max_side, SplitArguments* out,
                             std::string* error);
 
+// Whether value is a -geometry the window system reads (WxH+X+Y, WxH or +X+Y) with sides
+// from 1 to max_side. Each window system's file has its own.
+bool window_geometry_ok(const char* value, int max_side);
+
 // True when the display the window would open on (the -display option, else DISPLAY) can
 // be opened now; otherwise false with a reason in Japanese and English.
 bool display_available(const std::vector<char*>& window_arguments, std::string* error);
