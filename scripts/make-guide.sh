@@ -49,13 +49,8 @@ while (($#)); do
   shift
 done
 
-if [ -z "$exe" ]; then
-  exe=build/default/src/agvsim-export
-  if [ ! -x "$exe" ]; then
-    [ -f build/default/CMakeCache.txt ] || cmake --preset default >/dev/null
-    cmake --build --preset default --target agvsim-export -j2 >/dev/null
-  fi
-fi
+. scripts/picture-tools.sh
+[ -n "$exe" ] || exe=$(agv_default_exporter)
 [ -x "$exe" ] || die "no exporter at $exe"
 
 work=$(mktemp -d)
@@ -536,17 +531,7 @@ make_pictures() {
   "$exe" --help >"$work/help"
   grep -q -- '--png' "$work/help" ||
     die "this agvsim-export cannot write pictures (no --png); the tables and the plot are made"
-  if [ -z "${DISPLAY:-}" ]; then
-    if ! command -v Xvfb >/dev/null 2>&1; then
-      . scripts/ensure-packages.sh
-      agv_ensure_packages docs || die "the pictures need a display or Xvfb"
-    fi
-    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
-    xvfb_pid=$!
-    for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
-    DISPLAY=":$(head -n1 "$work/display")"
-    export DISPLAY
-  fi
+  agv_virtual_display || die "the pictures need a display or Xvfb"
   mkdir -p docs/guide
   local entry file opts
   for entry in "${pictures[@]}"; do

@@ -23,13 +23,8 @@ xvfb_pid=
 cleanup() { [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true; }
 trap cleanup EXIT
 if [ -z "${DISPLAY:-}" ]; then
-  fdfile=$(mktemp)
-  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$fdfile" 2>/dev/null &
-  xvfb_pid=$!
-  for _ in $(seq 100); do [ -s "$fdfile" ] && break; sleep 0.1; done
-  DISPLAY=":$(head -n1 "$fdfile")"
-  export DISPLAY
-  rm -f "$fdfile"
+  . scripts/picture-tools.sh
+  agv_virtual_display || { echo "test.sh: the virtual display (Xvfb) did not start" >&2; exit 1; }
   echo "started Xvfb on $DISPLAY"
 fi
 
