@@ -168,6 +168,17 @@ shot() {
   xwininfo -id "$wid" >"$out/$name-geometry.txt"
   xprop -id "$wid" _NET_WM_NAME >"$out/$name-title.txt"
 }
+# three_steps_shot_and_escape NAME: in the program's window, 's' three times, the picture
+# kept as NAME (shot), then ESC.
+three_steps_shot_and_escape() {
+  local wid
+  wid=$(window_id)
+  [ -n "$wid" ] || return 0
+  xdotool windowfocus --sync "$wid"
+  xdotool key --delay 100 s s s
+  shot "$wid" "$1"
+  xdotool key Escape
+}
 geometry() { awk -v k="$2" 'index($0, k) { print $NF }' "$out/$1-geometry.txt"; }
 
 # Linux: answers through a pipe (no error, keep the path, any key), then the keys.
@@ -177,13 +188,7 @@ linux_pid=$!
 exec 3>"$out/linux.in"
 printf '0n\nk' >&3
 wait_for '[ -n "$(window_id)" ]' 30 || fail "the Linux program opened no window"
-wid=$(window_id)
-if [ -n "$wid" ]; then
-  xdotool windowfocus --sync "$wid"
-  xdotool key --delay 100 s s s
-  shot "$wid" linux
-  xdotool key Escape
-fi
+three_steps_shot_and_escape linux
 wait_for '! kill -0 $linux_pid 2>/dev/null' 10 || fail "the Linux program did not end on ESC"
 exec 3>&-
 
@@ -201,13 +206,7 @@ answer "0-5のどれかを選択" 0
 answer "CP経路変更する" n
 answer "描画画面へ" k
 wait_for '[ -n "$(window_id)" ]' 60 || fail "agvsim.exe opened no window"
-wid=$(window_id)
-if [ -n "$wid" ]; then
-  xdotool windowfocus --sync "$wid"
-  xdotool key --delay 100 s s s
-  shot "$wid" windows
-  xdotool key Escape
-fi
+three_steps_shot_and_escape windows
 wait_for '! kill -0 $script_pid 2>/dev/null' 20 || fail "agvsim.exe did not end on ESC"
 exec 4>&-
 console_shows "計算終了" || fail "the console did not show the dialogue in Japanese"

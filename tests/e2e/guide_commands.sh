@@ -5,6 +5,7 @@
 # must open its window under X and end with status 0 on ESC.
 # Usage: guide_commands.sh BIN_DIR GUIDE...
 set -euo pipefail
+. "$(dirname "${BASH_SOURCE[0]}")/window_start.sh"
 bindir=$(realpath "$1")
 shift
 guides=("$@")
@@ -61,25 +62,7 @@ run_export() {  # DIR COMMAND WORDS...
 run_window() {  # DIR COMMAND
   local dir=$1 cmd=$2 wid status=0
   [ -n "${DISPLAY:-}" ] || fail "no DISPLAY: the window commands need an X server"
-  # This X server now and then drops a connection set up at the same moment as another
-  # (the program's and the search's): a program that could not open the display is
-  # started again, up to three times.
-  local attempt
-  for attempt in 1 2 3; do
-    (cd "$dir" && exec setsid bash -c "exec $cmd" </dev/null >"$dir.log" 2>&1) &
-    pid=$!
-    wid=
-    for _ in $(seq 200); do
-      wid=$(xdotool search --pid "$pid" 2>/dev/null | head -n 1) || true
-      [ -n "$wid" ] && break
-      kill -0 "$pid" 2>/dev/null || break
-      sleep 0.1
-    done
-    [ -n "$wid" ] && break
-    wait "$pid" 2>/dev/null || true
-    pid=
-    grep -qE 'failed to open display|cannot open display' "$dir.log" || break
-  done
+  start_window "$dir" "$dir.log" bash -c "exec $cmd"
   [ -n "$wid" ] || fail "no window from: $cmd ($(tail -n3 "$dir.log"))"
   xdotool windowfocus --sync "$wid"
   sleep 0.3

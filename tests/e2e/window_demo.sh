@@ -5,6 +5,7 @@
 # sizes keep the grid square with legend and charts inside. Usage:
 # window_demo.sh AGVSIM ARTIFACT_DIR
 set -euo pipefail
+. "$(dirname "${BASH_SOURCE[0]}")/window_start.sh"
 exe=$(realpath "$1")
 artifacts=$2
 [ -n "${DISPLAY:-}" ] || { echo "no DISPLAY: the window demo needs an X server"; exit 1; }
@@ -21,25 +22,8 @@ fail() { echo "FAIL: $*"; echo "--- program output:"; tail -c 2000 "$work/out" |
 
 # start ARGS...: agvsim with a scenario, no input; sets pid and wid.
 start() {
-  # This X server now and then drops a connection set up at the same moment as another
-  # (the program's and the search's): the window is asked for again until found, and a
-  # program that could not open the display is started again, up to three times.
-  local attempt
-  for attempt in 1 2 3; do
-    (cd "$work" && exec setsid "$exe" "$@" </dev/null >"$work/out" 2>"$work/err") &
-    pid=$!
-    wid=
-    for _ in $(seq 100); do
-      wid=$(xdotool search --pid "$pid" 2>/dev/null | head -n 1) || true
-      [ -n "$wid" ] && break
-      kill -0 "$pid" 2>/dev/null || break
-      sleep 0.2
-    done
-    [ -n "$wid" ] && break
-    wait "$pid" 2>/dev/null || true
-    grep -qE 'failed to open display|cannot open display' "$work/err" || break
-  done
-  [ -n "$wid" ] || fail "no window of pid $pid for $*: $(cat "$work/err")"
+  start_window "$work" "$work/out" "$exe" "$@"
+  [ -n "$wid" ] || fail "no window of pid $pid for $*"
   grep -q 'Error Number=' "$work/out" && fail "the dialogue ran although a scenario was given"
   # Without a window manager the window may lie partly off the screen, and a screenshot
   # holds only what is on it.

@@ -1,0 +1,24 @@
+# Sourced by the window test scripts.
+#
+# start_window DIR LOG COMMAND...: starts COMMAND in DIR in a session of its own, without
+# input, its output and errors in LOG, and waits up to 20 s for its window; sets pid and
+# wid (wid empty when no window came). This X server now and then drops a connection set
+# up at the same moment as another (the program's and the search's): a program that could
+# not open the display is started again, up to three times.
+start_window() {
+  local dir=$1 log=$2 attempt
+  shift 2
+  for attempt in 1 2 3; do
+    (cd "$dir" && exec setsid "$@" </dev/null >"$log" 2>&1) &
+    pid=$!
+    wid=
+    for _ in $(seq 200); do
+      wid=$(xdotool search --pid "$pid" 2>/dev/null | head -n 1) || true
+      [ -n "$wid" ] && return 0
+      kill -0 "$pid" 2>/dev/null || break
+      sleep 0.1
+    done
+    wait "$pid" 2>/dev/null || true
+    grep -qE 'failed to open display|cannot open display' "$log" || return 0
+  done
+}
