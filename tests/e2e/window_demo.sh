@@ -28,7 +28,6 @@ start() {
   # Without a window manager the window may lie partly off the screen, and a screenshot
   # holds only what is on it.
   xdotool windowmove --sync "$wid" 0 0
-  sleep 0.3
 }
 stop() {
   xdotool key --window "$wid" Escape 2>/dev/null || true
@@ -38,9 +37,18 @@ stop() {
   pid=
 }
 keys() { xdotool key --window "$wid" --delay 15 "$@"; sleep 0.2; }
-# shot NAME: the window as a raw RGB file (and PNG in the artifacts); sets w and h.
+# shot NAME: the window as a raw RGB file (and PNG in the artifacts); sets w and h. The
+# window is taken again until two takes a moment apart agree and hold more than one colour:
+# a busy machine may not yet have drawn the first frame or the answer to the last key.
 shot() {
-  import -window "$wid" "$artifacts/$1.png"
+  local take previous=
+  for _ in $(seq 50); do
+    import -window "$wid" "$artifacts/$1.png"
+    take=$(identify -format '%k %#' "$artifacts/$1.png")
+    [ "$take" = "$previous" ] && [ "${take%% *}" -gt 1 ] && break
+    previous=$take
+    sleep 0.1
+  done
   convert "$artifacts/$1.png" -depth 8 "rgb:$work/$1.rgb"
   read -r w h <<<"$(identify -format '%w %h' "$artifacts/$1.png")"
 }
@@ -145,18 +153,27 @@ stop
 start --path 11 --const ellipse_A=3 --error 1 3 0
 shot ellipse_default
 panel=$((w * 135 / 200))  # x = 0.35 in the 800-pixel picture: pixel 540
-read -r _ _ bx1 _ <<<"$(box ellipse_default 0 0 $((panel - 1)) $((h - 50)) 0 0 255)"
-[ "$bx1" -ge $((panel - 2)) ] || fail "the blue vehicle should reach the panel at the start ($bx1)"
+# right_edge NAME R G B: the rightmost column of that colour left of the panel, or "none".
+right_edge() {
+  local b
+  b=$(box "$1" 0 0 $((panel - 1)) $((h - 50)) "$2" "$3" "$4")
+  [ "$b" = none ] && echo none || awk '{print $3}' <<<"$b"
+}
+bx1=$(right_edge ellipse_default 0 0 255)
+[ "$bx1" != none ] && [ "$bx1" -ge $((panel - 2)) ] ||
+  fail "the blue vehicle should reach the panel at the start ($bx1)"
 keys f
 shot ellipse_fitted
-read -r _ _ bx1 _ <<<"$(box ellipse_fitted 0 0 $((panel - 1)) $((h - 50)) 0 0 255)"
-[ "$bx1" -lt $((panel - 10)) ] || fail "after 'f' the blue vehicle still reaches the panel ($bx1)"
+bx1=$(right_edge ellipse_fitted 0 0 255)
+[ "$bx1" != none ] && [ "$bx1" -lt $((panel - 10)) ] ||
+  fail "after 'f' the blue vehicle still reaches the panel ($bx1)"
 keys plus plus plus space
 sleep 2.5  # 13.4 s of motion at x8
 shot ellipse_fitted_end
 for c in "0 0 255" "255 0 0"; do
-  read -r _ _ x1 _ <<<"$(box ellipse_fitted_end 0 0 $((panel - 1)) $((h - 50)) $c)"
-  [ "$x1" -lt $((panel - 10)) ] || fail "at the end a vehicle ($c) reaches the panel ($x1)"
+  x1=$(right_edge ellipse_fitted_end $c)
+  [ "$x1" != none ] && [ "$x1" -lt $((panel - 10)) ] ||
+    fail "at the end a vehicle ($c) reaches the panel ($x1)"
 done
 
 stop

@@ -50,9 +50,17 @@ ww=$(awk '/Width:/ {print $NF}' <<<"$geometry")
 cx=$((wx < 0 ? -wx : 0))
 cy=$((wy < 0 ? -wy : 0))
 
-shot() {  # name: screenshot of the window into the artifacts and a raw RGB copy
-  sleep 0.3
-  import -window "$wid" "$artifacts/$1.png"
+# shot NAME: screenshot of the window into the artifacts and a raw RGB copy, taken again
+# until two takes a moment apart agree (a busy machine may not yet have drawn the last key).
+shot() {
+  local take previous=
+  for _ in $(seq 50); do
+    sleep 0.1
+    import -window "$wid" "$artifacts/$1.png"
+    take=$(identify -format '%k %#' "$artifacts/$1.png")
+    [ "$take" = "$previous" ] && [ "${take%% *}" -gt 1 ] && break
+    previous=$take
+  done
   convert "$artifacts/$1.png" -depth 8 "rgb:$work/$1.rgb"
   shot_width=$(identify -format '%w' "$artifacts/$1.png")
 }
