@@ -5,6 +5,7 @@
 # says that standard output is closed and exits 1.
 # Usage: closed_stdout_session.sh AGVSIM AGVSIM_EXPORT
 set -euo pipefail
+. "$(dirname "${BASH_SOURCE[0]}")/window_start.sh"
 exe=$(realpath "$1")
 exporter=$(realpath "$2")
 [ -n "${DISPLAY:-}" ] || { echo "no DISPLAY: the session needs an X server"; exit 1; }
@@ -29,7 +30,7 @@ mkfifo "$work/in"
 pid=$!
 exec 3>"$work/in"
 printf '0n\nk' >&3
-wid=$(timeout 20 xdotool search --sync --pid "$pid" 2>/dev/null | head -n 1) || true
+wait_for_window || true
 [ -n "$wid" ] || fail "no window of pid $pid"
 xdotool windowfocus --sync "$wid"
 sleep 0.3

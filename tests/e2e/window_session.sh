@@ -3,6 +3,7 @@
 # screenshots checked at pixels computed from the geometry, then 'e' back to the console,
 # a new computation, and ESC. Usage: window_session.sh AGVSIM ARTIFACT_DIR
 set -euo pipefail
+. "$(dirname "${BASH_SOURCE[0]}")/window_start.sh"
 exe=$(realpath "$1")
 artifacts=$2
 [ -n "${DISPLAY:-}" ] || { echo "no DISPLAY: the window session needs an X server"; exit 1; }
@@ -35,7 +36,7 @@ wait_for_output() {  # text, count: until the program's output holds the text th
 # First dialogue: no error, keep the default cosine, any key to the window.
 printf '0n\nk' >&3
 wait_for_output '計算終了' 1
-wid=$(timeout 20 xdotool search --sync --pid "$pid" 2>/dev/null | head -n 1) || true
+wait_for_window || true
 [ -n "$wid" ] || fail "no window of pid $pid"
 xdotool windowfocus --sync "$wid"
 sleep 0.3

@@ -1,5 +1,19 @@
 # Sourced by the window test scripts.
 #
+# wait_for_window: waits up to 20 s for a window of the program $pid; sets wid (empty when
+# none came or the program ended). The search is asked again each time rather than once
+# with --sync: a search whose connection the server drops gives up at once.
+wait_for_window() {
+  wid=
+  for _ in $(seq 200); do
+    wid=$(xdotool search --pid "$pid" 2>/dev/null | head -n 1) || true
+    [ -n "$wid" ] && return 0
+    kill -0 "$pid" 2>/dev/null || return 1
+    sleep 0.1
+  done
+  return 1
+}
+
 # start_window DIR LOG COMMAND...: starts COMMAND in DIR in a session of its own, without
 # input, its output and errors in LOG, and waits up to 20 s for its window; sets pid and
 # wid (wid empty when no window came). This X server now and then drops a connection set
@@ -11,13 +25,7 @@ start_window() {
   for attempt in 1 2 3; do
     (cd "$dir" && exec setsid "$@" </dev/null >"$log" 2>&1) &
     pid=$!
-    wid=
-    for _ in $(seq 200); do
-      wid=$(xdotool search --pid "$pid" 2>/dev/null | head -n 1) || true
-      [ -n "$wid" ] && return 0
-      kill -0 "$pid" 2>/dev/null || break
-      sleep 0.1
-    done
+    wait_for_window && return 0
     wait "$pid" 2>/dev/null || true
     grep -qE 'failed to open display|cannot open display' "$log" || return 0
   done
