@@ -10,14 +10,7 @@ exe=$(realpath "$1")
 exporter=$(realpath "$2")
 [ -n "${DISPLAY:-}" ] || { echo "no DISPLAY: the session needs an X server"; exit 1; }
 
-work=$(mktemp -d)
-pid=
-cleanup() {
-  [ -n "$pid" ] && kill -9 "$pid" 2>/dev/null || true
-  exec 3>&- 2>/dev/null || true
-  rm -rf "$work"
-}
-trap cleanup EXIT
+window_scratch
 fail() { echo "FAIL: $*"; cat "$work/err" 2>/dev/null || true; exit 1; }
 
 status=0

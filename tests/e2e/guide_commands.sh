@@ -11,13 +11,7 @@ shift
 guides=("$@")
 export PATH="$bindir:$PATH"
 
-work=$(mktemp -d)
-pid=
-cleanup() {
-  [ -n "$pid" ] && kill -9 "$pid" 2>/dev/null
-  rm -rf "$work"
-}
-trap cleanup EXIT
+window_scratch
 fail() {
   echo "FAIL: $*"
   exit 1

@@ -11,13 +11,7 @@ artifacts=$2
 [ -n "${DISPLAY:-}" ] || { echo "no DISPLAY: the window demo needs an X server"; exit 1; }
 mkdir -p "$artifacts"
 
-work=$(mktemp -d)
-pid=
-cleanup() {
-  [ -n "$pid" ] && kill -9 "$pid" 2>/dev/null || true
-  rm -rf "$work"
-}
-trap cleanup EXIT
+window_scratch
 fail() { echo "FAIL: $*"; echo "--- program output:"; tail -c 2000 "$work/out" || true; exit 1; }
 
 # start ARGS...: agvsim with a scenario, no input; sets pid and wid.

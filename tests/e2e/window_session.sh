@@ -9,14 +9,7 @@ artifacts=$2
 [ -n "${DISPLAY:-}" ] || { echo "no DISPLAY: the window session needs an X server"; exit 1; }
 mkdir -p "$artifacts"
 
-work=$(mktemp -d)
-pid=
-cleanup() {
-  [ -n "$pid" ] && kill -9 "$pid" 2>/dev/null || true
-  exec 3>&- 2>/dev/null || true
-  rm -rf "$work"
-}
-trap cleanup EXIT
+window_scratch
 fail() { echo "FAIL: $*"; echo "--- program output:"; tail -c 2000 "$work/out" || true; exit 1; }
 
 mkfifo "$work/in"

@@ -1,5 +1,19 @@
 # Sourced by the window test scripts.
 #
+# window_scratch: makes the scratch directory $work and sets pid empty; at exit the program
+# $pid is killed when it still runs, descriptor 3 (a program's input where a test holds
+# one) is closed and $work removed.
+window_scratch() {
+  work=$(mktemp -d)
+  pid=
+  trap window_scratch_end EXIT
+}
+window_scratch_end() {
+  [ -n "$pid" ] && kill -9 "$pid" 2>/dev/null || true
+  exec 3>&- 2>/dev/null || true
+  rm -rf "$work"
+}
+
 # wait_for_window: waits up to 20 s for a window of the program $pid; sets wid (empty when
 # none came or the program ended). The search is asked again each time rather than once
 # with --sync: a search whose connection the server drops gives up at once.
