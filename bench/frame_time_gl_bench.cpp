@@ -16,11 +16,9 @@
 #include <vector>
 
 #include "app/keys.h"
-#include "display/window.h"
+#include "gl/window.h"
 #include "gui_support/gui_state.h"
 #include "gui_support/sample_motion.h"
-#include "scene/batches.h"
-#include "scene/retained_list.h"
 
 namespace {
 
@@ -49,8 +47,7 @@ void heaviest_frame(benchmark::State& state) {
   fill_sample_motion(MAX - 1);
   app.agv_type = static_cast<AgvType>(static_cast<int>(state.range(0)));
   const int mode = static_cast<int>(state.range(1));
-  batch_runs = mode != 0;
-  retain_layers = mode == 2;
+  app.renderer.options = {mode != 0, mode == 2};
   app.status_shown = mode == 2;
   const bool playing = state.range(2) != 0;
   int i = 0;
@@ -59,8 +56,7 @@ void heaviest_frame(benchmark::State& state) {
     on_display();
     glFinish();
   }
-  batch_runs = true;
-  retain_layers = true;
+  app.renderer.options = {};
 }
 
 double smallest(const std::vector<double>& v) {

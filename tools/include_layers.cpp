@@ -27,7 +27,8 @@ const std::map<std::string, std::set<std::string>> allowed = {
     {"picture", {"platform"}},
     {"scene", {"platform", "model", "path", "sim"}},
     {"display", {"platform", "model", "path", "sim", "scene", "picture"}},
-    {"app", {"platform", "model", "path", "sim", "control", "scene", "display", "picture"}},
+    {"gl", {"platform", "model", "path", "sim", "scene", "display", "picture"}},
+    {"app", {"platform", "model", "path", "sim", "control", "scene", "display", "gl", "picture"}},
 };
 
 std::string folder_of(const std::string& rel) {

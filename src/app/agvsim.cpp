@@ -10,7 +10,7 @@
 #include "app/app_state.h"
 #include "app/keys.h"
 #include "control/command_line.h"
-#include "display/window.h"
+#include "gl/window.h"
 #include "platform/console.h"
 #include "platform/display_check.h"
 #include "platform/standard_streams.h"

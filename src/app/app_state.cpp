@@ -6,7 +6,7 @@
 #include "control/refusal_text.h"
 #include "control/settings_report.h"
 #include "control/startup.h"
-#include "display/window.h"
+#include "gl/window.h"
 #include "platform/console.h"
 
 AppState app;
@@ -81,9 +81,11 @@ FrameInput app_frame() {
 void on_display() {
   if (picture_box(app.window_width, app.window_height).oversized) return;
   const FrameInput frame = app_frame();
-  compose_frame(frame);
+  compose_frame(app.frame, frame);
+  app.renderer.draw_picture(app.frame);
   capture_window_frame();
-  draw_overlays(frame);
+  compose_overlays(app.frame, frame);
+  app.renderer.draw_overlays(app.frame);
   frame_end();
   after_window_frame();
 }

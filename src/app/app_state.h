@@ -4,7 +4,9 @@
 #include "control/dialogue.h"
 #include "control/session.h"
 #include "display/frame.h"
+#include "gl/renderer.h"
 #include "model/agv_type.h"
+#include "scene/draw_list.h"
 #include "scene/view_transform.h"
 #include "sim/computation.h"
 #include "sim/normal_tables.h"
@@ -26,6 +28,8 @@ struct AppState {
   Playback playback;  // space, '+', '-'
   int window_width;   // pixels, as the window system last reported
   int window_height;
+  DrawList frame;       // the frame being drawn, its buffers reused
+  GlRenderer renderer;  // draws it in the window's context
 };
 
 extern AppState app;

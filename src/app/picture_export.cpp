@@ -6,8 +6,8 @@
 #include "app/playback.h"
 #include "app/shown_frame.h"
 #include "display/frame.h"
-#include "display/frame_capture.h"
-#include "display/window.h"
+#include "gl/frame_capture.h"
+#include "gl/window.h"
 #include "platform/console.h"
 #include "scene/view_transform.h"
 
@@ -87,8 +87,9 @@ int PictureExport::write(const Scenario& scenario, const ComputeResult& result,
     return view;
   };
   const auto draw = [&](AgvType type, int step, const View& view, bool playing) {
-    compose_frame(frame_input({&store, &scenario, &result, type, step, view, options_.status,
-                               playing, normal_speed, picture_px}));
+    compose_frame(list_, frame_input({&store, &scenario, &result, type, step, view, options_.status,
+                                      playing, normal_speed, picture_px}));
+    renderer_.draw_picture(list_);
   };
   const auto last_of = [&](AgvType type) {
     return std::clamp(store.traj_last[type_index(type)], 0, MAX - 1);

@@ -5,9 +5,11 @@
 
 #include "app/gif_recording.h"
 #include "control/command_line.h"
-#include "display/offscreen_frame.h"
+#include "gl/offscreen_frame.h"
+#include "gl/renderer.h"
 #include "model/scenario.h"
 #include "picture/png_file.h"
+#include "scene/draw_list.h"
 #include "sim/computation.h"
 #include "sim/trajectory_store.h"
 
@@ -35,4 +37,6 @@ class PictureExport {
   PngWriter png_;
   GifRecording gif_;
   OffscreenFrame target_;
+  DrawList list_;
+  GlRenderer renderer_;
 };

@@ -8,8 +8,8 @@
 #include "app/app_state.h"
 #include "app/gif_recording.h"
 #include "app/shown_frame.h"
-#include "display/frame_capture.h"
-#include "display/window.h"
+#include "gl/frame_capture.h"
+#include "gl/window.h"
 #include "picture/png_file.h"
 #include "platform/console.h"
 

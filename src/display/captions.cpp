@@ -9,10 +9,6 @@ namespace {
 constexpr double x0 = -0.95;
 constexpr double value_gap = 0.02;  // between caption and value in the smaller fonts
 
-// The value and path labels, rewritten before each use.
-label_text value_text;
-label_text path_text;
-
 const char* type_caption(AgvType type) {
   switch (type) {
     case AgvType::t2DW1C:
@@ -27,9 +23,11 @@ const char* type_caption(AgvType type) {
 
 // The error caption and, for kinds with a size, its value text and x offset from x0. In the
 // smaller fonts the value moves right when the caption would reach it.
-void draw_error_line(ErrorKind kind, const MechanismErrors& s, const TextStyle& style) {
+void draw_error_line(DrawList& list, ErrorKind kind, const MechanismErrors& s,
+                     const TextStyle& style) {
   const char* caption = nullptr;
   double value_dx = 0.0;
+  label_text value_text{};
   switch (kind) {
     case ErrorKind::none:
       caption = "(0) No AGV Error";
@@ -60,32 +58,33 @@ void draw_error_line(ErrorKind kind, const MechanismErrors& s, const TextStyle& 
       value_dx = 0.61;
       break;
   }
-  draw_text(x0, 0.85, style.font, caption);
+  draw_text(list, x0, 0.85, style.font, caption);
   if (value_dx == 0.0) return;
   if (!style.specified) {
     value_dx = std::max(value_dx, text_width(style, style.font, caption) + value_gap);
   }
-  draw_text(x0 + value_dx, 0.85, style.font, value_text);
+  draw_text(list, x0 + value_dx, 0.85, style.font, value_text);
 }
 
 }  // namespace
 
-void draw_title(const TextStyle& style) {
-  draw_text(-0.99, 0.95, style.font, "AGV Error and AGV Motion Error");
+void draw_title(DrawList& list, const TextStyle& style) {
+  draw_text(list, -0.99, 0.95, style.font, "AGV Error and AGV Motion Error");
 }
 
-void draw_legend(const LegendInput& in, const TextStyle& style) {
-  void* const font = style.font;
-  draw_text(x0, 0.9, font, type_caption(in.type));
-  draw_error_line(in.kind, in.errors, style);
-  draw_text(x0 + 0.05, 0.8, font, "CP motion");
+void draw_legend(DrawList& list, const LegendInput& in, const TextStyle& style) {
+  const FontId font = style.font;
+  draw_text(list, x0, 0.9, font, type_caption(in.type));
+  draw_error_line(list, in.kind, in.errors, style);
+  draw_text(list, x0 + 0.05, 0.8, font, "CP motion");
+  label_text path_text;
   path_label(path_text, in.path_no);
   double path_dx = 0.3;
   if (!style.specified) {
     path_dx = std::max(path_dx, 0.05 + text_width(style, font, "CP motion") + value_gap);
   }
-  draw_text(x0 + path_dx, 0.8, font, path_text);
-  draw_text(x0 + 0.05, 0.75, font, "Red  Curve  : Theoretical CP Trajectory");
-  draw_text(x0 + 0.05, 0.7, font, "Blue Curve : Trajectory with AGV Error");
-  draw_text(x0 + 0.05, 0.65, font, "1 grid=(1.0, 1.0)[m]");
+  draw_text(list, x0 + path_dx, 0.8, font, path_text);
+  draw_text(list, x0 + 0.05, 0.75, font, "Red  Curve  : Theoretical CP Trajectory");
+  draw_text(list, x0 + 0.05, 0.7, font, "Blue Curve : Trajectory with AGV Error");
+  draw_text(list, x0 + 0.05, 0.65, font, "1 grid=(1.0, 1.0)[m]");
 }

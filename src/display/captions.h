@@ -14,8 +14,8 @@ struct LegendInput {
 };
 
 // "AGV Error and AGV Motion Error" at the top left.
-void draw_title(const TextStyle& style);
+void draw_title(DrawList& list, const TextStyle& style);
 
 // Shown AGV type, active mechanism error with its size, CP path number, what the red and
 // blue curves mean and the grid size, below the title.
-void draw_legend(const LegendInput& in, const TextStyle& style);
+void draw_legend(DrawList& list, const LegendInput& in, const TextStyle& style);

@@ -1,7 +1,5 @@
 #include "display/help_overlay.h"
 
-#include <GL/gl.h>
-
 #include <cstddef>
 
 #include "picture/png_file.h"
@@ -14,33 +12,37 @@ extern const std::size_t help_keys_small_png_size;
 
 namespace {
 
-RgbImage large;
-RgbImage small;
-bool loaded = false;
-bool usable = false;
+struct HelpPictures {
+  RgbImage large;
+  RgbImage small;
+  DrawImage large_image;
+  DrawImage small_image;
+  bool usable = false;
+};
+
+// Decoded once: the pictures are data built into the program, the same for every window.
+const HelpPictures& help_pictures() {
+  static const HelpPictures pictures = [] {
+    HelpPictures p;
+    p.usable = read_png_bytes(help_keys_png, help_keys_png_size, p.large).empty() &&
+               read_png_bytes(help_keys_small_png, help_keys_small_png_size, p.small).empty();
+    p.large_image = {p.large.width, p.large.height, p.large.rgb.data()};
+    p.small_image = {p.small.width, p.small.height, p.small.rgb.data()};
+    return p;
+  }();
+  return pictures;
+}
 
 }  // namespace
 
 bool load_help_pictures() {
-  if (!loaded) {
-    loaded = true;
-    usable = read_png_bytes(help_keys_png, help_keys_png_size, large).empty() &&
-             read_png_bytes(help_keys_small_png, help_keys_small_png_size, small).empty();
-  }
-  return usable;
+  return help_pictures().usable;
 }
 
-// The picture's rows come top first: drawn downward from its top left corner.
-void draw_help_overlay(const TextStyle& style) {
-  if (!load_help_pictures()) return;
-  const RgbImage& p = style.specified ? large : small;
+void draw_help_overlay(DrawList& list, const TextStyle& style) {
+  const HelpPictures& pictures = help_pictures();
+  if (!pictures.usable) return;
+  const DrawImage& p = style.specified ? pictures.large_image : pictures.small_image;
   const double px = 1.0 / style.px_per_unit;
-  glPushAttrib(GL_CURRENT_BIT | GL_PIXEL_MODE_BIT);
-  glPushClientAttrib(GL_CLIENT_PIXEL_STORE_BIT);
-  glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
-  glPixelZoom(1.0f, -1.0f);
-  glRasterPos2d(-p.width * 0.5 * px, p.height * 0.5 * px);
-  glDrawPixels(p.width, p.height, GL_RGB, GL_UNSIGNED_BYTE, p.rgb.data());
-  glPopClientAttrib();
-  glPopAttrib();
+  list.image(-p.width * 0.5 * px, p.height * 0.5 * px, &p);
 }

@@ -12,9 +12,6 @@ constexpr double deg_per_rad = 57.29577951308232;
 constexpr double left = -0.98;  // window units, inside the top view
 constexpr double margin_px = 4.0;
 
-// Rewritten before each use.
-StatusText text;
-
 }  // namespace
 
 void compose_status(const StatusInput& in, StatusText* out) {
@@ -38,19 +35,20 @@ void compose_status(const StatusInput& in, StatusText* out) {
                 in.at_end.dtheta * deg_per_rad);
 }
 
-void draw_status_line(const StatusInput& in, const TextStyle& style) {
+void draw_status_line(DrawList& list, const StatusInput& in, const TextStyle& style) {
   if (!in.shown) return;
+  StatusText text;
   compose_status(in, &text);
   const char* const motion_text = text.motion;
   const char* const deviation_text = text.deviation;
-  void* const font = style.small_font;
+  const FontId font = style.small_font;
   const double px = 1.0 / style.px_per_unit;
   const double lh = line_height(style, font);
   const double bottom = -1.0 + margin_px * px + 0.25 * lh;  // baseline of the second line
   const double width =
       std::max(text_width(style, font, motion_text), text_width(style, font, deviation_text));
-  fill_rect({-1.0, -1.0}, left + 1.0 + width + 2.0 * margin_px * px,
+  fill_rect(list, {-1.0, -1.0}, left + 1.0 + width + 2.0 * margin_px * px,
             2.0 * lh + 2.0 * margin_px * px, 0.0, color_white);
-  draw_text(left, bottom + lh, font, motion_text);
-  draw_text(left, bottom, font, deviation_text);
+  draw_text(list, left, bottom + lh, font, motion_text);
+  draw_text(list, left, bottom, font, deviation_text);
 }

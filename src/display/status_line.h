@@ -31,4 +31,4 @@ void compose_status(const StatusInput& in, StatusText* text);
 // Two lines on a white box: type, time, step and whether it plays, has ended or waits;
 // then the distance (mm) and heading difference (degrees) now and at the end, or that the
 // error does not act on this mechanism. Nothing when not shown. Allocates nothing.
-void draw_status_line(const StatusInput& in, const TextStyle& style);
+void draw_status_line(DrawList& list, const StatusInput& in, const TextStyle& style);

@@ -5,9 +5,8 @@
 #include <initializer_list>
 
 #include "display/chart_parts.h"
-#include "scene/batches.h"
 #include "scene/circles.h"
-#include "scene/retained_list.h"  // PartKey
+#include "scene/part_key.h"
 #include "scene/view_transform.h"
 
 namespace {
@@ -21,24 +20,26 @@ bool positive_finite(double v) {
   return std::isfinite(v) && v > 0.0;
 }
 
-void dot(const point2d& c, double radius, const rgba& colour) {
-  if (drawable(c)) fill_disc(c, radius, colour);
+void dot(DrawList& list, const point2d& c, double radius, const rgba& colour) {
+  if (drawable(c)) fill_disc(list, c, radius, colour);
 }
 
-void chart_labels(const point2d& o, const char* title, const char* axis, const TextStyle& style) {
-  draw_text(o.x + 0.1, o.y - 0.05, style.font, title);
-  draw_text(o.x + 0.11, o.y + 0.2, style.font, "red:No AGVerror");
-  draw_text(o.x + 0.11, o.y + 0.15, style.font, "blue: AGVerror");
-  draw_text(o.x - 0.1, o.y + 0.27, style.font, axis);
-  draw_text(o.x + 0.25, o.y + 0.05, style.small_font, "thin line:5*error");
+void chart_labels(DrawList& list, const point2d& o, const char* title, const char* axis,
+                  const TextStyle& style) {
+  draw_text(list, o.x + 0.1, o.y - 0.05, style.font, title);
+  draw_text(list, o.x + 0.11, o.y + 0.2, style.font, "red:No AGVerror");
+  draw_text(list, o.x + 0.11, o.y + 0.15, style.font, "blue: AGVerror");
+  draw_text(list, o.x - 0.1, o.y + 0.27, style.font, axis);
+  draw_text(list, o.x + 0.25, o.y + 0.05, style.small_font, "thin line:5*error");
 }
 
-void unchanging_parts(const TrajectoryStore& store, int k, int n, const TextStyle& style) {
-  chart_labels(xt_origin, "x(t) and error", "x[m]", style);
-  chart_labels(yt_origin, "y(t) and error", "y[m]", style);
+void unchanging_parts(DrawList& list, const TrajectoryStore& store, int k, int n,
+                      const TextStyle& style) {
+  chart_labels(list, xt_origin, "x(t) and error", "x[m]", style);
+  chart_labels(list, yt_origin, "y(t) and error", "y[m]", style);
   const double range = store.chart_range[k];
-  chart_axes(xt_origin, 1.0, store.traj_tend[k], range, style);
-  chart_axes(yt_origin, 1.0, store.traj_tend[k], range, style);
+  chart_axes(list, xt_origin, 1.0, store.traj_tend[k], range, style);
+  chart_axes(list, yt_origin, 1.0, store.traj_tend[k], range, style);
 
   const double ys = chart_half_height / range;
   if (!positive_finite(range) || !positive_finite(ys)) return;
@@ -50,18 +51,18 @@ void unchanging_parts(const TrajectoryStore& store, int k, int n, const TextStyl
   const point2d& xo = xt_origin;
   const point2d& yo = yt_origin;
 
-  dot({xo.x, xo.y + ys * cp[0].x}, end_dot_radius, color_red);
-  dot({xo.x + chart_width, xo.y + ys * cp[n].x}, end_dot_radius, color_red);
-  dot({yo.x, yo.y + ys * cp[0].y}, end_dot_radius, color_red);
-  dot({yo.x + chart_width, yo.y + ys * cp[n].y}, end_dot_radius, color_red);
+  dot(list, {xo.x, xo.y + ys * cp[0].x}, end_dot_radius, color_red);
+  dot(list, {xo.x + chart_width, xo.y + ys * cp[n].x}, end_dot_radius, color_red);
+  dot(list, {yo.x, yo.y + ys * cp[0].y}, end_dot_radius, color_red);
+  dot(list, {yo.x + chart_width, yo.y + ys * cp[n].y}, end_dot_radius, color_red);
 
   const double xs = n > 0 ? chart_width / n : 0.0;
-  chart_curve(n, xo, xs, ys, curve_width, color_red, agv, &traj_rec::x);
-  chart_curve(n, xo, xs, ys, curve_width, color_blue, err, &traj_rec::x);
-  chart_curve(n, yo, xs, ys, curve_width, color_red, agv, &traj_rec::y);
-  chart_curve(n, yo, xs, ys, curve_width, color_blue, err, &traj_rec::y);
-  chart_curve(n, xo, xs, ys5, error_width, color_blue, dev, &traj_rec::x);
-  chart_curve(n, yo, xs, ys5, error_width, color_blue, dev, &traj_rec::y);
+  chart_curve(list, n, xo, xs, ys, curve_width, color_red, agv, &traj_rec::x);
+  chart_curve(list, n, xo, xs, ys, curve_width, color_blue, err, &traj_rec::x);
+  chart_curve(list, n, yo, xs, ys, curve_width, color_red, agv, &traj_rec::y);
+  chart_curve(list, n, yo, xs, ys, curve_width, color_blue, err, &traj_rec::y);
+  chart_curve(list, n, xo, xs, ys5, error_width, color_blue, dev, &traj_rec::x);
+  chart_curve(list, n, yo, xs, ys5, error_width, color_blue, dev, &traj_rec::y);
 }
 
 int last_record(const TrajectoryStore& store, int k) {
@@ -74,24 +75,26 @@ std::uint64_t chart_lines_key(const TrajectoryStore& store, AgvType type, const 
   const int k = type_index(type);
   const int n = last_record(store, k);
   PartKey key;
-  key.add(style.font).add(style.small_font).add(static_cast<long long>(batch_runs));
+  key.add(static_cast<long long>(style.font)).add(static_cast<long long>(style.small_font));
   key.add(store.chart_range[k]).add(store.traj_tend[k]);
   key.add_positions(store.cp_traj[k], n).add_positions(store.agv_traj[k], n);
   key.add_positions(store.err_traj[k], n).add_positions(store.err_dev[k], n);
   return key.value();
 }
 
-void draw_charts(const TrajectoryStore& store, AgvType type, int step, const TextStyle& style) {
-  draw_chart_lines(store, type, style);
-  draw_chart_dots(store, type, step);
+void draw_charts(DrawList& list, const TrajectoryStore& store, AgvType type, int step,
+                 const TextStyle& style) {
+  draw_chart_lines(list, store, type, style);
+  draw_chart_dots(list, store, type, step);
 }
 
-void draw_chart_lines(const TrajectoryStore& store, AgvType type, const TextStyle& style) {
+void draw_chart_lines(DrawList& list, const TrajectoryStore& store, AgvType type,
+                      const TextStyle& style) {
   const int k = type_index(type);
-  unchanging_parts(store, k, last_record(store, k), style);
+  unchanging_parts(list, store, k, last_record(store, k), style);
 }
 
-void draw_chart_dots(const TrajectoryStore& store, AgvType type, int step) {
+void draw_chart_dots(DrawList& list, const TrajectoryStore& store, AgvType type, int step) {
   const int k = type_index(type);
   const int n = last_record(store, k);
   const int s = std::clamp(step, 0, n);
@@ -107,9 +110,9 @@ void draw_chart_dots(const TrajectoryStore& store, AgvType type, int step) {
   const traj_rec* agv = store.agv_traj[k];
   const traj_rec* err = store.err_traj[k];
   for (const traj_rec* r : {cp, agv, err}) {
-    dot({xo.x + h, xo.y + ys * r[s].x}, step_dot_radius, color_black);
+    dot(list, {xo.x + h, xo.y + ys * r[s].x}, step_dot_radius, color_black);
   }
   for (const traj_rec* r : {cp, agv, err}) {
-    dot({yo.x + h, yo.y + ys * r[s].y}, step_dot_radius, color_black);
+    dot(list, {yo.x + h, yo.y + ys * r[s].y}, step_dot_radius, color_black);
   }
 }

@@ -3,12 +3,13 @@
 
 #include "scene/circles.h"
 
-void mark_point(const View& view, const point2d& world, const rgba& colour) {
+void mark_point(DrawList& list, const View& view, const point2d& world, const rgba& colour) {
   const point2d c = world_to_view(view, world);
-  if (drawable(c)) fill_disc(c, mark_radius, colour);
+  if (drawable(c)) fill_disc(list, c, mark_radius, colour);
 }
 
-void mark_point_r(const View& view, const point2d& world, double radius_m, const rgba& colour) {
+void mark_point_r(DrawList& list, const View& view, const point2d& world, double radius_m,
+                  const rgba& colour) {
   const point2d c = world_to_view(view, world);
-  if (drawable(c)) fill_disc(c, radius_m * view.view_scale, colour);
+  if (drawable(c)) fill_disc(list, c, radius_m * view.view_scale, colour);
 }

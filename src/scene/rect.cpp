@@ -1,28 +1,28 @@
 // Rectangles turned about a corner.
-#include <GL/gl.h>
-
 #include "scene/rect.h"
-#include "scene/shape_frame.h"
+
+#include "scene/draw_constants.h"
 
 namespace {
 
-void rect(GLenum mode, const point2d& corner, double a, double b, double angle,
+void rect(DrawList& list, DrawKind mode, const point2d& corner, double a, double b, double angle,
           const rgba& colour) {
-  shape_begin_turned(corner, angle, colour);
-  glBegin(mode);
-  glVertex2d(0.0, 0.0);
-  glVertex2d(a, 0.0);
-  glVertex2d(a, b);
-  glVertex2d(0.0, b);
-  shape_end();
+  list.begin_shape(mode, colour, static_cast<float>(rest_line_width), corner, true, angle);
+  list.vertex(0.0, 0.0);
+  list.vertex(a, 0.0);
+  list.vertex(a, b);
+  list.vertex(0.0, b);
+  list.end_shape();
 }
 
 }  // namespace
 
-void fill_rect(const point2d& corner, double a, double b, double angle, const rgba& colour) {
-  rect(GL_POLYGON, corner, a, b, angle, colour);
+void fill_rect(DrawList& list, const point2d& corner, double a, double b, double angle,
+               const rgba& colour) {
+  rect(list, DrawKind::polygon, corner, a, b, angle, colour);
 }
 
-void outline_rect(const point2d& corner, double a, double b, double angle, const rgba& colour) {
-  rect(GL_LINE_LOOP, corner, a, b, angle, colour);
+void outline_rect(DrawList& list, const point2d& corner, double a, double b, double angle,
+                  const rgba& colour) {
+  rect(list, DrawKind::line_loop, corner, a, b, angle, colour);
 }

@@ -4,6 +4,7 @@
 
 #include "model/agv_type.h"
 #include "model/point2d.h"
+#include "scene/draw_list.h"
 #include "scene/view_transform.h"
 #include "sim/trajectory_store.h"
 
@@ -18,20 +19,18 @@ struct SceneInput {
   point2d path_end;
 };
 
-// The top view up to the current step: grid, red trail and vehicle (no mechanism error),
-// blue trail and vehicle (with the error), CP path line, path start and end markers, and
-// last the white panel right of x = 0.35 that the charts are drawn on. Reads only records
-// 0..traj_last of the shown type.
-void draw_scene(const SceneInput& in);
+// The top view up to the current step, in two parts. Below the vehicles, as parts of their
+// own: the grid, then red trail and vehicle (no mechanism error), blue trail and vehicle
+// (with the error). Reads only records 0..traj_last of the shown type.
+void compose_scene_below(DrawList& list, const SceneInput& in);
 
-// Before the frame (it draws into the back buffer): brings the kept images of the trails up
-// to the step. draw_scene and draw_scene_below use them when they are up to date.
-void prepare_scene(const SceneInput& in);
+// Above them, into the part being composed: the CP path line, path start and end markers,
+// and last the white panel right of x = 0.35 that the charts are drawn on. It changes only
+// with the view and the type.
+void compose_scene_above(DrawList& list, const SceneInput& in);
 
-// The same in two parts: below the vehicles (grid, trails and vehicles) and above them
-// (CP path line, markers and panel), which changes only with the view and the type.
-void draw_scene_below(const SceneInput& in);
-void draw_scene_above(const SceneInput& in);
-
-// A hash of everything draw_scene_above shows.
+// A hash of everything compose_scene_above shows.
 std::uint64_t scene_above_key(const SceneInput& in);
+
+// Both, the part above as a part of its own (for tests).
+void compose_scene(DrawList& list, const SceneInput& in);

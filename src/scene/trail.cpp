@@ -2,25 +2,25 @@
 
 #include "scene/batches.h"
 #include "scene/marks.h"
-#include "scene/view_transform.h"
 
-void draw_trail(const View& view, const traj_rec* records, int n, const rgba& colour,
-                double covered_from) {
-  begin_discs(mark_radius, colour, covered_from);
+void draw_trail(DrawList& list, const View& view, const traj_rec* records, int n,
+                const rgba& colour, double covered_from) {
+  begin_discs(list, mark_radius, colour, covered_from);
   for (int i = 0; i <= n; ++i) {
     const point2d c = world_to_view(view, {records[i].x, records[i].y});
-    if (drawable(c)) add_disc(c);
+    if (drawable(c)) add_disc(list, c);
   }
-  end_discs();
+  end_discs(list);
 }
 
-void draw_path_line(const View& view, const traj_rec* records, int last, const rgba& colour) {
-  begin_wide_lines(0.04 * view_scale0, colour);
+void draw_path_line(DrawList& list, const View& view, const traj_rec* records, int last,
+                    const rgba& colour) {
+  begin_wide_lines(list, 0.04 * view_scale0, colour);
   point2d p = world_to_view(view, {records[0].x, records[0].y});
   for (int i = 1; i <= last; ++i) {
     const point2d q = world_to_view(view, {records[i].x, records[i].y});
-    if (drawable(p) && drawable(q)) add_wide_line(p, q);
+    if (drawable(p) && drawable(q)) add_wide_line(list, p, q);
     p = q;
   }
-  end_wide_lines();
+  end_wide_lines(list);
 }

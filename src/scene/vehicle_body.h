@@ -1,9 +1,10 @@
 #pragma once
 
 #include "model/point2d.h"
+#include "scene/draw_list.h"
 #include "scene/rgba.h"
 
 // The body of a vehicle at drawing point pd: length l, width w and rear overhang c in
 // window units, a nose of angle alpha (radians) ahead of the front edge, turned by theta.
-void fill_body(const point2d& pd, double l, double w, double c, double alpha, double theta,
-               const rgba& colour);
+void fill_body(DrawList& list, const point2d& pd, double l, double w, double c, double alpha,
+               double theta, const rgba& colour);

@@ -53,87 +53,90 @@ struct Pose {
   double steer_angle;  // theta + phi
 };
 
-void white_black_rect(const point2d& corner, double side, double angle) {
-  fill_rect(corner, side, side, angle, color_white);
-  outline_rect(corner, side, side, angle, color_black);
+void white_black_rect(DrawList& list, const point2d& corner, double side, double angle) {
+  fill_rect(list, corner, side, side, angle, color_white);
+  outline_rect(list, corner, side, side, angle, color_black);
 }
 
-void white_black_stadium(const point2d& centre, double length, double width, double angle) {
-  fill_stadium(centre, length, width, angle, color_white);
-  outline_stadium(centre, length, width, angle, color_black);
+void white_black_stadium(DrawList& list, const point2d& centre, double length, double width,
+                         double angle) {
+  fill_stadium(list, centre, length, width, angle, color_white);
+  outline_stadium(list, centre, length, width, angle, color_black);
 }
 
-void body_and_rear_wheels(const Pose& p, const rgba& colour, bool axle_under, bool axle_over) {
+void body_and_rear_wheels(DrawList& list, const Pose& p, const rgba& colour, bool axle_under,
+                          bool axle_over) {
   const double k = p.body.k;
-  if (axle_under) draw_wide_line(p.lw, p.rw, wide_width * k, color_black);
-  fill_body(p.body.o, body_length * k, body_width * k, rear_overhang * k, nose_angle, p.theta,
+  if (axle_under) draw_wide_line(list, p.lw, p.rw, wide_width * k, color_black);
+  fill_body(list, p.body.o, body_length * k, body_width * k, rear_overhang * k, nose_angle, p.theta,
             colour);
-  if (axle_over) draw_wide_line(p.lw, p.rw, wide_width * k, color_black);
-  fill_stadium(p.lw, rear_wheel_length * k, rear_wheel_width * k, p.theta, colour);
-  fill_stadium(p.rw, rear_wheel_length * k, rear_wheel_width * k, p.theta, colour);
+  if (axle_over) draw_wide_line(list, p.lw, p.rw, wide_width * k, color_black);
+  fill_stadium(list, p.lw, rear_wheel_length * k, rear_wheel_width * k, p.theta, colour);
+  fill_stadium(list, p.rw, rear_wheel_length * k, rear_wheel_width * k, p.theta, colour);
 }
 
 // The half pivot behind the front wheel and the two fork sides beside it (types 2 and 3).
-void steering_pivot_and_fork(const Pose& p) {
+void steering_pivot_and_fork(DrawList& list, const Pose& p) {
   const Frame& s = p.steer;
   const double start = p.steer_angle - circle_pi / 2.0;
-  fill_half_disc(s.o, pivot_radius * s.k, start, color_white);
-  outline_half_circle(s.o, pivot_radius * s.k, start, color_black);
-  draw_wide_line(at(s, 0.048, 0.048), at(s, -0.048, 0.048), thin_width, color_black);
-  draw_wide_line(at(s, 0.048, -0.048), at(s, -0.048, -0.048), thin_width, color_black);
+  fill_half_disc(list, s.o, pivot_radius * s.k, start, color_white);
+  outline_half_circle(list, s.o, pivot_radius * s.k, start, color_black);
+  draw_wide_line(list, at(s, 0.048, 0.048), at(s, -0.048, 0.048), thin_width, color_black);
+  draw_wide_line(list, at(s, 0.048, -0.048), at(s, -0.048, -0.048), thin_width, color_black);
 }
 
 // 2DW1C: two rear drive wheels with their motors, a trailing caster.
-void figure_2dw1c(const Pose& p, const rgba& colour) {
+void figure_2dw1c(DrawList& list, const Pose& p, const rgba& colour) {
   const Frame& b = p.body;
   const Frame& s = p.steer;
   const double k = b.k;
-  body_and_rear_wheels(p, colour, false, false);
-  draw_wide_line(at(b, 0.0, 0.54), at(b, 0.0, 0.38), wide_width * k, color_black);
-  white_black_rect(at(b, -0.08, 0.22), motor_side * k, p.theta);
-  draw_wide_line(at(b, 0.0, -0.54), at(b, 0.0, -0.38), wide_width * k, color_black);
-  white_black_rect(at(b, -0.08, -0.38), motor_side * k, p.theta);
-  white_black_stadium(at(s, -0.2, 0.0), front_wheel_length * k, front_wheel_width * k,
+  body_and_rear_wheels(list, p, colour, false, false);
+  draw_wide_line(list, at(b, 0.0, 0.54), at(b, 0.0, 0.38), wide_width * k, color_black);
+  white_black_rect(list, at(b, -0.08, 0.22), motor_side * k, p.theta);
+  draw_wide_line(list, at(b, 0.0, -0.54), at(b, 0.0, -0.38), wide_width * k, color_black);
+  white_black_rect(list, at(b, -0.08, -0.38), motor_side * k, p.theta);
+  white_black_stadium(list, at(s, -0.2, 0.0), front_wheel_length * k, front_wheel_width * k,
                       p.steer_angle);
-  draw_wide_line(s.o, at(s, -0.08, 0.0), wide_width * k, color_black);
-  draw_wide_line(at(s, -0.08, 0.048), at(s, -0.24, 0.048), thin_width, color_black);
-  draw_wide_line(at(s, -0.08, 0.048), at(s, -0.08, -0.048), thin_width, color_black);
-  draw_wide_line(at(s, -0.24, -0.048), at(s, -0.08, -0.048), thin_width, color_black);
-  fill_disc(s.o, pivot_radius * k, color_white);
-  outline_circle(s.o, pivot_radius * k, color_black);
+  draw_wide_line(list, s.o, at(s, -0.08, 0.0), wide_width * k, color_black);
+  draw_wide_line(list, at(s, -0.08, 0.048), at(s, -0.24, 0.048), thin_width, color_black);
+  draw_wide_line(list, at(s, -0.08, 0.048), at(s, -0.08, -0.048), thin_width, color_black);
+  draw_wide_line(list, at(s, -0.24, -0.048), at(s, -0.08, -0.048), thin_width, color_black);
+  fill_disc(list, s.o, pivot_radius * k, color_white);
+  outline_circle(list, s.o, pivot_radius * k, color_black);
 }
 
 // 1FDW1FS: rear wheels on an axle under the body; the front wheel drives and steers, its
 // motor beside it on the left, turning with it.
-void figure_1fdw1fs(const Pose& p, const rgba& colour) {
+void figure_1fdw1fs(DrawList& list, const Pose& p, const rgba& colour) {
   const Frame& s = p.steer;
   const double k = s.k;
-  body_and_rear_wheels(p, colour, true, false);
-  steering_pivot_and_fork(p);
-  white_black_stadium(s.o, front_wheel_length * k, front_wheel_width * k, p.steer_angle);
-  draw_wide_line(at(s, 0.0, 0.04), at(s, 0.0, 0.12), wide_width * k, color_black);
-  white_black_rect(at(s, -0.08, 0.12), motor_side * k, p.steer_angle);
+  body_and_rear_wheels(list, p, colour, true, false);
+  steering_pivot_and_fork(list, p);
+  white_black_stadium(list, s.o, front_wheel_length * k, front_wheel_width * k, p.steer_angle);
+  draw_wide_line(list, at(s, 0.0, 0.04), at(s, 0.0, 0.12), wide_width * k, color_black);
+  white_black_rect(list, at(s, -0.08, 0.12), motor_side * k, p.steer_angle);
 }
 
 // 1RDW1FS: rear wheels on an axle across the body, a central rear drive unit with its motor
 // ahead of it, a steered front wheel.
-void figure_1rdw1fs(const Pose& p, const rgba& colour) {
+void figure_1rdw1fs(DrawList& list, const Pose& p, const rgba& colour) {
   const Frame& b = p.body;
   const double k = b.k;
-  body_and_rear_wheels(p, colour, false, true);
-  white_black_rect(at(b, -0.08, -0.08), motor_side * k, p.theta);
-  draw_wide_line(at(b, -0.08, -0.08), at(b, 0.08, 0.08), thin_width, color_black);
-  draw_wide_line(at(b, 0.08, -0.08), at(b, -0.08, 0.08), thin_width, color_black);
-  draw_wide_line(at(b, 0.08, 0.0), at(b, 0.16, 0.0), wide_width * k, color_black);
-  white_black_rect(at(b, 0.16, -0.08), motor_side * k, p.theta);
-  steering_pivot_and_fork(p);
-  white_black_stadium(p.steer.o, front_wheel_length * k, front_wheel_width * k, p.steer_angle);
+  body_and_rear_wheels(list, p, colour, false, true);
+  white_black_rect(list, at(b, -0.08, -0.08), motor_side * k, p.theta);
+  draw_wide_line(list, at(b, -0.08, -0.08), at(b, 0.08, 0.08), thin_width, color_black);
+  draw_wide_line(list, at(b, 0.08, -0.08), at(b, -0.08, 0.08), thin_width, color_black);
+  draw_wide_line(list, at(b, 0.08, 0.0), at(b, 0.16, 0.0), wide_width * k, color_black);
+  white_black_rect(list, at(b, 0.16, -0.08), motor_side * k, p.theta);
+  steering_pivot_and_fork(list, p);
+  white_black_stadium(list, p.steer.o, front_wheel_length * k, front_wheel_width * k,
+                      p.steer_angle);
 }
 
 }  // namespace
 
-void draw_vehicle(const View& view, AgvType type, const point2d& world, double theta, double phi,
-                  const rgba& colour) {
+void draw_vehicle(DrawList& list, const View& view, AgvType type, const point2d& world,
+                  double theta, double phi, const rgba& colour) {
   const double k = view.view_scale;
   const point2d pv = world_to_view(view, world);
   if (!drawable(pv) || !std::isfinite(theta) || !std::isfinite(phi) || !std::isfinite(k)) {
@@ -153,14 +156,14 @@ void draw_vehicle(const View& view, AgvType type, const point2d& world, double t
 
   switch (type) {
     case AgvType::t2DW1C:
-      figure_2dw1c(p, colour);
+      figure_2dw1c(list, p, colour);
       break;
     case AgvType::t1FDW1FS:
-      figure_1fdw1fs(p, colour);
+      figure_1fdw1fs(list, p, colour);
       break;
     case AgvType::t1RDW1FS:
-      figure_1rdw1fs(p, colour);
+      figure_1rdw1fs(list, p, colour);
       break;
   }
-  mark_point_r(view, world, ref_dot_radius, color_white);
+  mark_point_r(list, view, world, ref_dot_radius, color_white);
 }

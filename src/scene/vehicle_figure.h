@@ -2,6 +2,7 @@
 
 #include "model/agv_type.h"
 #include "model/point2d.h"
+#include "scene/draw_list.h"
 #include "scene/rgba.h"
 #include "scene/view_transform.h"
 
@@ -9,5 +10,5 @@
 // between the rear wheels), heading theta and steering angle phi relative to the body, in
 // radians. Body and rear wheels in `colour`, the drive and steering parts white with black
 // outlines, a white dot on the reference point. A pose that is not finite draws nothing.
-void draw_vehicle(const View& view, AgvType type, const point2d& world, double theta, double phi,
-                  const rgba& colour);
+void draw_vehicle(DrawList& list, const View& view, AgvType type, const point2d& world,
+                  double theta, double phi, const rgba& colour);

@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <initializer_list>
 
-#include "display/window.h"
+#include "gl/window.h"
 #include "gui_support/frame_pixels.h"
 #include "gui_support/gui_state.h"
 #include "gui_support/gui_window.h"

@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "display/window.h"
+#include "gl/window.h"
 
 namespace {
 

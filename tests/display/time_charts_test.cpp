@@ -3,7 +3,7 @@
 
 #include <cmath>
 
-#include "display/window.h"
+#include "gl/window.h"
 #include "gui_support/frame_pixels.h"
 #include "gui_support/gui_state.h"
 #include "gui_support/gui_window.h"

@@ -9,7 +9,7 @@
 
 #include "app/app_state.h"
 #include "app/keys.h"
-#include "display/window.h"
+#include "gl/window.h"
 #include "gui_support/gl_value_guard.h"
 #include "gui_support/gui_state.h"
 
@@ -48,4 +48,11 @@ void ensure_window() {
   }
   reset_gl_value_guard();
   open = true;
+}
+
+void draw_now(const std::function<void(DrawList&)>& compose) {
+  static DrawList list;
+  list.clear(800);
+  compose(list);
+  app.renderer.draw_commands(list);
 }

@@ -4,3 +4,11 @@
 // window set-up (glutInit runs once per process), 800 x 800, its context current. Also
 // restarts the count of non-finite values handed to GL (gl_value_guard.h).
 void ensure_window();
+
+#include <functional>
+
+#include "scene/draw_list.h"
+
+// Composes with `compose` into a list of its own and draws every command of it into the
+// window's frame at once, over what is there.
+void draw_now(const std::function<void(DrawList&)>& compose);

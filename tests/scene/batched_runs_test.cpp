@@ -2,15 +2,11 @@
 // pixel of the frame must be the same.
 #include <gtest/gtest.h>
 
-#include <GL/gl.h>
-
-#include "display/window.h"
+#include "gl/window.h"
 #include "gui_support/frame_pixels.h"
 #include "gui_support/gui_state.h"
 #include "gui_support/gui_window.h"
 #include "gui_support/sample_motion.h"
-#include "scene/batches.h"
-#include "scene/retained_list.h"
 #include "sim/trajectory_store.h"
 
 namespace {
@@ -19,10 +15,10 @@ Picture plain;
 Picture batched;
 
 int differing_pixels() {
-  batch_runs = false;
+  app.renderer.options.batch_runs = false;
   on_display();
   capture(plain);
-  batch_runs = true;
+  app.renderer.options.batch_runs = true;
   on_display();
   capture(batched);
   int n = 0;
@@ -43,8 +39,8 @@ class BatchedRunsTest : public ::testing::Test {
     app.step = MAX - 1;
   }
   void TearDown() override {
-    batch_runs = true;
-    retain_layers = true;
+    app.renderer.options.batch_runs = true;
+    app.renderer.options.retain_layers = true;
     on_reshape(frame_size, frame_size);
   }
 };
@@ -87,13 +83,13 @@ TEST_F(BatchedRunsTest, OtherViewportsChangeNoPixel) {
 // image of CP line and charts) against drawing everything anew: the same pixels, through
 // playback forwards, a step back, a change of view and type, and another window size.
 int differing_from_direct() {
-  retain_layers = true;
+  app.renderer.options.retain_layers = true;
   on_display();
   capture(batched);
-  retain_layers = false;
+  app.renderer.options.retain_layers = false;
   on_display();
   capture(plain);
-  retain_layers = true;
+  app.renderer.options.retain_layers = true;
   int n = 0;
   for (int y = 0; y < frame_size; ++y) {
     for (int x = 0; x < frame_size; ++x) n += plain.at(x, y) == batched.at(x, y) ? 0 : 1;

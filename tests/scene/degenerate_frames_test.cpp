@@ -5,7 +5,7 @@
 #include <functional>
 #include <limits>
 
-#include "display/window.h"
+#include "gl/window.h"
 #include "gui_support/frame_pixels.h"
 #include "gui_support/gl_value_guard.h"
 #include "gui_support/gui_state.h"

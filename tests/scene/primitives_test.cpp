@@ -1,5 +1,4 @@
-// Drawing primitives, drawn alone into a cleared frame: sizes in pixels and the state they
-// leave behind (lighting on, line width).
+// Drawing primitives, drawn alone into a cleared frame: sizes in pixels.
 #include "scene/circles.h"
 #include "scene/grid.h"
 #include "scene/lines.h"
@@ -9,11 +8,7 @@
 
 #include <gtest/gtest.h>
 
-#include <GL/gl.h>
-
-#include <functional>
-
-#include "display/window.h"
+#include "gl/window.h"
 #include "gui_support/frame_pixels.h"
 #include "gui_support/gui_state.h"
 #include "gui_support/gui_window.h"
@@ -42,7 +37,7 @@ TEST_F(PrimitivesTest, TrailDotsKeepTheirSizeReferenceDotsScale) {
   for (const auto& c : cases) {
     app.view.view_scale = c.scale;
     frame_begin();
-    mark_point(app.view, {1.5, 0.5}, color_red);
+    draw_now([&](DrawList& l) { mark_point(l, app.view, {1.5, 0.5}, color_red); });
     const Picture& f = capture_frame();
     Box box;
     ASSERT_TRUE(bounds_of(f, red, {380, 380, 420, 420}, box));
@@ -50,7 +45,7 @@ TEST_F(PrimitivesTest, TrailDotsKeepTheirSizeReferenceDotsScale) {
     EXPECT_EQ(box.x0, 397);
     EXPECT_EQ(box.x1, 402);
     frame_begin();
-    mark_point_r(app.view, {1.5, 0.5}, 0.04, color_blue);
+    draw_now([&](DrawList& l) { mark_point_r(l, app.view, {1.5, 0.5}, 0.04, color_blue); });
     ASSERT_TRUE(bounds_of(capture_frame(), blue, {380, 380, 420, 420}, box));
     EXPECT_EQ(box.x1 - box.x0 + 1, c.reference_width) << c.scale;
   }
@@ -66,59 +61,14 @@ TEST_F(PrimitivesTest, WideLineWidthIsWindowUnitsTimesFourHundred) {
   } cases[] = {{0.008, 3}, {0.04 * 0.2 / 0.81, 4}, {0.0025, 1}};
   for (const auto& c : cases) {
     frame_begin();
-    draw_wide_line({-0.5, y}, {0.5, y}, c.width, color_black);
+    draw_now([&](DrawList& l) { draw_wide_line(l, {-0.5, y}, {0.5, y}, c.width, color_black); });
     EXPECT_EQ(count_in(capture_frame(), black, 400, 0, 400, 799), c.rows) << c.width;
-  }
-}
-
-// Every primitive turns lighting back on; only the wide line and the grid set a width.
-TEST_F(PrimitivesTest, StateLeftBehind) {
-  const point2d o{0.0, 0.0};
-  const struct {
-    const char* name;
-    std::function<void()> draw;
-    float width;  // line width afterwards, starting from 5
-  } cases[] = {
-      {"line",
-       [&] {
-         draw_line(o, {0.1, 0.1}, color_black);
-       },
-       5.0f},
-      {"wide line",
-       [&] {
-         draw_wide_line(o, {0.1, 0.1}, 0.01, color_black);
-       },
-       2.0f},
-      {"disc", [&] { fill_disc(o, 0.1, color_red); }, 5.0f},
-      {"half disc", [&] { fill_half_disc(o, 0.1, 0.3, color_red); }, 5.0f},
-      {"circle", [&] { outline_circle(o, 0.1, color_black); }, 5.0f},
-      {"arc", [&] { outline_half_circle(o, 0.1, 0.3, color_black); }, 5.0f},
-      {"stadium", [&] { fill_stadium(o, 0.1, 0.05, 0.3, color_red); }, 5.0f},
-      {"stadium outline", [&] { outline_stadium(o, 0.1, 0.05, 0.3, color_black); }, 5.0f},
-      {"rect", [&] { fill_rect(o, 0.1, 0.05, 0.3, color_red); }, 5.0f},
-      {"rect outline", [&] { outline_rect(o, 0.1, 0.05, 0.3, color_black); }, 5.0f},
-      {"grid", [&] { draw_grid(o, 0.0, 3, 0.1, 0.1); }, 1.0f},
-      {"grid of axes only", [&] { draw_grid(o, 0.0, 0, 0.1, 0.1); }, 2.0f},
-      {"mark",
-       [&] {
-         mark_point(app.view, {1.0, 1.0}, color_red);
-       },
-       5.0f},
-  };
-  for (const auto& c : cases) {
-    glDisable(GL_LIGHTING);
-    glLineWidth(5.0f);
-    c.draw();
-    GLfloat width = 0.0f;
-    glGetFloatv(GL_LINE_WIDTH, &width);
-    EXPECT_TRUE(glIsEnabled(GL_LIGHTING)) << c.name;
-    EXPECT_EQ(width, c.width) << c.name;
   }
 }
 
 // Start angle -90 degrees, clockwise: the half behind a pivot facing +x, that is x < 0.
 TEST_F(PrimitivesTest, HalfDiscCoversClockwiseFromItsStartAngle) {
-  fill_half_disc({0.0, 0.0}, 0.05, -circle_pi / 2.0, color_blue);
+  draw_now([](DrawList& l) { fill_half_disc(l, {0.0, 0.0}, 0.05, -circle_pi / 2.0, color_blue); });
   const Picture& f = capture_frame();
   EXPECT_EQ(f.at(390, 400), blue);
   EXPECT_EQ(f.at(385, 410), blue);

@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "display/window.h"
+#include "gl/window.h"
 #include "gui_support/frame_pixels.h"
 #include "gui_support/gui_state.h"
 #include "gui_support/gui_window.h"
@@ -40,7 +40,7 @@ class SceneLayersTest : public ::testing::Test {
   }
   static Picture& draw() {
     frame_begin();
-    draw_scene(app_frame().scene);
+    draw_now([](DrawList& l) { compose_scene(l, app_frame().scene); });
     static Picture f;
     capture(f);
     return f;

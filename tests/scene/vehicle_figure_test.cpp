@@ -7,7 +7,7 @@
 
 #include <vector>
 
-#include "display/window.h"
+#include "gl/window.h"
 #include "gui_support/frame_pixels.h"
 #include "gui_support/gui_state.h"
 #include "gui_support/gui_window.h"
@@ -39,7 +39,9 @@ class VehicleFigureTest : public ::testing::Test {
   static void check(const Pose& p, const rgba& colour) {
     app.agv_type = static_cast<AgvType>(p.type);
     frame_begin();
-    draw_vehicle(app.view, app.agv_type, {1.5, 0.5}, p.theta, p.phi, colour);
+    draw_now([&](DrawList& l) {
+      draw_vehicle(l, app.view, app.agv_type, {1.5, 0.5}, p.theta, p.phi, colour);
+    });
     const Picture& f = capture_frame();
     for (const Probe& q : p.probes) {
       EXPECT_EQ(f.at(q.x, q.y), q.colour)

@@ -1,10 +1,6 @@
-#include "scene/retained_list.h"
-
-#include <GL/gl.h>
+#include "scene/part_key.h"
 
 #include <cstring>
-
-bool retain_layers = true;
 
 namespace {
 
@@ -46,28 +42,4 @@ PartKey& PartKey::add_positions(const traj_rec* records, int n) {
     h_ = mix(h_, word);
   }
   return add(static_cast<long long>(n));
-}
-
-RetainedList::Start RetainedList::begin(std::uint64_t key) {
-  if (!retain_layers) return Start::direct;
-  if (valid_ && key == key_) return Start::call;
-  if (id_ == 0) id_ = glGenLists(1);
-  if (id_ == 0) return Start::direct;
-  valid_ = false;
-  key_ = key;
-  for (int i = 0; i < 16 && glGetError() != GL_NO_ERROR; ++i) {
-  }
-  glNewList(id_, GL_COMPILE);
-  return Start::compile;
-}
-
-// A list that ran out of memory while compiling is not used.
-bool RetainedList::end() {
-  glEndList();
-  valid_ = glGetError() == GL_NO_ERROR;
-  return valid_;
-}
-
-void RetainedList::call() const {
-  glCallList(id_);
 }

@@ -1,11 +1,9 @@
-#include "scene/layer_image.h"
+#include "gl/layer_image.h"
 
 #include <GL/gl.h>
 
 #include <algorithm>
 #include <cstring>
-
-#include "scene/retained_list.h"
 
 namespace {
 
@@ -30,7 +28,6 @@ void clear_gl_errors() {
 }  // namespace
 
 int LayerImage::viewport_side() {
-  if (!retain_layers) return 0;
   GLint vp[4] = {0, 0, 0, 0};
   glGetIntegerv(GL_VIEWPORT, vp);
   if (vp[2] <= 0 || vp[2] != vp[3] || vp[2] > max_image_side) return 0;

@@ -3,11 +3,11 @@
 #include <string>
 
 // Frames drawn off the screen, pixel for pixel as the window draws them: a GL context of
-// the program's own that is never shown (platform/offscreen_context.h), the window library
-// set up for its fonts, and a framebuffer object of the picture's size in place of the
+// the program's own that is never shown (platform/offscreen_context.h) and a framebuffer
+// object of the picture's size in place of the
 // window (or, where the driver has none, the back buffer of the never-shown window). Frames are
-// then made with compose_frame (display/frame.h) and read back with read_frame
-// (display/frame_capture.h) at the target's size.
+// then composed with compose_frame (display/frame.h), drawn by a GlRenderer (gl/renderer.h) and
+// read back with read_frame (display/frame_capture.h) at the target's size.
 class OffscreenFrame {
  public:
   OffscreenFrame() = default;

@@ -1,4 +1,4 @@
-#include "scene/disc_reduction.h"
+#include "gl/disc_reduction.h"
 
 #include <algorithm>
 #include <cmath>

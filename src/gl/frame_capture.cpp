@@ -1,4 +1,4 @@
-#include "display/frame_capture.h"
+#include "gl/frame_capture.h"
 
 #include <GL/gl.h>
 

@@ -1,12 +1,11 @@
-#include "display/offscreen_frame.h"
+#include "gl/offscreen_frame.h"
 
-#include <GL/freeglut.h>
 #include <GL/gl.h>
 
 #include <cstdio>
 #include <cstring>
 
-#include "display/window.h"
+#include "gl/window.h"
 #include "platform/gl_functions.h"
 #include "platform/offscreen_context.h"
 
@@ -19,18 +18,6 @@ bool has_framebuffers() {
   if (version && std::sscanf(version, "%d", &major) == 1 && major >= 3) return true;
   const char* extensions = reinterpret_cast<const char*>(glGetString(GL_EXTENSIONS));
   return extensions && std::strstr(extensions, "GL_ARB_framebuffer_object");
-}
-
-// The window library draws the texts (its bitmap fonts); it needs its own start-up, but
-// no window of its own.
-void init_window_library() {
-  static bool done = false;
-  if (done) return;
-  done = true;
-  static char name[] = "agvsim";
-  static char* argv[] = {name, nullptr};
-  int argc = 1;
-  glutInit(&argc, argv);
 }
 
 // Without framebuffer objects: the back buffer of the context's window, which is never
@@ -62,7 +49,6 @@ bool OffscreenFrame::open(int width, int height, std::string* error) {
     *error = reason;
     return false;
   }
-  init_window_library();
   for (int i = 0; i < 16 && glGetError() != GL_NO_ERROR; ++i) {
   }
   const GlFramebufferFunctions gl = gl_framebuffer_functions();

@@ -52,3 +52,6 @@ void frame_begin();
 
 // Flushes and shows the frame.
 void frame_end();
+
+// Calls callback(value) from the event loop after `ms` milliseconds.
+void call_after_ms(unsigned ms, void (*callback)(int), int value);

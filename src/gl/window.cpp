@@ -1,4 +1,4 @@
-#include "display/window.h"
+#include "gl/window.h"
 
 #include <GL/freeglut.h>
 #include <GL/gl.h>
@@ -63,4 +63,8 @@ void frame_begin() {
 void frame_end() {
   glFlush();
   glutSwapBuffers();
+}
+
+void call_after_ms(unsigned ms, void (*callback)(int), int value) {
+  glutTimerFunc(ms, callback, value);
 }
