@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "app/keys.h"
+#include "display/frame.h"
 #include "gl/window.h"
 #include "gui_support/gui_state.h"
 #include "gui_support/sample_motion.h"
@@ -59,11 +60,28 @@ void heaviest_frame(benchmark::State& state) {
   app.renderer.options = {};
 }
 
+// The draw list of the same frame composed alone, without drawing it: what each frame pays
+// before OpenGL sees it. Needs no display.
+void compose_heaviest_frame(benchmark::State& state) {
+  reset_gui_state();
+  app.scenario.error.kind = static_cast<ErrorKind>('1');
+  fill_sample_motion(MAX - 1);
+  app.agv_type = static_cast<AgvType>(static_cast<int>(state.range(0)));
+  app.step = MAX - 1;
+  DrawList list;
+  for (auto _ : state) {
+    compose_frame(list, app_frame());
+    benchmark::DoNotOptimize(list.commands().data());
+  }
+}
+
 double smallest(const std::vector<double>& v) {
   return *std::min_element(v.begin(), v.end());
 }
 
 }  // namespace
+
+BENCHMARK(compose_heaviest_frame)->ArgName("type")->DenseRange(1, 3)->Unit(benchmark::kMillisecond);
 
 BENCHMARK(heaviest_frame)
     ->ArgNames({"type", "mode", "playing"})

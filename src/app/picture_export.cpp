@@ -1,11 +1,15 @@
 #include "app/picture_export.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cmath>
+#include <cstdio>
+#include <cstring>
 
 #include "app/playback.h"
 #include "app/shown_frame.h"
 #include "display/frame.h"
+#include "display/frame_json.h"
 #include "gl/frame_capture.h"
 #include "gl/window.h"
 #include "platform/console.h"
@@ -54,6 +58,13 @@ int PictureExport::prepare(const PictureOptions& options,
       return 2;
     }
   }
+  if (!options.frame_file.empty()) {
+    if (std::string error = frame_file_.create(options.frame_file); !error.empty()) {
+      console_error("%s: %s\n", program, error.c_str());
+      return 2;
+    }
+  }
+  if (!options.drawn()) return 0;
   std::string reason;
   if (!target_.open(options.width, options.height, &reason)) {
 #ifdef _WIN32
@@ -86,9 +97,12 @@ int PictureExport::write(const Scenario& scenario, const ComputeResult& result,
     if (options_.fit) fit_view_to_motion(store, result, type, &view);
     return view;
   };
-  const auto draw = [&](AgvType type, int step, const View& view, bool playing) {
+  const auto compose = [&](AgvType type, int step, const View& view, bool playing) {
     compose_frame(list_, frame_input({&store, &scenario, &result, type, step, view, options_.status,
                                       playing, normal_speed, picture_px}));
+  };
+  const auto draw = [&](AgvType type, int step, const View& view, bool playing) {
+    compose(type, step, view, playing);
     renderer_.draw_picture(list_);
   };
   const auto last_of = [&](AgvType type) {
@@ -96,7 +110,7 @@ int PictureExport::write(const Scenario& scenario, const ComputeResult& result,
   };
 
   int status = 0;
-  if (!options_.png_file.empty()) {
+  if (options_.one_frame()) {
     const AgvType type = static_cast<AgvType>(options_.type);
     const int last = last_of(type);
     int step = options_.step < 0 ? last : options_.step;
@@ -107,12 +121,30 @@ int PictureExport::write(const Scenario& scenario, const ComputeResult& result,
           program, step, options_.type, last, step, last);
       step = last;
     }
-    std::vector<unsigned char> pixels(3 * static_cast<std::size_t>(width) * height);
-    draw(type, step, view_of(type), false);
-    read_frame(width, height, pixels.data());
-    if (std::string error = png_.write(width, height, pixels.data()); !error.empty()) {
-      console_error("%s: %s\n", program, error.c_str());
-      status = 1;
+    compose(type, step, view_of(type), false);
+    if (!options_.frame_file.empty()) {
+      const std::string json = frame_json(list_, width, height);
+      std::string error;
+      if (std::fwrite(json.data(), 1, json.size(), frame_file_.stream()) == json.size()) {
+        error = frame_file_.commit();
+      } else {
+        error = "cannot write " + options_.frame_file + ": " + std::strerror(errno) +
+                " [書き込みに失敗しました]";
+        frame_file_.discard();
+      }
+      if (!error.empty()) {
+        console_error("%s: %s\n", program, error.c_str());
+        status = 1;
+      }
+    }
+    if (!options_.png_file.empty()) {
+      std::vector<unsigned char> pixels(3 * static_cast<std::size_t>(width) * height);
+      renderer_.draw_picture(list_);
+      read_frame(width, height, pixels.data());
+      if (std::string error = png_.write(width, height, pixels.data()); !error.empty()) {
+        console_error("%s: %s\n", program, error.c_str());
+        status = 1;
+      }
     }
   }
   if (gif_.active()) {

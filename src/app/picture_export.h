@@ -9,6 +9,7 @@
 #include "gl/renderer.h"
 #include "model/scenario.h"
 #include "picture/png_file.h"
+#include "platform/replacing_file.h"
 #include "scene/draw_list.h"
 #include "sim/computation.h"
 #include "sim/trajectory_store.h"
@@ -19,7 +20,8 @@
 std::vector<int> gif_steps(int last, double dt_sim, double fps);
 
 // The pictures of agvsim-export (--png, --gif): frames of the window's own drawing code,
-// drawn off the screen at the size asked for, as the window of that size shows them.
+// drawn off the screen at the size asked for, as the window of that size shows them; and
+// the draw list of the --png frame as JSON (--frame), which needs no OpenGL.
 class PictureExport {
  public:
   // Before anything is written: creates the picture files (status 2 when one cannot be
@@ -37,6 +39,7 @@ class PictureExport {
   PngWriter png_;
   GifRecording gif_;
   OffscreenFrame target_;
+  ReplacingFile frame_file_;  // --frame
   DrawList list_;
   GlRenderer renderer_;
 };

@@ -201,20 +201,24 @@ class Parser {
   static constexpr double max_sweep_sizes = 9999.0;
 
   static bool is_picture_option(std::string_view opt) {
-    return opt == "--png" || opt == "--gif" || opt == "--type" || opt == "--step" ||
-           opt == "--view" || opt == "--size" || opt == "--fps" || opt == "--status";
+    return opt == "--png" || opt == "--gif" || opt == "--frame" || opt == "--type" ||
+           opt == "--step" || opt == "--view" || opt == "--size" || opt == "--fps" ||
+           opt == "--status";
   }
 
   // One of the picture options and its argument.
   bool picture_option(std::string_view opt, int* i, PictureOptions* p) {
     p->given = true;
-    const char* arg = opt == "--png" || opt == "--gif" ? file_name(i) : argument(i);
+    const bool file = opt == "--png" || opt == "--gif" || opt == "--frame";
+    const char* arg = file ? file_name(i) : argument(i);
     if (!arg) return false;
     const std::string_view value = arg;
     if (opt == "--png") {
       p->png_file = arg;
     } else if (opt == "--gif") {
       p->gif_file = arg;
+    } else if (opt == "--frame") {
+      p->frame_file = arg;
     } else if (opt == "--type") {
       if (value == "all") {
         p->type = 0;
@@ -278,22 +282,23 @@ class Parser {
     if (!p.given) return true;
     if (!p.wanted()) {
       return fail(
-          "--type, --step, --view, --size, --fps and --status go with --png or --gif"
-          " / これらは --png か --gif と使う");
+          "--type, --step, --view, --size, --fps and --status go with --png, --gif or --frame"
+          " / これらは --png か --gif か --frame と使う");
     }
     if (o.sweep) return fail("--sweep draws no pictures / --sweep では画像を描かない");
-    if (!p.png_file.empty() && p.type == 0) {
+    if (p.one_frame() && p.type == 0) {
       return fail("--type all is for --gif; a PNG shows one type / PNG は 1 つのタイプだけ");
     }
-    if (p.png_file.empty() && step_given_) {
+    if (!p.one_frame() && step_given_) {
       return fail(
           "--step is the moment of --png; a GIF shows the whole motion"
           " / --step は --png の刻み");
     }
     if (p.gif_file.empty() && fps_given_) return fail("--fps is for --gif / --fps は --gif 用");
-    const std::string* files[] = {&o.out_file, &o.wheels_file, &p.png_file, &p.gif_file};
-    for (int a = 0; a < 4; ++a) {
-      for (int b = a + 1; b < 4; ++b) {
+    const std::string* files[] = {&o.out_file, &o.wheels_file, &p.png_file, &p.gif_file,
+                                  &p.frame_file};
+    for (int a = 0; a < 5; ++a) {
+      for (int b = a + 1; b < 5; ++b) {
         if (!files[a]->empty() && *files[a] == *files[b]) {
           return fail("two options name the same file " + *files[a] +
                       " / 同じファイルを 2 つのオプションに指定している");
@@ -336,8 +341,8 @@ const char* export_usage() {
        agvsim-export [--path I] [--const NAME=VALUE]... --sweep K FROM TO STEP [V2]
                      [--tables DIR] [--out FILE]
        agvsim-export [--path I] [--const NAME=VALUE]... [--error K [V1 [V2]]]
-                     [--png FILE] [--gif FILE] [--type T] [--step N] [--view V]
-                     [--size WxH] [--fps F] [--status on|off] [--out FILE]
+                     [--png FILE] [--gif FILE] [--frame FILE] [--type T] [--step N]
+                     [--view V] [--size WxH] [--fps F] [--status on|off] [--out FILE]
 
 Runs the computation of agvsim for the given answers, without the dialogue and the
 window, and writes the trajectories as CSV: '#' lines with the settings and the deviation
@@ -376,9 +381,11 @@ standard output then; --out still writes it):
   --png FILE          one frame as PNG
   --gif FILE          the whole motion as an animated GIF, in real time, looping; the
                       last frame of each motion is held 2 s
+  --frame FILE        what the --png frame draws, as JSON: every line, shape, dot and
+                      text in pixels of the picture (docs/frame-json.md); needs no display
   --type T            AGV type 1, 2 or 3 (default 1); for --gif also all: the three
                       types one after the other
-  --step N            the record of the --png frame, or end (the default); a step past
+  --step N            the record of the --png or --frame frame, or end (the default); a step past
                       the end shows the end and says so
   --view V            default (the window's view after a computation, the default) or
                       fit (as the key 'f': the path and the motions fill the picture)
@@ -426,8 +433,10 @@ long, too short, too many records, or a motion that is not finite; no file is wr
   --png FILE          1 コマを PNG で
   --gif FILE          運動全体を実時間のアニメーション GIF で（繰り返し、各運動の最後
                       のコマは 2 秒）
+  --frame FILE        --png のコマに描くもの（線・図形・点・文字、画素単位）を JSON で
+                      （docs/frame-json.md）。ディスプレイは要らない
   --type T            AGV のタイプ 1, 2, 3（既定 1）。--gif では all（3 タイプを順に）も
-  --step N            --png の刻み、または end（既定）。最後より後なら最後を描いてそう言う
+  --step N            --png と --frame の刻み、または end（既定）。最後より後なら最後を描いてそう言う
   --view V            default（計算後のウィンドウの表示、既定）または fit（キー 'f' と同じ）
   --size WxH          画像の大きさ（画素、各 16-4096、既定 800x800）
   --fps F             運動 1 秒あたり最大 F コマ（既定 25）: n 刻みごとと最後の刻み

@@ -25,18 +25,23 @@ inline constexpr int max_picture_side = 4096;  // pixels, either side
 inline constexpr int min_picture_side = 16;
 
 struct PictureOptions {
-  std::string png_file;  // --png: one frame; empty: none
-  std::string gif_file;  // --gif: the whole motion, animated; empty: none
-  int type = 1;          // --type 1-3; 0 = all: the three types one after the other (GIF)
-  int step = -1;         // --step of the PNG; -1 = end: the last record
-  bool fit = false;      // --view fit: as 'f' fits it in the window; else the default view
-  int width = 800;       // --size WxH of the whole picture, as of a window that size
+  std::string png_file;    // --png: one frame; empty: none
+  std::string gif_file;    // --gif: the whole motion, animated; empty: none
+  std::string frame_file;  // --frame: what one frame draws, as JSON; empty: none
+  int type = 1;            // --type 1-3; 0 = all: the three types one after the other (GIF)
+  int step = -1;           // --step of the PNG; -1 = end: the last record
+  bool fit = false;        // --view fit: as 'f' fits it in the window; else the default view
+  int width = 800;         // --size WxH of the whole picture, as of a window that size
   int height = 800;
   double fps = 25.0;   // --fps: at most this many frames per second of motion (GIF)
   bool status = true;  // --status on|off: the status line at the bottom left
   bool given = false;  // any of these options was given
 
-  bool wanted() const { return !png_file.empty() || !gif_file.empty(); }
+  bool wanted() const { return drawn() || !frame_file.empty(); }
+  // Pictures that OpenGL draws.
+  bool drawn() const { return !png_file.empty() || !gif_file.empty(); }
+  // One frame: the PNG, the draw list, or both.
+  bool one_frame() const { return !png_file.empty() || !frame_file.empty(); }
 };
 
 struct CommandLine {

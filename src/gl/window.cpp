@@ -30,17 +30,6 @@ void start_window(int argc, char** argv, const WindowCallbacks& callbacks) {
   glutMainLoop();
 }
 
-PictureBox picture_box(int width, int height) {
-  PictureBox box{};
-  box.oversized = width > max_window_side || height > max_window_side;
-  width = std::clamp(width, 0, max_window_side);
-  height = std::clamp(height, 0, max_window_side);
-  box.side = std::min(width, height);
-  box.x = (width - box.side) / 2;
-  box.y = (height - box.side) / 2;
-  return box;
-}
-
 void on_reshape(int width, int height) {
   const PictureBox box = picture_box(width, height);
   if (box.oversized) {

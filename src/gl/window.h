@@ -1,5 +1,7 @@
 #pragma once
 
+#include "display/picture_box.h"
+
 // The graphics window: creation, callbacks and the frame's beginning and end.
 
 // Window title: the keys of the window (UTF-8), with quitting and the key list added after
@@ -27,20 +29,6 @@ void init_frame_state();
 
 // Opens the window and runs the event loop, which never returns.
 void start_window(int argc, char** argv, const WindowCallbacks& callbacks);
-
-// The largest window side the program draws into. Mesa's software renderer survives much
-// more (it fails only where one frame reaches 4 GiB, at about 32767 x 32767 pixels), but
-// 16384 is its largest viewport and already a gigabyte per frame.
-inline constexpr int max_window_side = 16384;
-
-// Where the picture goes in a window: the largest centred square (a metre is as long
-// across as up, the rest stays white), in a window held to max_window_side.
-struct PictureBox {
-  int x, y;        // bottom left corner, pixels from the window's bottom left
-  int side;        // pixels
-  bool oversized;  // the window is larger than max_window_side (it is asked to shrink)
-};
-PictureBox picture_box(int width, int height);
 
 // Reshape callback: the viewport and the scissor box on the picture's square, identity
 // projection; a window beyond max_window_side is asked to shrink to it.

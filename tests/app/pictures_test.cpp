@@ -162,7 +162,7 @@ TEST_F(PicturesTest, BadRequestsAndRefusedScenariosWriteNoFile) {
       {{"--png", "a.png", "--type", "all"}, 2, "--type all is for --gif"},
       {{"--gif", "a.gif", "--size", "800x8"}, 2, "bad size '800x8'"},
       {{"--gif", "a.gif", "--fps", "0"}, 2, "--fps 0 is not above 0"},
-      {{"--step", "3"}, 2, "go with --png or --gif"},
+      {{"--step", "3"}, 2, "go with --png, --gif or --frame"},
       {{"--gif", "a.gif", "--const", "cosine_L=5", "--const", "cosine_n=20"}, 3, "nothing written"},
   };
   for (const auto& c : cases) {

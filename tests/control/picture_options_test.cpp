@@ -51,7 +51,7 @@ TEST(PictureOptions, RefusedRequests) {
       {{"--gif", "a.gif", "--fps", "101"}, "--fps 101 is not above 0"},
       {{"--gif", "a.gif", "--step", "3"}, "--step is the moment of --png"},
       {{"--png", "a.png", "--fps", "5"}, "--fps is for --gif"},
-      {{"--size", "64x64"}, "go with --png or --gif"},
+      {{"--size", "64x64"}, "go with --png, --gif or --frame"},
       {{"--png", "x", "--gif", "x"}, "two options name the same file x"},
       {{"--png", "x.png", "--out", "x.png"}, "the same file"},
       {{"--png", "x.png", "--sweep", "1", "0", "1", "1"}, "--sweep draws no pictures"},

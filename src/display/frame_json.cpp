@@ -1,0 +1,265 @@
+#include "display/frame_json.h"
+
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+
+#include "display/picture_box.h"
+#include "platform/bitmap_font.h"
+
+namespace {
+
+const char* kind_name(DrawKind kind) {
+  switch (kind) {
+    case DrawKind::lines:
+      return "lines";
+    case DrawKind::line_loop:
+      return "line_loop";
+    case DrawKind::line_strip:
+      return "line_strip";
+    case DrawKind::polygon:
+      return "polygon";
+    case DrawKind::disc:
+      return "disc";
+    case DrawKind::discs:
+      return "discs";
+    case DrawKind::text:
+      return "text";
+    case DrawKind::image:
+      return "image";
+  }
+  return "";
+}
+
+const char* retain_name(Retain retain) {
+  switch (retain) {
+    case Retain::none:
+      return "none";
+    case Retain::stays:
+      return "stays";
+    case Retain::grows:
+      return "grows";
+  }
+  return "";
+}
+
+const char* font_name(FontId font) {
+  switch (font) {
+    case FontId::helvetica10:
+      return "helvetica10";
+    case FontId::helvetica12:
+      return "helvetica12";
+    case FontId::helvetica18:
+      return "helvetica18";
+  }
+  return "";
+}
+
+class Writer {
+ public:
+  Writer(std::string& out, int width, int height) : out_(out), height_(height) {
+    const PictureBox box = picture_box(width, height);
+    x0_ = box.x;
+    y0_ = box.y;
+    half_ = box.side / 2.0;
+  }
+
+  // A number to a thousandth of a pixel, in its shortest form.
+  void number(double v) {
+    if (!std::isfinite(v)) {
+      out_ += "null";
+      return;
+    }
+    v = std::round(v * 1000.0) / 1000.0;
+    if (v == 0.0) v = 0.0;  // no "-0"
+    char buffer[32];
+    const auto end = std::to_chars(buffer, buffer + sizeof buffer, v).ptr;
+    out_.append(buffer, end);
+  }
+  void number(int v) { out_ += std::to_string(v); }
+
+  // Window units to picture pixels, y downward.
+  void point(const point2d& p) {
+    out_ += '[';
+    number(x0_ + (p.x + 1.0) * half_);
+    out_ += ',';
+    number(height_ - (y0_ + (p.y + 1.0) * half_));
+    out_ += ']';
+  }
+  double length(double window_units) const { return window_units * half_; }
+
+  void string(std::string_view s) {
+    out_ += '"';
+    for (const char ch : s) {
+      const auto c = static_cast<unsigned char>(ch);
+      if (c == '"' || c == '\\') {
+        out_ += '\\';
+        out_ += ch;
+      } else if (c < 0x20) {
+        char buffer[8];
+        const int n = std::snprintf(buffer, sizeof buffer, "\\u%04x", c);
+        out_.append(buffer, static_cast<std::size_t>(n));
+      } else {
+        out_ += ch;
+      }
+    }
+    out_ += '"';
+  }
+
+  void colour(const rgba& c) {
+    char buffer[16];
+    const auto byte = [](float v) { return static_cast<int>(std::lround(v * 255.0f)); };
+    const int n =
+        std::snprintf(buffer, sizeof buffer, "\"#%02x%02x%02x\"", byte(c.r), byte(c.g), byte(c.b));
+    out_.append(buffer, static_cast<std::size_t>(n));
+  }
+
+  void key(const char* name) {
+    out_ += '"';
+    out_ += name;
+    out_ += "\":";
+  }
+
+  void command(const DrawList& list, const DrawCmd& c) {
+    out_ += "{";
+    key("kind");
+    string(kind_name(c.kind));
+    switch (c.kind) {
+      case DrawKind::lines:
+      case DrawKind::line_loop:
+      case DrawKind::line_strip:
+      case DrawKind::polygon:
+        shape(list, c);
+        break;
+      case DrawKind::disc:
+        out_ += ',';
+        key("colour");
+        colour(c.colour);
+        out_ += ',';
+        key("centre");
+        point(c.origin);
+        out_ += ',';
+        key("radius");
+        number(length(c.radius));
+        break;
+      case DrawKind::discs:
+        out_ += ',';
+        key("colour");
+        colour(c.colour);
+        out_ += ',';
+        key("radius");
+        number(length(c.radius));
+        out_ += ',';
+        key("centres");
+        points(list.vertices(c), c.count, nullptr);
+        break;
+      case DrawKind::text:
+        text(list, c);
+        break;
+      case DrawKind::image:
+        out_ += ',';
+        key("corner");
+        point(c.origin);
+        out_ += ',';
+        key("width");
+        number(c.image->width);
+        out_ += ',';
+        key("height");
+        number(c.image->height);
+        break;
+    }
+    out_ += "}";
+  }
+
+ private:
+  // Vertices in a local frame, placed as the frame places them.
+  void points(const point2d* v, int n, const DrawCmd* frame) {
+    out_ += '[';
+    const double ca = frame && frame->turned ? std::cos(frame->angle) : 1.0;
+    const double sa = frame && frame->turned ? std::sin(frame->angle) : 0.0;
+    const point2d o = frame ? frame->origin : point2d{0.0, 0.0};
+    for (int i = 0; i < n; ++i) {
+      if (i > 0) out_ += ',';
+      point({o.x + ca * v[i].x - sa * v[i].y, o.y + sa * v[i].x + ca * v[i].y});
+    }
+    out_ += ']';
+  }
+
+  void shape(const DrawList& list, const DrawCmd& c) {
+    out_ += ',';
+    key("colour");
+    colour(c.colour);
+    if (c.kind != DrawKind::polygon) {
+      out_ += ',';
+      key("width");
+      number(static_cast<double>(c.width));
+      if (c.stipple != 0) {
+        out_ += ',';
+        key("stipple");
+        number(static_cast<int>(c.stipple));
+      }
+    }
+    out_ += ',';
+    key("points");
+    points(list.vertices(c), c.count, &c);
+  }
+
+  void text(const DrawList& list, const DrawCmd& c) {
+    const BitmapFont& font = bitmap_font(c.font);
+    const std::string_view s = list.text_of(c);
+    out_ += ',';
+    key("text");
+    string(s);
+    out_ += ',';
+    key("at");
+    point(c.origin);
+    out_ += ",\"anchor\":\"left-baseline\",";
+    key("font");
+    string(font_name(c.font));
+    out_ += ',';
+    key("size");
+    number(font.height);
+    out_ += ',';
+    key("width");
+    number(bitmap_text_width(font, s));
+    out_ += ',';
+    key("colour");
+    colour(c.colour);
+  }
+
+  std::string& out_;
+  int height_;
+  int x0_ = 0;
+  int y0_ = 0;
+  double half_ = 1.0;
+};
+
+}  // namespace
+
+std::string frame_json(const DrawList& list, int width, int height) {
+  std::string out;
+  Writer w(out, width, height);
+  const PictureBox box = picture_box(width, height);
+  out += "{\"format\":\"agvsim-frame\",\"version\":1,";
+  out += "\"width\":" + std::to_string(width) + ",\"height\":" + std::to_string(height) + ",";
+  out += "\"clip\":[" + std::to_string(box.x) + "," + std::to_string(height - box.y - box.side) +
+         "," + std::to_string(box.side) + "," + std::to_string(box.side) + "],";
+  out += "\"parts\":[";
+  bool first_part = true;
+  for (const DrawPart& part : list.parts()) {
+    if (!first_part) out += ",\n";
+    first_part = false;
+    out += "{\"name\":";
+    w.string(part_name(part.id));
+    out += ",\"retain\":";
+    w.string(retain_name(part.retain));
+    out += ",\"commands\":[";
+    for (int i = part.first; i < part.first + part.count; ++i) {
+      if (i > part.first) out += ",\n";
+      w.command(list, list.commands()[i]);
+    }
+    out += "]}";
+  }
+  out += "]}\n";
+  return out;
+}

@@ -1,0 +1,147 @@
+// What a frame draws, read from its draw list: no window and no display needed.
+#include "scene/draw_list.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "app/app_state.h"
+#include "display/frame.h"
+#include "display/frame_json.h"
+#include "gui_support/gui_state.h"
+#include "gui_support/sample_motion.h"
+
+namespace {
+
+class DrawListTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    reset_gui_state();
+    app.scenario.error.kind = ErrorKind::rear_wheels;
+    fill_sample_motion(600);
+    app.agv_type = AgvType::t2DW1C;
+    app.step = 300;
+  }
+  const DrawList& compose() {
+    compose_frame(list, app_frame());
+    return list;
+  }
+  std::vector<std::string> texts() {
+    std::vector<std::string> out;
+    for (const DrawCmd& c : list.commands()) {
+      if (c.kind == DrawKind::text) out.emplace_back(list.text_of(c));
+    }
+    return out;
+  }
+  static bool has(const std::vector<std::string>& all, const std::string& t) {
+    for (const std::string& s : all) {
+      if (s.find(t) != std::string::npos) return true;
+    }
+    return false;
+  }
+  DrawList list;
+};
+
+// Every part in drawing order; the overlays only when asked for.
+TEST_F(DrawListTest, PartsInDrawingOrder) {
+  compose();
+  std::vector<PartId> ids;
+  for (const DrawPart& p : list.parts()) ids.push_back(p.id);
+  EXPECT_EQ(ids, (std::vector<PartId>{PartId::title, PartId::grid, PartId::red_trail,
+                                      PartId::red_vehicle, PartId::blue_trail, PartId::blue_vehicle,
+                                      PartId::upper, PartId::status, PartId::chart_dots}));
+  app.help_shown = true;
+  compose_overlays(list, app_frame());
+  ASSERT_NE(list.part(PartId::overlays), nullptr);
+  EXPECT_EQ(list.commands()[list.part(PartId::overlays)->first].kind, DrawKind::image);
+}
+
+// One dot per record up to the step in each trail; the layer above keeps its key through
+// playback and changes it with the view, the trails' keys with the view only.
+TEST_F(DrawListTest, TrailsGrowWithTheStepAndKeysFollowWhatIsShown) {
+  compose();
+  const DrawCmd& red = list.commands()[list.part(PartId::red_trail)->first];
+  EXPECT_EQ(red.kind, DrawKind::discs);
+  EXPECT_EQ(red.count, 301);
+  const std::uint64_t upper = list.part(PartId::upper)->key;
+  const std::uint64_t trail = list.part(PartId::red_trail)->key;
+  app.step = 450;
+  compose();
+  EXPECT_EQ(list.commands()[list.part(PartId::red_trail)->first].count, 451);
+  EXPECT_EQ(list.part(PartId::upper)->key, upper);
+  EXPECT_EQ(list.part(PartId::red_trail)->key, trail);
+  app.view.view_dx += 0.01;
+  compose();
+  EXPECT_NE(list.part(PartId::upper)->key, upper);
+  EXPECT_NE(list.part(PartId::red_trail)->key, trail);
+}
+
+// The specified captions in the 800-pixel fonts; smaller pictures take smaller fonts.
+TEST_F(DrawListTest, TextsAndTheirFonts) {
+  compose();
+  const auto all = texts();
+  for (const char* t : {"AGV Error and AGV Motion Error", "(1) 2DW1C AGV",
+                        "(1) Rear Wheel Radius Error(L,R)=", "x(t) and error", "thin line:5*error",
+                        "2DW1C  t = 6.00"}) {
+    EXPECT_TRUE(has(all, t)) << t;
+  }
+  const auto font_of_title = [&](int px) {
+    app.window_width = app.window_height = px;
+    compose();
+    return list.commands()[list.part(PartId::title)->first].font;
+  };
+  EXPECT_EQ(font_of_title(800), FontId::helvetica18);
+  EXPECT_EQ(font_of_title(600), FontId::helvetica12);
+  EXPECT_EQ(font_of_title(400), FontId::helvetica10);
+}
+
+// Thin lines and outlines are 2 pixels wide, the grid's 1 and 2, wide lines width x 400.
+TEST_F(DrawListTest, LineWidths) {
+  compose();
+  const DrawPart& grid = *list.part(PartId::grid);
+  int axes = 0;
+  for (int i = grid.first; i < grid.first + grid.count; ++i) {
+    axes += list.commands()[i].width == 2.0f ? 1 : 0;
+  }
+  EXPECT_EQ(axes, 2);
+  bool thin_outline = false, axle = false;
+  const DrawPart& vehicle = *list.part(PartId::red_vehicle);
+  for (int i = vehicle.first; i < vehicle.first + vehicle.count; ++i) {
+    const DrawCmd& c = list.commands()[i];
+    thin_outline |= c.kind == DrawKind::line_loop && c.width == 2.0f;
+    axle |= c.kind == DrawKind::lines && c.width == static_cast<float>(0.04 * 0.2 * 400.0);
+  }
+  EXPECT_TRUE(thin_outline);
+  EXPECT_TRUE(axle);
+}
+
+// A frame seen before is composed again without growing any buffer.
+TEST_F(DrawListTest, ComposingAgainAllocatesNothing) {
+  compose();
+  const std::size_t commands = list.commands().capacity();
+  compose();
+  EXPECT_EQ(list.commands().capacity(), commands);
+}
+
+// The JSON names every part and text and places window units in picture pixels, y down:
+// the window centre of an 800 x 600 picture is pixel (400, 300).
+TEST_F(DrawListTest, JsonInPicturePixels) {
+  app.window_width = 800;
+  app.window_height = 600;
+  compose();
+  const std::string json = frame_json(list, 800, 600);
+  for (const char* t : {"\"name\":\"upper\"", "\"text\":\"x(t) and error\"", "\"width\":800",
+                        "\"clip\":[100,0,600,600]", "\"kind\":\"discs\""}) {
+    EXPECT_NE(json.find(t), std::string::npos) << t;
+  }
+  DrawList one;
+  one.clear(600);
+  one.begin_part(PartId::title, Retain::none, 0);
+  one.disc({0.0, 0.5}, 0.1, color_red);
+  one.end_part();
+  EXPECT_NE(frame_json(one, 800, 600).find("\"centre\":[400,150],\"radius\":30"),
+            std::string::npos);
+}
+
+}  // namespace
