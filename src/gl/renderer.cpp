@@ -204,6 +204,7 @@ void GlRenderer::draw_part(const DrawList& list, const DrawPart& part) {
 }
 
 void GlRenderer::draw_commands(const DrawList& list) {
+  glDisable(GL_LIGHTING);
   for (const DrawCmd& c : list.commands()) draw_command(list, c);
 }
 
@@ -244,6 +245,7 @@ void GlRenderer::prepare_trail(KeptTrail& kept, const DrawList& list, const Draw
 }
 
 void GlRenderer::draw_picture(const DrawList& list) {
+  glDisable(GL_LIGHTING);  // flat colours throughout
   const bool keep = options.retain_layers;
   const DrawPart* upper = list.part(PartId::upper);
   bool upper_kept = false;

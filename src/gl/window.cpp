@@ -8,6 +8,12 @@
 #include "display/help_overlay.h"
 #include "platform/window_title.h"
 
+// Whether this process drew into a window of the window library: frames drawn without
+// one (the off-screen context of tests and pictures) are not shown, and no timer runs.
+bool has_window() {
+  return glutGet(GLUT_INIT_STATE) != 0 && glutGetWindow() != 0;
+}
+
 void open_window(int* argc, char** argv, const WindowCallbacks& callbacks) {
   glutInitWindowSize(800, 800);
   glutInit(argc, argv);
@@ -32,7 +38,7 @@ void start_window(int argc, char** argv, const WindowCallbacks& callbacks) {
 
 void on_reshape(int width, int height) {
   const PictureBox box = picture_box(width, height);
-  if (box.oversized) {
+  if (box.oversized && has_window()) {
     glutReshapeWindow(std::min(width, max_window_side), std::min(height, max_window_side));
   }
   glViewport(box.x, box.y, box.side, box.side);
@@ -51,9 +57,9 @@ void frame_begin() {
 
 void frame_end() {
   glFlush();
-  glutSwapBuffers();
+  if (has_window()) glutSwapBuffers();
 }
 
 void call_after_ms(unsigned ms, void (*callback)(int), int value) {
-  glutTimerFunc(ms, callback, value);
+  if (has_window()) glutTimerFunc(ms, callback, value);
 }

@@ -38,8 +38,12 @@ void on_reshape(int width, int height);
 // picture's square.
 void frame_begin();
 
-// Flushes and shows the frame.
+// Flushes and shows the frame (when drawn in the window).
 void frame_end();
 
-// Calls callback(value) from the event loop after `ms` milliseconds.
+// True once open_window has made the window.
+bool has_window();
+
+// Calls callback(value) from the event loop after `ms` milliseconds (nothing without a
+// window).
 void call_after_ms(unsigned ms, void (*callback)(int), int value);

@@ -2,14 +2,14 @@
 
 #include <GL/gl.h>
 
+#include "gl/frame_capture.h"
+
 #include <algorithm>
 #include <cmath>
 
 void capture(Picture& out) {
   glFinish();
-  glReadBuffer(GL_BACK);
-  glPixelStorei(GL_PACK_ALIGNMENT, 1);
-  glReadPixels(0, 0, frame_size, frame_size, GL_RGB, GL_UNSIGNED_BYTE, out.px);
+  read_frame(frame_size, frame_size, &out.px[0][0].r);
 }
 
 const Picture& capture_frame() {

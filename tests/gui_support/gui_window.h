@@ -1,9 +1,14 @@
 #pragma once
 
 // The one window of a GUI test program: created on first use with the program's own
-// window set-up (glutInit runs once per process), 800 x 800, its context current. Also
+// window set-up (glutInit runs once per process), 800 x 800, its context current. Without
+// an X display the frames go to an 800 x 800 off-screen frame instead (no window: keys
+// that need one, the title and resizing are for tests that call require_window). Also
 // restarts the count of non-finite values handed to GL (gl_value_guard.h).
 void ensure_window();
+
+// True when the tests run in a real window (an X display is set).
+bool real_window();
 
 #include <functional>
 
