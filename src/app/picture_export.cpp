@@ -25,21 +25,9 @@ namespace {
 
 const char* const program = "agvsim-export";
 
-// The command line again, for the advice to run it under a virtual display.
-[[maybe_unused]] std::string command_text(const std::vector<std::string>& arguments) {
-  std::string text = program;
-  for (std::size_t i = 1; i < arguments.size(); ++i) {
-    const std::string& a = arguments[i];
-    const bool plain = !a.empty() && a.find_first_of(" \t\"'\\$`*?;&|<>()") == std::string::npos;
-    text += plain ? " " + a : " '" + a + "'";
-  }
-  return text;
-}
-
 }  // namespace
 
-int PictureExport::prepare(const PictureOptions& options,
-                           const std::vector<std::string>& arguments) {
+int PictureExport::prepare(const PictureOptions& options) {
   options_ = options;
   if (!options.png_file.empty()) {
     if (std::string error = png_.open(options.png_file); !error.empty()) {
@@ -58,17 +46,15 @@ int PictureExport::prepare(const PictureOptions& options,
   if (!target_.open(options.width, options.height, &reason)) {
 #ifdef _WIN32
     // Windows always has a display: what failed is its OpenGL driver.
-    static_cast<void>(arguments);
     console_error("%s: 画像を描けない / cannot draw pictures:\n%s\n", program, reason.c_str());
 #else
     console_error(
         "%s: 画像を描けない / cannot draw pictures:\n%s\n"
-        "画像を描くには X のディスプレイが要る。ディスプレイのない計算機では仮想ディスプレイ"
-        "（Debian パッケージ xvfb）の下で実行する:\n"
-        "Pictures need an X display. Where there is none, run the command under a virtual "
-        "display (Debian package xvfb):\n"
-        "  xvfb-run -a %s\n",
-        program, reason.c_str(), command_text(arguments).c_str());
+        "画像を描くには OpenGL が要る: X のディスプレイか、ディスプレイがなければ Mesa の EGL"
+        "（Debian パッケージ libegl1 と libegl-mesa0）\n"
+        "Pictures need OpenGL: an X display or, without one, Mesa's EGL (Debian packages "
+        "libegl1 and libegl-mesa0).\n",
+        program, reason.c_str());
 #endif
     return 2;
   }

@@ -21,10 +21,9 @@ std::vector<int> gif_steps(int last, double dt_sim, double fps);
 class PictureExport {
  public:
   // Before anything is written: creates the picture files (status 2 when one cannot be
-  // created) and the off-screen target (status 2 when there is no display or no OpenGL,
-  // with how to run under a virtual display, `arguments` being the command line to show).
-  // Returns 0 when ready; messages go to the error stream.
-  int prepare(const PictureOptions& options, const std::vector<std::string>& arguments);
+  // created) and the off-screen target (status 2 when OpenGL can be had neither on an X
+  // display nor without one). Returns 0 when ready; messages go to the error stream.
+  int prepare(const PictureOptions& options);
 
   // Draws the pictures and writes them. Returns the exit status: 0, or 1 when a file could
   // not be written.

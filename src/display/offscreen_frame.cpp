@@ -62,7 +62,7 @@ bool OffscreenFrame::open(int width, int height, std::string* error) {
     *error = reason;
     return false;
   }
-  init_window_library();
+  if (offscreen_context_on_display()) init_window_library();
   for (int i = 0; i < 16 && glGetError() != GL_NO_ERROR; ++i) {
   }
   const GlFramebufferFunctions gl = gl_framebuffer_functions();

@@ -7,7 +7,11 @@
 #include <cstdlib>
 #include <thread>
 
+#include "platform/offscreen_context_egl.h"
+
 namespace {
+
+bool on_display = false;  // the context is the X one, not the surfaceless one
 
 // Some X servers (a busy virtual one) now and then drop a connection that is set up at the
 // same moment as another client's: a failed connection is tried again after a pause.
@@ -19,7 +23,7 @@ Display* connect(const char* name) {
   }
 }
 
-bool open_context(std::string* error) {
+bool open_x11_context(std::string* error) {
   const char* name = std::getenv("DISPLAY");
   if (name == nullptr || *name == '\0') {
     *error =
@@ -60,7 +64,24 @@ bool open_context(std::string* error) {
   return true;  // kept until the process ends
 }
 
+// The X display's context when there is one that works, else the surfaceless one.
+bool open_context(std::string* error) {
+  std::string x11_reason;
+  if (open_x11_context(&x11_reason)) {
+    on_display = true;
+    return true;
+  }
+  std::string egl_reason;
+  if (open_surfaceless_context(&egl_reason)) return true;
+  *error = x11_reason + "\n" + egl_reason;
+  return false;
+}
+
 }  // namespace
+
+bool offscreen_context_on_display() {
+  return on_display;
+}
 
 bool open_offscreen_context(std::string* error) {
   static std::string reason;
