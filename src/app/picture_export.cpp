@@ -3,11 +3,14 @@
 #include <algorithm>
 #include <cmath>
 
+#include "app/gif_recording.h"
 #include "app/playback.h"
 #include "app/shown_frame.h"
 #include "display/frame.h"
 #include "display/frame_capture.h"
+#include "display/offscreen_frame.h"
 #include "display/window.h"
+#include "picture/png_file.h"
 #include "platform/console.h"
 #include "scene/view_transform.h"
 
@@ -27,23 +30,33 @@ const char* const program = "agvsim-export";
 
 }  // namespace
 
+struct PictureExport::Output {
+  PngWriter png;
+  GifRecording gif;
+  OffscreenFrame target;
+};
+
+PictureExport::PictureExport() : out_(std::make_unique<Output>()) {}
+
+PictureExport::~PictureExport() = default;
+
 int PictureExport::prepare(const PictureOptions& options) {
   options_ = options;
   if (!options.png_file.empty()) {
-    if (std::string error = png_.open(options.png_file); !error.empty()) {
+    if (std::string error = out_->png.open(options.png_file); !error.empty()) {
       console_error("%s: %s\n", program, error.c_str());
       return 2;
     }
   }
   if (!options.gif_file.empty()) {
-    if (std::string error = gif_.start(options.gif_file, options.width, options.height);
+    if (std::string error = out_->gif.start(options.gif_file, options.width, options.height);
         !error.empty()) {
       console_error("%s: %s\n", program, error.c_str());
       return 2;
     }
   }
   std::string reason;
-  if (!target_.open(options.width, options.height, &reason)) {
+  if (!out_->target.open(options.width, options.height, &reason)) {
 #ifdef _WIN32
     // Windows always has a display: what failed is its OpenGL driver.
     console_error("%s: 画像を描けない / cannot draw pictures:\n%s\n", program, reason.c_str());
@@ -95,12 +108,12 @@ int PictureExport::write(const Scenario& scenario, const ComputeResult& result,
     std::vector<unsigned char> pixels(3 * static_cast<std::size_t>(width) * height);
     draw(type, step, view_of(type), false);
     read_frame(width, height, pixels.data());
-    if (std::string error = png_.write(width, height, pixels.data()); !error.empty()) {
+    if (std::string error = out_->png.write(width, height, pixels.data()); !error.empty()) {
       console_error("%s: %s\n", program, error.c_str());
       status = 1;
     }
   }
-  if (gif_.active()) {
+  if (out_->gif.active()) {
     std::vector<AgvType> types;
     if (options_.type == 0) {
       types.assign(std::begin(agv_types), std::end(agv_types));
@@ -113,11 +126,11 @@ int PictureExport::write(const Scenario& scenario, const ComputeResult& result,
       for (int step : gif_steps(last_of(type), scenario.vehicle.dt_sim, options_.fps)) {
         if (!error.empty()) break;
         draw(type, step, view, true);
-        read_frame(width, height, gif_.next_frame());
-        error = gif_.add({type, step, record_time(store, scenario, type, step)});
+        read_frame(width, height, out_->gif.next_frame());
+        error = out_->gif.add({type, step, record_time(store, scenario, type, step)});
       }
     }
-    if (error.empty()) error = gif_.finish();
+    if (error.empty()) error = out_->gif.finish();
     if (!error.empty()) {
       console_error("%s: %s\n", program, error.c_str());
       status = 1;

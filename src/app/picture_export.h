@@ -1,13 +1,11 @@
 #pragma once
 
+#include <memory>
 #include <string>
 #include <vector>
 
-#include "app/gif_recording.h"
 #include "control/command_line.h"
-#include "display/offscreen_frame.h"
 #include "model/scenario.h"
-#include "picture/png_file.h"
 #include "sim/computation.h"
 #include "sim/trajectory_store.h"
 
@@ -17,12 +15,20 @@
 std::vector<int> gif_steps(int last, double dt_sim, double fps);
 
 // The pictures of agvsim-export (--png, --gif): frames of the window's own drawing code,
-// drawn off the screen at the size asked for, as the window of that size shows them.
+// drawn off the screen at the size asked for, as the window of that size shows them. A
+// build without pictures (AGV_WITH_PICTURES off) has the same class from
+// app/picture_export_none.cpp, which refuses every picture.
 class PictureExport {
  public:
+  PictureExport();
+  ~PictureExport();
+  PictureExport(const PictureExport&) = delete;
+  PictureExport& operator=(const PictureExport&) = delete;
+
   // Before anything is written: creates the picture files (status 2 when one cannot be
   // created) and the off-screen target (status 2 when OpenGL can be had neither on an X
-  // display nor without one). Returns 0 when ready; messages go to the error stream.
+  // display nor without one, and always in a build without pictures). Returns 0 when
+  // ready; messages go to the error stream.
   int prepare(const PictureOptions& options);
 
   // Draws the pictures and writes them. Returns the exit status: 0, or 1 when a file could
@@ -30,8 +36,8 @@ class PictureExport {
   int write(const Scenario& scenario, const ComputeResult& result, const TrajectoryStore& store);
 
  private:
+  struct Output;  // the picture files and the off-screen target
+
   PictureOptions options_;
-  PngWriter png_;
-  GifRecording gif_;
-  OffscreenFrame target_;
+  std::unique_ptr<Output> out_;
 };
