@@ -1,12 +1,11 @@
 #include "app/playback.h"
 
-#include <GL/freeglut.h>
-
 #include <algorithm>
 #include <chrono>
 #include <cmath>
 
 #include "app/app_state.h"
+#include "platform/window_timer.h"
 
 namespace {
 
@@ -21,7 +20,7 @@ void tick(int);
 void arm_timer() {
   if (app.playback.timer_armed) return;
   app.playback.timer_armed = true;
-  glutTimerFunc(tick_ms, tick, 0);
+  call_after(tick_ms, tick, 0);
 }
 
 // Shows the step that the clock has reached; stops at the last record.
