@@ -18,6 +18,8 @@ case $1 in
     if [ -n "${DISPLAY:-}" ]; then
       echo "the window tests use DISPLAY=$DISPLAY"
     else
+      xvfb_pid=
+      # shellcheck source=scripts/picture-tools.sh
       . scripts/picture-tools.sh
       agv_virtual_display || { echo "x_display: the virtual display (Xvfb) did not start" >&2; exit 1; }
       echo "$xvfb_pid" >"$file.pid"
