@@ -13,7 +13,9 @@ agv_virtual_display() {
   fi
   local fdfile
   fdfile=$(mktemp)
-  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$fdfile" 2>/dev/null &
+  # Nothing of the caller's output is kept open by the server, which may outlive the
+  # caller (the CTest fixture of the window tests).
+  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$fdfile" >/dev/null 2>&1 &
   xvfb_pid=$!
   for _ in $(seq 100); do [ -s "$fdfile" ] && break; sleep 0.1; done
   if [ ! -s "$fdfile" ]; then

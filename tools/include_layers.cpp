@@ -1,6 +1,7 @@
 // Checks the include graph of src/: every folder is a layer, and a file may include only
 // files of its own layer or of the layers below it. Also finds include cycles between
-// files. Prints the counts; exits 1 when a rule is broken.
+// files, and the headers of OpenGL, EGL, GLUT and X11 included anywhere but in gl/ (the
+// GL drawing) and platform/. Prints the counts; exits 1 when a rule is broken.
 //
 //   include_layers SRC_DIR
 #include <algorithm>
@@ -17,7 +18,8 @@ namespace fs = std::filesystem;
 namespace {
 
 // The layers from the ground up and what each may include besides itself. control and
-// scene/display stand side by side: neither includes the other.
+// scene/display stand side by side: neither includes the other. gl draws what scene and
+// display compose.
 const std::map<std::string, std::set<std::string>> allowed = {
     {"platform", {}},
     {"model", {"platform"}},
@@ -31,23 +33,44 @@ const std::map<std::string, std::set<std::string>> allowed = {
     {"app", {"platform", "model", "path", "sim", "control", "scene", "display", "gl", "picture"}},
 };
 
+// The folders that may include the system headers of the GL and window-system libraries.
+const std::set<std::string> gl_folders = {"gl", "platform"};
+
+// Whether a system header (the name inside <...>) is one of OpenGL, OpenGL ES, EGL, GLUT,
+// Khronos' platform types or X11.
+bool is_gl_header(const std::string& name) {
+  for (const char* prefix : {"GL/", "GLES", "EGL/", "GLUT/", "KHR/", "X11/"}) {
+    if (name.rfind(prefix, 0) == 0) return true;
+  }
+  return false;
+}
+
 std::string folder_of(const std::string& rel) {
   const auto slash = rel.find('/');
   return slash == std::string::npos ? std::string() : rel.substr(0, slash);
 }
 
-// The project includes of a file: the names inside #include "...".
-std::vector<std::string> includes_of(const fs::path& file) {
-  std::vector<std::string> out;
+struct Includes {
+  std::vector<std::string> project;  // the names inside #include "..."
+  std::vector<std::string> system;   // the names inside #include <...>
+};
+
+Includes includes_of(const fs::path& file) {
+  Includes out;
   std::ifstream in(file);
   std::string line;
   while (std::getline(in, line)) {
+    // "#include", with blanks before and after the '#' as the preprocessor allows.
     const auto hash = line.find_first_not_of(" \t");
-    if (hash == std::string::npos || line.compare(hash, 8, "#include") != 0) continue;
-    const auto open = line.find('"', hash);
-    if (open == std::string::npos) continue;
-    const auto close = line.find('"', open + 1);
-    if (close != std::string::npos) out.push_back(line.substr(open + 1, close - open - 1));
+    if (hash == std::string::npos || line[hash] != '#') continue;
+    const auto word = line.find_first_not_of(" \t", hash + 1);
+    if (word == std::string::npos || line.compare(word, 7, "include") != 0) continue;
+    const auto open = line.find_first_not_of(" \t", word + 7);
+    if (open == std::string::npos || (line[open] != '"' && line[open] != '<')) continue;
+    const auto close = line.find(line[open] == '"' ? '"' : '>', open + 1);
+    if (close == std::string::npos) continue;
+    (line[open] == '"' ? out.project : out.system)
+        .push_back(line.substr(open + 1, close - open - 1));
   }
   return out;
 }
@@ -61,12 +84,21 @@ int main(int argc, char** argv) {
   }
   const fs::path root = argv[1];
   std::map<std::string, std::vector<std::string>> graph;  // file -> project includes
+  int gl_outside = 0;
   for (const auto& entry : fs::recursive_directory_iterator(root)) {
     if (!entry.is_regular_file()) continue;
     const auto ext = entry.path().extension();
     if (ext != ".h" && ext != ".cpp" && ext != ".inc") continue;
     const std::string rel = fs::relative(entry.path(), root).generic_string();
-    graph[rel] = includes_of(entry.path());
+    Includes includes = includes_of(entry.path());
+    graph[rel] = std::move(includes.project);
+    if (gl_folders.count(folder_of(rel))) continue;
+    for (const std::string& name : includes.system) {
+      if (!is_gl_header(name)) continue;
+      ++gl_outside;
+      std::printf("GL or window-system header outside gl/ and platform/: %s includes <%s>\n",
+                  rel.c_str(), name.c_str());
+    }
   }
 
   int edges = 0, upward = 0, unknown_folder = 0;
@@ -116,7 +148,7 @@ int main(int argc, char** argv) {
 
   std::printf(
       "%zu files, %d project includes, %d upward, %d from folders without a layer, %d "
-      "cycles\n",
-      graph.size(), edges, upward, unknown_folder, cycles);
-  return upward == 0 && unknown_folder == 0 && cycles == 0 ? 0 : 1;
+      "cycles, %d GL or window-system headers outside gl/ and platform/\n",
+      graph.size(), edges, upward, unknown_folder, cycles, gl_outside);
+  return upward == 0 && unknown_folder == 0 && cycles == 0 && gl_outside == 0 ? 0 : 1;
 }

@@ -2,7 +2,7 @@
 // sweep of error sizes, one row per size and type; or pictures of the motion (PNG, GIF) drawn
 // by the window's own code off the screen.
 // Exit status: 0 done, 1 table or output failure, 2 bad command line (an output that is one
-// of the random tables, a picture file that cannot be created and no display for pictures
+// of the random tables, a picture file that cannot be created and no OpenGL for pictures
 // included), 3 computation refused.
 #include <cerrno>
 #include <cstdio>
@@ -111,11 +111,11 @@ int main(int argc, char** argv) {
   }
 
   // The picture files and the drawing target are made first: a file that cannot be created
-  // or a missing display is told before the computation. A refusal then removes the
+  // or a missing OpenGL is told before the computation. A refusal then removes the
   // temporary files, and no picture is written.
   PictureExport picture_export;
   if (pictures.wanted()) {
-    if (const int status = picture_export.prepare(pictures, arguments); status != 0) return status;
+    if (const int status = picture_export.prepare(pictures); status != 0) return status;
   }
 
   auto ws = std::make_unique<Workspace>();

@@ -6,13 +6,19 @@
 #include <cstdio>
 #include <cstring>
 
+#include "app/gif_recording.h"
 #include "app/playback.h"
 #include "app/shown_frame.h"
 #include "display/frame.h"
 #include "display/frame_json.h"
+#include "display/picture_box.h"
 #include "gl/frame_capture.h"
-#include "gl/window.h"
+#include "gl/offscreen_frame.h"
+#include "gl/renderer.h"
+#include "picture/png_file.h"
 #include "platform/console.h"
+#include "platform/replacing_file.h"
+#include "scene/draw_list.h"
 #include "scene/view_transform.h"
 
 std::vector<int> gif_steps(int last, double dt_sim, double fps) {
@@ -29,61 +35,75 @@ namespace {
 
 const char* const program = "agvsim-export";
 
-// The command line again, for the advice to run it under a virtual display.
-[[maybe_unused]] std::string command_text(const std::vector<std::string>& arguments) {
-  std::string text = program;
-  for (std::size_t i = 1; i < arguments.size(); ++i) {
-    const std::string& a = arguments[i];
-    const bool plain = !a.empty() && a.find_first_of(" \t\"'\\$`*?;&|<>()") == std::string::npos;
-    text += plain ? " " + a : " '" + a + "'";
-  }
-  return text;
-}
-
 }  // namespace
 
-int PictureExport::prepare(const PictureOptions& options,
-                           const std::vector<std::string>& arguments) {
+struct PictureExport::Output {
+  PngWriter png;
+  GifRecording gif;
+  ReplacingFile frame;  // --frame
+  OffscreenFrame target;
+  DrawList list;
+  GlRenderer renderer;
+};
+
+PictureExport::PictureExport() : out_(std::make_unique<Output>()) {}
+
+PictureExport::~PictureExport() = default;
+
+int PictureExport::prepare(const PictureOptions& options) {
   options_ = options;
   if (!options.png_file.empty()) {
-    if (std::string error = png_.open(options.png_file); !error.empty()) {
+    if (std::string error = out_->png.open(options.png_file); !error.empty()) {
       console_error("%s: %s\n", program, error.c_str());
       return 2;
     }
   }
   if (!options.gif_file.empty()) {
-    if (std::string error = gif_.start(options.gif_file, options.width, options.height);
+    if (std::string error = out_->gif.start(options.gif_file, options.width, options.height);
         !error.empty()) {
       console_error("%s: %s\n", program, error.c_str());
       return 2;
     }
   }
   if (!options.frame_file.empty()) {
-    if (std::string error = frame_file_.create(options.frame_file); !error.empty()) {
+    if (std::string error = out_->frame.create(options.frame_file); !error.empty()) {
       console_error("%s: %s\n", program, error.c_str());
       return 2;
     }
   }
   if (!options.drawn()) return 0;
   std::string reason;
-  if (!target_.open(options.width, options.height, &reason)) {
+  if (!out_->target.open(options.width, options.height, &reason)) {
 #ifdef _WIN32
     // Windows always has a display: what failed is its OpenGL driver.
-    static_cast<void>(arguments);
     console_error("%s: 画像を描けない / cannot draw pictures:\n%s\n", program, reason.c_str());
 #else
     console_error(
         "%s: 画像を描けない / cannot draw pictures:\n%s\n"
-        "画像を描くには X のディスプレイが要る。ディスプレイのない計算機では仮想ディスプレイ"
-        "（Debian パッケージ xvfb）の下で実行する:\n"
-        "Pictures need an X display. Where there is none, run the command under a virtual "
-        "display (Debian package xvfb):\n"
-        "  xvfb-run -a %s\n",
-        program, reason.c_str(), command_text(arguments).c_str());
+        "画像を描くには OpenGL が要る: X のディスプレイか、ディスプレイがなければ Mesa の EGL"
+        "（Debian パッケージ libegl1 と libegl-mesa0）\n"
+        "Pictures need OpenGL: an X display or, without one, Mesa's EGL (Debian packages "
+        "libegl1 and libegl-mesa0).\n",
+        program, reason.c_str());
 #endif
     return 2;
   }
   return 0;
+}
+
+int PictureExport::write_frame_json(int width, int height) {
+  const std::string json = frame_json(out_->list, width, height);
+  std::string error;
+  if (std::fwrite(json.data(), 1, json.size(), out_->frame.stream()) == json.size()) {
+    error = out_->frame.commit();
+  } else {
+    error = "cannot write " + options_.frame_file + ": " + std::strerror(errno) +
+            " [書き込みに失敗しました]";
+    out_->frame.discard();
+  }
+  if (error.empty()) return 0;
+  console_error("%s: %s\n", program, error.c_str());
+  return 1;
 }
 
 int PictureExport::write(const Scenario& scenario, const ComputeResult& result,
@@ -98,12 +118,12 @@ int PictureExport::write(const Scenario& scenario, const ComputeResult& result,
     return view;
   };
   const auto compose = [&](AgvType type, int step, const View& view, bool playing) {
-    compose_frame(list_, frame_input({&store, &scenario, &result, type, step, view, options_.status,
-                                      playing, normal_speed, picture_px}));
+    compose_frame(out_->list, frame_input({&store, &scenario, &result, type, step, view,
+                                           options_.status, playing, normal_speed, picture_px}));
   };
   const auto draw = [&](AgvType type, int step, const View& view, bool playing) {
     compose(type, step, view, playing);
-    renderer_.draw_picture(list_);
+    out_->renderer.draw_picture(out_->list);
   };
   const auto last_of = [&](AgvType type) {
     return std::clamp(store.traj_last[type_index(type)], 0, MAX - 1);
@@ -122,32 +142,18 @@ int PictureExport::write(const Scenario& scenario, const ComputeResult& result,
       step = last;
     }
     compose(type, step, view_of(type), false);
-    if (!options_.frame_file.empty()) {
-      const std::string json = frame_json(list_, width, height);
-      std::string error;
-      if (std::fwrite(json.data(), 1, json.size(), frame_file_.stream()) == json.size()) {
-        error = frame_file_.commit();
-      } else {
-        error = "cannot write " + options_.frame_file + ": " + std::strerror(errno) +
-                " [書き込みに失敗しました]";
-        frame_file_.discard();
-      }
-      if (!error.empty()) {
-        console_error("%s: %s\n", program, error.c_str());
-        status = 1;
-      }
-    }
+    if (!options_.frame_file.empty() && write_frame_json(width, height) != 0) status = 1;
     if (!options_.png_file.empty()) {
       std::vector<unsigned char> pixels(3 * static_cast<std::size_t>(width) * height);
-      renderer_.draw_picture(list_);
+      out_->renderer.draw_picture(out_->list);
       read_frame(width, height, pixels.data());
-      if (std::string error = png_.write(width, height, pixels.data()); !error.empty()) {
+      if (std::string error = out_->png.write(width, height, pixels.data()); !error.empty()) {
         console_error("%s: %s\n", program, error.c_str());
         status = 1;
       }
     }
   }
-  if (gif_.active()) {
+  if (out_->gif.active()) {
     std::vector<AgvType> types;
     if (options_.type == 0) {
       types.assign(std::begin(agv_types), std::end(agv_types));
@@ -160,11 +166,11 @@ int PictureExport::write(const Scenario& scenario, const ComputeResult& result,
       for (int step : gif_steps(last_of(type), scenario.vehicle.dt_sim, options_.fps)) {
         if (!error.empty()) break;
         draw(type, step, view, true);
-        read_frame(width, height, gif_.next_frame());
-        error = gif_.add({type, step, record_time(store, scenario, type, step)});
+        read_frame(width, height, out_->gif.next_frame());
+        error = out_->gif.add({type, step, record_time(store, scenario, type, step)});
       }
     }
-    if (error.empty()) error = gif_.finish();
+    if (error.empty()) error = out_->gif.finish();
     if (!error.empty()) {
       console_error("%s: %s\n", program, error.c_str());
       status = 1;

@@ -394,13 +394,13 @@ standard output then; --out still writes it):
   --fps F             at most F frames per second of motion (default 25): every n-th
                       record and the last one
   --status on|off     the status line at the bottom left (default on, as the window)
-Pictures need an X display (DISPLAY); where there is none, run the command under a
-virtual one: xvfb-run -a agvsim-export ... (Debian package xvfb).
+Pictures are drawn with OpenGL: on the X display named by DISPLAY or, where there is
+none, without a display through Mesa's EGL (Debian packages libegl1, libegl-mesa0).
 
 Exit status: 0 done, 1 a table or the output could not be read or written,
 2 bad command line (error values that describe no vehicle included: a wheel, the
 WheelBase or the Tread of -100 % or less, a slip above 100 %), a picture file that
-cannot be created or no display for pictures, 3 the computation was refused (path too
+cannot be created or no OpenGL for pictures, 3 the computation was refused (path too
 long, too short, too many records, or a motion that is not finite; no file is written).
 
 使い方: agvsim-export [--path I] [--const 名前=値]... [--error K [V1 [V2]]]
@@ -441,12 +441,12 @@ long, too short, too many records, or a motion that is not finite; no file is wr
   --size WxH          画像の大きさ（画素、各 16-4096、既定 800x800）
   --fps F             運動 1 秒あたり最大 F コマ（既定 25）: n 刻みごとと最後の刻み
   --status on|off     左下の状態表示（既定 on、ウィンドウと同じ）
-画像を描くには X のディスプレイ（DISPLAY）が要る。ないときは仮想ディスプレイの下で
-実行する: xvfb-run -a agvsim-export ...（Debian パッケージ xvfb）
+画像は OpenGL で描く: DISPLAY の X のディスプレイ、ディスプレイがなければ Mesa の EGL
+（Debian パッケージ libegl1, libegl-mesa0）で。
 
 終了状態: 0 正常, 1 変換表または出力の読み書きに失敗, 2 コマンドラインの誤り（車輪・
 WheelBase・Tread が -100% 以下、滑りが 100% を超える誤差を含む）、画像ファイルを作れない、
-画像用のディスプレイがない, 3 計算が受け付けられない（経路が長過ぎる・短過ぎる・刻み数が
+画像用の OpenGL がない, 3 計算が受け付けられない（経路が長過ぎる・短過ぎる・刻み数が
 多過ぎる・運動が有限でない。ファイルは書かない）
 )";
 }

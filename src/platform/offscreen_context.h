@@ -6,11 +6,12 @@
 // current on a window of the window system that is never mapped (X11) or shown (Windows),
 // and the pictures are drawn into a framebuffer object of their own size. The context is
 // the one the window would get (same display, same renderer), so its pixels are the
-// window's.
+// window's. Where there is no X display, the context is made without one
+// (platform/offscreen_context_egl.h): the same software renderer, the same pixels.
 
 // Makes the context current, once per process (later calls give the first outcome). On
-// X11 it needs a display all the same: the one named by DISPLAY. False with a reason in
-// Japanese and English when there is none or it has no OpenGL.
+// X11 on the display named by DISPLAY, or without a display when DISPLAY is unset or the
+// display cannot be used. False with a reason in Japanese and English when neither works.
 bool open_offscreen_context(std::string* error);
 
 // Gives the never-shown window of the context width x height pixels, for a driver without

@@ -41,6 +41,8 @@ bool open_context(std::string* error) {
 
 }  // namespace
 
+// Windows always draws on its display.
+
 bool open_offscreen_context(std::string* error) {
   static std::string reason;
   static const bool opened = open_context(&reason);

@@ -7,6 +7,8 @@
 #include <cstdlib>
 #include <thread>
 
+#include "platform/offscreen_context_egl.h"
+
 namespace {
 
 // Some X servers (a busy virtual one) now and then drop a connection that is set up at the
@@ -19,7 +21,7 @@ Display* connect(const char* name) {
   }
 }
 
-bool open_context(std::string* error) {
+bool open_x11_context(std::string* error) {
   const char* name = std::getenv("DISPLAY");
   if (name == nullptr || *name == '\0') {
     *error =
@@ -58,6 +60,18 @@ bool open_context(std::string* error) {
     return false;
   }
   return true;  // kept until the process ends
+}
+
+// The X display's context when there is one that works, else the surfaceless one.
+bool open_context(std::string* error) {
+  std::string x11_reason;
+  if (open_x11_context(&x11_reason)) {
+    return true;
+  }
+  std::string egl_reason;
+  if (open_surfaceless_context(&egl_reason)) return true;
+  *error = x11_reason + "\n" + egl_reason;
+  return false;
 }
 
 }  // namespace

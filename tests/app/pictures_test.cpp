@@ -55,6 +55,21 @@ long differing(const RgbImage& a, const RgbImage& b) {
   return n;
 }
 
+// The exporter as on a machine without a display: DISPLAY unset, `variable` (NAME=VALUE)
+// set when given.
+ExportRun run_without_display(const std::vector<std::string>& args,
+                              const std::string& variable = "") {
+  const char* const set = std::getenv("DISPLAY");
+  const std::string display = set ? set : "";
+  unsetenv("DISPLAY");
+  const std::string name = variable.substr(0, variable.find('='));
+  if (!variable.empty()) setenv(name.c_str(), variable.substr(name.size() + 1).c_str(), 1);
+  const ExportRun run = run_export_program(args);
+  if (!variable.empty()) unsetenv(name.c_str());
+  if (set) setenv("DISPLAY", display.c_str(), 1);
+  return run;
+}
+
 Scenario scenario_of(std::vector<const char*> args) {
   args.insert(args.begin(), "agvsim-export");
   CommandLine line;
@@ -95,6 +110,23 @@ TEST_F(PicturesTest, PngOfTheWindowAndOfTheExportHoldTheWindowsPixels) {
       {"--error", "1", "3", "-2", "--type", "1", "--step", "100", "--png", "export.png"});
   ASSERT_EQ(run.status, 0) << run.err;
   EXPECT_EQ(differing(read_png("export.png"), shown), 0);
+}
+
+// Without a display the context is made without one (EGL): the same renderer, the same
+// pixels, also where the display named cannot be opened.
+TEST_F(PicturesTest, ExportWithoutADisplayHoldsTheWindowsPixels) {
+  app.step = 100;
+  on_display();
+  const RgbImage shown = window_pixels();
+  const std::vector<std::string> args = {"--error", "1",      "3",   "-2",    "--type",
+                                         "1",       "--step", "100", "--png", "headless.png"};
+  const ExportRun run = run_without_display(args);
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(differing(read_png("headless.png"), shown), 0);
+  std::vector<std::string> unreachable = args;
+  unreachable.back() = "unreachable.png";
+  ASSERT_EQ(run_without_display(unreachable, "DISPLAY=:4711").status, 0);
+  EXPECT_EQ(differing(read_png("unreachable.png"), shown), 0);
 }
 
 TEST_F(PicturesTest, GifRecordingHoldsTheWindowsFramesWithoutItsMarker) {
@@ -172,12 +204,12 @@ TEST_F(PicturesTest, BadRequestsAndRefusedScenariosWriteNoFile) {
   }
   EXPECT_TRUE(fs::is_empty("."));  // no picture, no temporary file left behind
 
-  const std::string display = std::getenv("DISPLAY");
-  unsetenv("DISPLAY");
-  const ExportRun no_display = run_export_program({"--png", "a.png"});
-  setenv("DISPLAY", display.c_str(), 1);
-  EXPECT_EQ(no_display.status, 2);
-  EXPECT_NE(no_display.err.find("xvfb-run -a agvsim-export --png a.png"), std::string::npos);
+  // Neither a display nor EGL's driver (the vendor list of the EGL dispatcher made empty).
+  const ExportRun no_opengl =
+      run_without_display({"--png", "a.png"}, "__EGL_VENDOR_LIBRARY_FILENAMES=/nonexistent.json");
+  EXPECT_EQ(no_opengl.status, 2);
+  EXPECT_NE(no_opengl.err.find("no display (DISPLAY is not set)"), std::string::npos);
+  EXPECT_NE(no_opengl.err.find("libegl-mesa0"), std::string::npos) << no_opengl.err;
   EXPECT_TRUE(fs::is_empty("."));
 
   // A step past the end is drawn at the end, and said so.

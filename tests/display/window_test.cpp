@@ -1,4 +1,4 @@
-// The window itself: background, panel, the UTF-8 title, text colour in the first frame.
+// The frame of the window: background, panel, text colour, the key list over it.
 #include <gtest/gtest.h>
 
 #include <GL/gl.h>
@@ -7,7 +7,6 @@
 #include "gui_support/frame_pixels.h"
 #include "gui_support/gui_state.h"
 #include "gui_support/gui_window.h"
-#include "gui_support/window_property.h"
 
 namespace {
 
@@ -30,15 +29,6 @@ TEST_F(WindowTest, BackgroundIsWhiteAndThePanelCoversTheRightFromPointThreeFive)
   EXPECT_TRUE(near(f, black, 520, 100));
   EXPECT_EQ(count_in(f, white, 541, 0, 799, 6), 259 * 7);
   EXPECT_EQ(count_in(f, black, 541, 0, 555, 799), 0);
-}
-
-TEST_F(WindowTest, TitleIsSetAsUtf8Name) {
-  if (!real_window()) GTEST_SKIP() << "the title is the X window's: needs a display";
-  const WindowProperty name = read_window_property("_NET_WM_NAME");
-  EXPECT_EQ(name.type, "UTF8_STRING");
-  EXPECT_EQ(name.bytes, window_title);
-  EXPECT_EQ(name.bytes.substr(0, 6), "1,2,3:");
-  EXPECT_EQ(name.bytes.substr(6, 12), "\u6a5f\u69cb\u9078\u629e");  // 機構選択
 }
 
 // Before any primitive has run, lighting is still off and the raster colour is the current

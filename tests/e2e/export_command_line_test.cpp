@@ -11,6 +11,7 @@
 
 #include "agvsim_version.h"
 #include "e2e/export_process.h"
+#include "support/temp_dir.h"
 
 namespace {
 
@@ -222,5 +223,19 @@ TEST(ExportCommandLine, FullStoreOfTheDefaultEllipse) {
     }
   }
 }
+
+#ifdef AGV_WITHOUT_PICTURES
+// A build without pictures refuses them before the computation, and creates no file.
+TEST(ExportCommandLine, PicturesAreRefusedInABuildWithoutThem) {
+  const TempDir dir;
+  for (const char* option : {"--png", "--gif"}) {
+    const ExportRun run =
+        run_export_program({option, dir.path() + "/a", "--out", dir.path() + "/b"});
+    EXPECT_EQ(run.status, 2) << option;
+    EXPECT_NE(run.err.find("pictures are not built into this build"), std::string::npos) << run.err;
+    EXPECT_TRUE(std::filesystem::is_empty(dir.path())) << option;
+  }
+}
+#endif
 
 }  // namespace

@@ -1,5 +1,12 @@
 # Sourced by the window test scripts.
 #
+# Without DISPLAY, the display of the window tests' fixture (tests/x_display.sh), named in
+# the file $AGV_X_DISPLAY_FILE.
+if [ -z "${DISPLAY:-}" ] && [ -s "${AGV_X_DISPLAY_FILE:-}" ]; then
+  DISPLAY=$(head -n 1 "$AGV_X_DISPLAY_FILE")
+  export DISPLAY
+fi
+#
 # window_scratch: makes the scratch directory $work and sets pid empty; at exit the program
 # $pid is killed when it still runs, descriptor 3 (a program's input where a test holds
 # one) is closed and $work removed.

@@ -6,6 +6,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <fstream>
 #include <string>
 
 #include "app/app_state.h"
@@ -23,6 +24,16 @@ using LeakCheckPause = __lsan::ScopedDisabler;
 struct LeakCheckPause {};
 #endif
 
+// Without DISPLAY, the display of the window tests' fixture (tests/x_display.sh), named
+// in the file of AGV_X_DISPLAY_FILE; the programs the tests start inherit it.
+void take_fixture_display() {
+  const char* file = std::getenv("AGV_X_DISPLAY_FILE");
+  if (std::getenv("DISPLAY") != nullptr || file == nullptr) return;
+  std::ifstream in(file);
+  std::string name;
+  if (std::getline(in, name) && !name.empty()) setenv("DISPLAY", name.c_str(), 1);
+}
+
 }  // namespace
 
 void ensure_window() {
@@ -31,6 +42,7 @@ void ensure_window() {
     reset_gl_value_guard();
     return;
   }
+  take_fixture_display();
   if (std::getenv("DISPLAY") == nullptr) {
     // No display: the frames are drawn off the screen, as agvsim-export draws them, by the
     // same renderer into a framebuffer of the window's size.

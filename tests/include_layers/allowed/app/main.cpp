@@ -1,0 +1,3 @@
+#include <vector>
+
+#include "gl/replay.h"

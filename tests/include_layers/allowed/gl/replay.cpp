@@ -1,0 +1,5 @@
+#include "gl/replay.h"
+
+#include <GL/gl.h>
+
+#include "display/frame.h"

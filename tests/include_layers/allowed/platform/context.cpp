@@ -1,0 +1,2 @@
+#include <EGL/egl.h>
+#include <X11/Xlib.h>

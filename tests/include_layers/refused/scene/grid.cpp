@@ -1,0 +1,2 @@
+#include <cmath>
+# include <GL/gl.h>
