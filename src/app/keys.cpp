@@ -47,8 +47,8 @@ void console_dialogue(DialogueStart start) {
 
 void on_key(unsigned char key, int /*x*/, int /*y*/) {
   app.last_key = static_cast<char>(key);
-  if (app.help_shown && key != 27) {
-    app.help_shown = false;  // any key closes the key list, and does nothing else
+  if (app.help_shown) {
+    app.help_shown = false;  // any key closes the key list, ESC too, and does nothing else
     on_display();
     return;
   }

@@ -159,7 +159,7 @@ TEST(Playback, StepFollowsTheClock) {
 }
 
 // 'i' shows or hides the status line; 'h' shows the key list, and the next key only closes
-// it; 'f' brings the motion and both path ends into the free area left of the panel.
+// it, ESC too; 'f' brings the motion and both path ends into the free area left of the panel.
 TEST_F(KeysTest, StatusLineKeyListAndFit) {
   const bool shown = app.status_shown;
   on_key('i', 0, 0);
@@ -169,6 +169,9 @@ TEST_F(KeysTest, StatusLineKeyListAndFit) {
   on_key('x', 0, 0);
   EXPECT_FALSE(app.help_shown);
   EXPECT_EQ(app.view.view_dx, 0.0);
+  on_key('?', 0, 0);
+  on_key(27, 0, 0);  // the list says any key closes it: ESC closes it, and the program goes on
+  EXPECT_FALSE(app.help_shown);
 
   for (int j = 0; j <= 10; ++j) {  // type 1: 10 m along x at y = 2 m, out under the panel
     store.cp_traj[0][j] = {0, 0, j * 1.0, 2.0, 0, 0, 0};
