@@ -8,9 +8,10 @@
 // commit() flushes it to the disk and renames it over the target. Until then an existing
 // target is untouched, and a ReplacingFile that is not committed removes its temporary
 // file. A target that is a symbolic link keeps its link: the file it leads to is replaced,
-// and a replaced file keeps its permissions. A target that exists and is no regular file
-// (a device such as /dev/null, a named pipe) cannot be replaced: it is written directly.
-// Errors come back as text: empty means success.
+// and a replaced file keeps its permissions; a link to a missing file is written through.
+// A write-protected target is refused, as the shell's redirection refuses it. A target that exists
+// and is no regular file (a device such as /dev/null, a named pipe) cannot be replaced: it is
+// written directly. Errors come back as text: empty means success.
 class ReplacingFile {
  public:
   ReplacingFile() = default;

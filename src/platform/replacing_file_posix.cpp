@@ -10,6 +10,8 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "platform/file_system.h"
+
 namespace {
 
 std::string folder_of(const std::string& path) {
@@ -49,6 +51,12 @@ std::string ReplacingFile::create(const std::string& target_name) {
   if (exists) {  // through symbolic links to the file itself
     char resolved[PATH_MAX];
     if (realpath(target.c_str(), resolved)) target = resolved;
+    // A write-protected file stays as it is, as a redirection of the shell leaves it.
+    if (const int err = write_refusal(target)) {
+      return failure("cannot write", target, err, "ファイルに書き込めません");
+    }
+  } else {
+    target = written_name(target);  // a link to a missing file: the file is made at its end
   }
   // A name of our own beside the target: the process id and a counter keep two writers (in
   // one process or in two) apart; O_EXCL never opens someone else's file. The mode 0666

@@ -9,6 +9,7 @@
 #include <cerrno>
 #include <cstring>
 
+#include "platform/file_system.h"
 #include "platform/replacing_file.h"
 #include "platform/wide_text_win32.h"
 
@@ -52,6 +53,10 @@ std::string ReplacingFile::create(const std::string& target) {
       target_ = target;
       return {};
     }
+  }
+  // A read-only file stays as it is, as a redirection of the shell leaves it.
+  if (const int err = write_refusal(target)) {
+    return failure("cannot write", target, std::strerror(err), "ファイルに書き込めません");
   }
   // A name of our own beside the target: the process id and a counter keep two writers
   // apart; _O_EXCL never opens someone else's file.
