@@ -34,7 +34,7 @@ window at once; 'c' and 'e' in the window still lead to the dialogue.
   --no-window         the dialogue (or the scenario) and its computation only; ends
                       where the window would open
   --help              this text
-  --version           the version of the program (only as the first argument)
+  --version           the version of the program
   window options      of the window library: -display NAME, -geometry WxH+X+Y, -iconic
 
 Keys in the window:
@@ -99,8 +99,18 @@ int main(int argc, char** argv) {
     console_flush();
     return 0;
   }
-  if (line.sweep || !line.out_file.empty()) {
-    usage_error("--sweep and --out are options of agvsim-export / agvsim-export のオプション");
+  if (line.version) {
+    std::printf("agvsim %s\n", AGVSIM_VERSION);
+    return 0;
+  }
+  if (line.sweep || !line.out_file.empty() || !line.wheels_file.empty()) {
+    usage_error(
+        "--sweep, --out and --wheels are options of agvsim-export / agvsim-export のオプション");
+  }
+  if (line.picture.given) {
+    usage_error(
+        "--png, --gif and their options are options of agvsim-export; in the window 'p' and "
+        "'g' save pictures / agvsim-export のオプション（ウィンドウでは p と g）");
   }
   if (!no_window && !display_available(args.window, &error)) {
     console_error("%s\n", error.c_str());

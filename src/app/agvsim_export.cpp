@@ -4,6 +4,7 @@
 // Exit status: 0 done, 1 table or output failure, 2 bad command line (an output that is one
 // of the random tables, a picture file that cannot be created and no display for pictures
 // included), 3 computation refused.
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -78,6 +79,14 @@ int main(int argc, char** argv) {
     console_flush();
     return 0;
   }
+  if (line.version) {
+    std::printf("agvsim-export %s\n", AGVSIM_VERSION);
+    return 0;
+  }
+  if (!check_output_files(line, &error)) {
+    console_error("agvsim-export: %s (see --help)\n", error.c_str());
+    return 2;
+  }
 
   // NormalTables is small; the workspace is several megabytes and lives on the heap.
   static NormalTables tables;
@@ -105,6 +114,22 @@ int main(int argc, char** argv) {
 
   if (line.sweep) {
     const std::vector<SweepPoint> points = run_sweep(scenario, line.sweep_range, tables, 0);
+    const long refused = std::count_if(points.begin(), points.end(), [](const SweepPoint& p) {
+      return p.result.refusal != Refusal::none;
+    });
+    if (refused == static_cast<long>(points.size())) {  // the path, refused for every size
+      console_error("%s\n", refusal_text(points.front().result).c_str());
+      console_error(
+          "agvsim-export: no size of the sweep can be computed, nothing written"
+          " / どの大きさも計算できない\n");
+      return 3;
+    }
+    if (refused > 0) {
+      console_error(
+          "agvsim-export: %ld of %zu sizes refused (status column of the rows)"
+          " / %zu 個のうち %ld 個の大きさは計算できない\n",
+          refused, points.size(), points.size(), refused);
+    }
     return write_output(line.out_file, [&](std::FILE* out) {
       return write_sweep_csv(out, scenario, line.sweep_range, points);
     });
