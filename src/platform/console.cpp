@@ -20,6 +20,7 @@ std::ostream* err_stream = nullptr;  // nullptr: std::cerr
 void (*end_of_input_handler)() = nullptr;
 
 bool started = false;
+std::string last_key_text;   // UTF-8
 std::string locale_codeset;  // of the locale, as the platform names it
 std::string output_codeset;  // the locale's or a forced one; see target_codeset()
 
@@ -158,6 +159,40 @@ std::vector<NumberItem> next_items(std::string* line) {
   }
 }
 
+// How many bytes the character that starts with `lead` has in the console's codeset: UTF-8
+// (also for plain ASCII, where nothing else comes), CP932, EUC-JP; other codesets take
+// one byte a character here.
+int character_bytes(unsigned char lead, const std::string& codeset) {
+  if (lead < 0x80) return 1;
+  if (codeset.empty())
+    return lead >= 0xC2 && lead <= 0xDF   ? 2
+           : lead >= 0xE0 && lead <= 0xEF ? 3
+           : lead >= 0xF0 && lead <= 0xF4 ? 4
+                                          : 1;
+  if (codeset == "CP932") return (lead >= 0x81 && lead <= 0x9F) || lead >= 0xE0 ? 2 : 1;
+  if (codeset_key(codeset.c_str()) == "EUCJP") return lead == 0x8F ? 3 : lead >= 0x8E ? 2 : 1;
+  return 1;
+}
+
+// A byte that may follow the lead byte of a character: UTF-8 takes only 0x80..0xBF there.
+bool continues(int byte, const std::string& codeset) {
+  if (byte < 0) return false;
+  return codeset.empty() ? (byte & 0xC0) == 0x80 : byte >= 0x40;
+}
+
+// The key a character stands for: ASCII as itself, a full-width form as its ASCII
+// character, anything else its first byte.
+int key_of(const std::string& utf8) {
+  const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(utf8[i]); };
+  if (utf8.size() == 1) return byte(0);
+  if (utf8.size() == 3) {
+    const int code = (byte(0) & 0x0F) << 12 | (byte(1) & 0x3F) << 6 | (byte(2) & 0x3F);
+    if (code >= 0xFF01 && code <= 0xFF5E) return code - 0xFF01 + '!';
+    if (code == 0x3000) return ' ';
+  }
+  return utf8.empty() ? 0 : byte(0);
+}
+
 // The notice of a refused entry on a line of its own.
 void print_notice(const std::string& notice) {
   write_text(out(), "\n" + notice);
@@ -205,15 +240,44 @@ void console_discard_typeahead() {
 int console_read_key() {
   start();
   flush_output();
-  if (reading_real_stdin() && terminal_is_tty()) {
-    const int c = terminal_read_raw_key();
+  const bool terminal = reading_real_stdin() && terminal_is_tty();
+  int c;
+  do {
+    c = terminal ? terminal_read_raw_key() : next_byte();
     if (c < 0) console_end_of_input();
-    return c;
+  } while (!terminal && (c == '\n' || c == '\r'));
+  // The other bytes of the character: a terminal sends them at once; from a stream only
+  // bytes that can continue it are taken, so a broken one does not swallow the next answer.
+  const std::string codeset = target_codeset(output_codeset.c_str());
+  std::string bytes(1, static_cast<char>(c));
+  for (int n = character_bytes(static_cast<unsigned char>(c), codeset); --n > 0;) {
+    int next;
+    if (terminal) {
+      next = terminal_read_raw_key();
+    } else {
+      next = in().rdbuf()->sgetc();
+      if (!continues(next, codeset)) break;
+      in().rdbuf()->sbumpc();
+    }
+    if (next < 0) break;
+    bytes += static_cast<char>(next);
   }
-  for (;;) {
-    const int c = next_byte();
-    if (c < 0) console_end_of_input();
-    if (c != '\n' && c != '\r') return c;
+  last_key_text = codeset.empty() ? bytes : encoding_to_utf8(bytes, codeset);
+  const int key = key_of(last_key_text);
+  return key < 0x80 ? key : c;
+}
+
+const std::string& console_key_text() {
+  return last_key_text;
+}
+
+void console_drop_rest_of_answer() {
+  if (reading_real_stdin() && terminal_is_tty()) {
+    terminal_discard_typeahead();
+    return;
+  }
+  for (int c = in().rdbuf()->sgetc(); c >= 0 && c != '\n' && c != '\r'; c = in().rdbuf()->sgetc()) {
+    in().rdbuf()->sbumpc();
   }
 }
 

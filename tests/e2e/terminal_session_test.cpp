@@ -77,6 +77,29 @@ TEST(TerminalSession, TypeAheadIsDroppedBeforeTheFirstQuestion) {
   EXPECT_TRUE(session.wait_for_output("ERROR=1"));
 }
 
+// On a terminal a full-width key is one key, not its bytes one after the other: ｙ is yes
+// and shows whole; あ at the menu is one wrong answer.
+TEST(TerminalSession, FullWidthKeysAreOneKeyEach) {
+  TerminalSession session;
+  ASSERT_TRUE(session.start());
+  ASSERT_TRUE(session.wait_for_output(error_key_prompt));
+  ASSERT_TRUE(session.wait_for_mode(true));
+  session.send("あ");
+  ASSERT_TRUE(session.wait_for_output(error_key_prompt + "\n軌道誤差設定")) << session.output();
+  ASSERT_TRUE(session.wait_for_mode(true));
+  session.send("２");
+  ASSERT_TRUE(session.wait_for_output("ERROR=2を選択")) << session.output();
+  ASSERT_TRUE(session.wait_for_mode(false));
+  session.send("1\n");
+  ASSERT_TRUE(session.wait_for_output(yes_no_prompt));
+  ASSERT_TRUE(session.wait_for_mode(true));
+  session.send("ｙ");
+  EXPECT_TRUE(session.wait_for_output(yes_no_prompt + "ｙ\n 下記の経路のどれかを選択"))
+      << session.output();
+  EXPECT_EQ(session.output().find("\n軌道誤差設定", session.output().find("ERROR=")),
+            std::string::npos);
+}
+
 TEST(TerminalSession, CtrlCOrCtrlBackslashWhileAKeyIsAwaited) {
   for (const int sig : {SIGINT, SIGQUIT}) {
     for (const bool at_yes_no : {false, true}) {
