@@ -3,7 +3,9 @@
 // the input ends. Every dialogue that returns leaves a computation without refusal whose
 // store holds finite numbers only. The input ends at the latest when a fourth computation
 // or a seventh path check is about to start, so that the time limit per input (-timeout,
-// scripts/fuzz.sh) bounds the time of each: no answer may make one take seconds.
+// scripts/fuzz.sh) bounds the time of each: no answer may make one take seconds. The
+// one-key prompts read whole characters (full-width and other multi-byte ones, broken
+// ones): however long a wrong line is, it brings the error menu back once.
 #include <cstdint>
 #include <cstdlib>
 #include <memory>
@@ -32,10 +34,15 @@ class ComputationCounter : public std::stringbuf {
     const std::string_view text(s, n);
     if (text.find("設定したAGVの経路生成条件") != text.npos && ++checks_ > 6) throw InputEnded{};
     if (text.find("只今計算中") != text.npos && ++computations_ > 3) throw InputEnded{};
+    if (text.find("Error Number=") != text.npos) ++menus_;
     return std::stringbuf::xsputn(s, n);
   }
 
+ public:
+  int menus() const { return menus_; }
+
  private:
+  int menus_ = 0;
   int checks_ = 0;
   int computations_ = 0;
 };
@@ -74,6 +81,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     }
   } catch (const InputEnded&) {
   }
+  // Each menu after the first of a dialogue answers a wrong line (or a computation refused
+  // for its error, at most three here): a byte or a character more is no menu more.
+  std::size_t lines = 1;
+  for (size_t i = 0; i < size; ++i) lines += data[i] == '\n' || data[i] == '\r';
+  if (static_cast<std::size_t>(counter.menus()) > lines + 6) std::abort();
   console_set_streams(nullptr, nullptr, nullptr);
   return 0;
 }
