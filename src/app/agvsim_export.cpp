@@ -24,6 +24,7 @@
 #include "platform/file_io.h"
 #include "platform/replacing_file.h"
 #include "platform/standard_streams.h"
+#include "platform/terminal.h"
 #include "sim/computation.h"
 
 namespace {
@@ -53,6 +54,16 @@ int write_output(const std::string& name, Write write) {
   if (error.empty()) return 0;
   console_error("agvsim-export: %s\n", error.c_str());
   return 1;
+}
+
+// A long sweep on a terminal shows how far it is, on one line of the error stream.
+void show_sweep_progress(std::size_t done, std::size_t total) {
+  static int shown = -1;
+  const int percent = static_cast<int>(done * 100 / total);
+  if (percent == shown && done != total) return;
+  shown = percent;
+  console_error("\ragvsim-export: %zu/%zu sizes (%d %%) / 計算済み%s", done, total, percent,
+                done == total ? "\n" : "");
 }
 
 }  // namespace
@@ -113,7 +124,9 @@ int main(int argc, char** argv) {
   const Scenario scenario = command_line_scenario(line);
 
   if (line.sweep) {
-    const std::vector<SweepPoint> points = run_sweep(scenario, line.sweep_range, tables, 0);
+    const std::vector<SweepPoint> points =
+        run_sweep(scenario, line.sweep_range, tables, 0,
+                  terminal_error_is_tty() ? show_sweep_progress : nullptr);
     const long refused = std::count_if(points.begin(), points.end(), [](const SweepPoint& p) {
       return p.result.refusal != Refusal::none;
     });

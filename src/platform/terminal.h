@@ -12,6 +12,9 @@
 // True when standard input is a terminal (a console on Windows).
 bool terminal_is_tty();
 
+// True when standard error goes to a terminal: where progress may be shown.
+bool terminal_error_is_tty();
+
 // Makes the standard streams carry text in the given codeset (the console's) to and from the
 // terminal. POSIX terminals take and give such bytes by themselves. On a Windows console
 // std::cout and std::cerr write through the console's UTF-16 output, and std::cin reads it

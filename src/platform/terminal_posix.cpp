@@ -109,6 +109,10 @@ bool terminal_is_tty() {
   return isatty(STDIN_FILENO) == 1;
 }
 
+bool terminal_error_is_tty() {
+  return isatty(STDERR_FILENO) == 1;
+}
+
 // The terminal takes and sends the bytes of its own codeset already.
 void terminal_prepare_streams(const std::string&) {}
 

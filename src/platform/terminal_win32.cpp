@@ -158,6 +158,11 @@ bool terminal_is_tty() {
   return is_console(input_handle(), &mode);
 }
 
+bool terminal_error_is_tty() {
+  DWORD mode = 0;
+  return is_console(GetStdHandle(STD_ERROR_HANDLE), &mode);
+}
+
 void terminal_prepare_streams(const std::string& codeset) {
   stream_codeset = codeset;
   if (!writers_in_use) {

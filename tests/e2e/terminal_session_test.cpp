@@ -100,6 +100,22 @@ TEST(TerminalSession, FullWidthKeysAreOneKeyEach) {
             std::string::npos);
 }
 
+// A sweep tells how far it is on a terminal's error stream (not in a file: the exporter's
+// command-line tests), and ends the line of its progress when done.
+TEST(TerminalSession, SweepShowsProgressOnATerminal) {
+  TempDir dir;
+  const std::string out = dir.path() + "/sweep.csv";
+  PtyChild child;
+  ASSERT_TRUE(child.start([out] {
+    execl(AGV_EXPORT_EXE, AGV_EXPORT_EXE, "--sweep", "1", "0", "2", "1", "--out", out.c_str(),
+          static_cast<char*>(nullptr));
+    _exit(127);
+  }));
+  EXPECT_TRUE(child.wait_for_output("3/3 sizes (100 %) / 計算済み\n")) << child.output();
+  const int status = child.wait_for_exit();
+  EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+}
+
 TEST(TerminalSession, CtrlCOrCtrlBackslashWhileAKeyIsAwaited) {
   for (const int sig : {SIGINT, SIGQUIT}) {
     for (const bool at_yes_no : {false, true}) {
