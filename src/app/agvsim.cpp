@@ -1,6 +1,9 @@
 // agvsim: start-up, the first dialogue (or a scenario from the command line), then the
-// window and its event loop, which ends only through the ESC key. The window library's
+// window and its event loop, which ends through the ESC key, the window's close button, or
+// a signal. The window library's
 // options on the command line go to it; the others are the program's.
+#include <GL/freeglut.h>
+
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -9,11 +12,14 @@
 #include "agvsim_version.h"
 #include "app/app_state.h"
 #include "app/keys.h"
+#include "app/window_pictures.h"
 #include "control/command_line.h"
 #include "display/window.h"
 #include "platform/console.h"
 #include "platform/display_check.h"
+#include "platform/end_signals.h"
 #include "platform/standard_streams.h"
+#include "platform/window_input.h"
 
 namespace {
 
@@ -45,7 +51,7 @@ Keys in the window:
   w W      zoom out / in                    i        status line on / off
   h ?      key list                         c e      console: path / error and path
   p        save the picture as PNG          g        record a GIF / write it
-  ESC      quit
+  ESC      quit (so does the close button; a recording is written first)
 
 Exit status: 0 done, 1 no display or a table could not be read, 2 bad command line,
 3 the scenario's path was refused.
@@ -63,6 +69,25 @@ Exit status: 0 done, 1 no display or a table could not be read, 2 bad command li
 h ? キー一覧, p 画像を PNG で保存, g GIF の記録の開始・保存, c e 文字画面へ,
 ESC 終了
 )";
+
+// Every 100 ms, whatever the window does: a window destroyed by another program ends the
+// program as ESC does, and so does a signal that came while a GIF was recorded, which then
+// ends it once the recording is written.
+constexpr unsigned watch_ms = 100;
+
+void watch_window(int) {
+  if (window_lost()) quit_program();
+  if (const int sig = end_signal_pending()) {
+    end_gif_recording();
+    end_by_signal(sig);
+  }
+  glutTimerFunc(watch_ms, watch_window, 0);
+}
+
+// The close button (the window manager's request to close) ends the program as ESC does.
+void on_close() {
+  quit_program();
+}
 
 [[noreturn]] void usage_error(const std::string& reason) {
   console_error("agvsim: %s (see --help)\n", reason.c_str());
@@ -126,6 +151,10 @@ int main(int argc, char** argv) {
   if (no_window) return 0;
   int window_argc = static_cast<int>(args.window.size());
   args.window.push_back(nullptr);
-  start_window(window_argc, args.window.data(), {on_display, on_key, app_reshape});
+  open_window(&window_argc, args.window.data(), {on_display, on_key, app_reshape});
+  glutCloseFunc(on_close);
+  watch_window_loss();
+  glutTimerFunc(watch_ms, watch_window, 0);
+  glutMainLoop();
   return 0;
 }

@@ -45,6 +45,11 @@ void console_dialogue(DialogueStart start) {
 
 }  // namespace
 
+void quit_program() {
+  end_gif_recording();
+  std::exit(0);
+}
+
 void on_key(unsigned char key, int /*x*/, int /*y*/) {
   app.last_key = static_cast<char>(key);
   if (app.help_shown) {
@@ -116,8 +121,7 @@ void on_key(unsigned char key, int /*x*/, int /*y*/) {
       console_dialogue(key == 'c' ? DialogueStart::path_change : DialogueStart::error_menu);
       return;
     case 27:
-      end_gif_recording();
-      std::exit(0);
+      quit_program();
     default:
       return;
   }

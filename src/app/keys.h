@@ -10,3 +10,7 @@
 // redraw), then drop the keys pressed in the window meanwhile; ESC ends the process with
 // status 0. Other keys do nothing more.
 void on_key(unsigned char key, int x, int y);
+
+// Ends the program as ESC does: a GIF being recorded is written first, then exit status 0.
+// Also the end when the window is closed by its close button or by another program.
+[[noreturn]] void quit_program();

@@ -12,6 +12,8 @@
 #include <cstdlib>
 #include <iostream>
 
+#include "platform/end_signals.h"
+
 namespace {
 
 // The mode saved before the current raw read and the raw mode itself; only valid while
@@ -23,16 +25,13 @@ struct termios raw_mode;
 volatile sig_atomic_t raw_active = 0;
 bool exit_paths_installed = false;
 
-constexpr int kEndSignals[] = {SIGINT, SIGTERM, SIGHUP, SIGQUIT};
-
-void restore_on_signal(int sig) {
-  // tcsetattr, signal and raise are async-signal-safe.
+// A cleanup of the signals that end the program (platform/end_signals.h).
+void restore_on_signal() {
+  // tcsetattr is async-signal-safe.
   if (raw_active) {
     tcsetattr(STDIN_FILENO, TCSANOW, &saved_mode);
     raw_active = 0;
   }
-  signal(sig, SIG_DFL);
-  raise(sig);  // delivered with the default action, at the latest when the handler returns
 }
 
 void install(int sig, void (*handler)(int)) {
@@ -77,12 +76,7 @@ void install_exit_paths() {
   if (exit_paths_installed) return;
   exit_paths_installed = true;
   std::atexit(restore_at_exit);
-  for (int sig : kEndSignals) {
-    struct sigaction old_action;
-    if (sigaction(sig, nullptr, &old_action) != 0) continue;
-    if (old_action.sa_handler == SIG_IGN) continue;  // e.g. SIGHUP under nohup: keep it ignored
-    install(sig, restore_on_signal);
-  }
+  end_signals_add_cleanup(restore_on_signal);
   // Job control: only where stopping is not ignored (a shell without job control ignores it).
   struct sigaction old_stop;
   if (sigaction(SIGTSTP, nullptr, &old_stop) == 0 && old_stop.sa_handler != SIG_IGN) {
