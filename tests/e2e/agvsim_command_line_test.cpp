@@ -49,6 +49,8 @@ TEST(AgvsimCommandLine, BadOptionsStopBeforeTheFirstQuestion) {
     EXPECT_EQ(run.out, "") << args[0];
     EXPECT_TRUE(has(run.err, "agvsim: ")) << run.err;
   }
+  // The largest window is told: one that stays responsive.
+  EXPECT_TRUE(has(agvsim({"-geometry", "4097x100"}).err, "sides 1-4096"));
 }
 
 TEST(AgvsimCommandLine, VersionAnywhere) {
