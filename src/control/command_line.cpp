@@ -430,7 +430,7 @@ and hex floats are refused.
   --sweep K FROM TO STEP [V2]
                       error kind 1-5, its first value from FROM to TO in steps of STEP,
                       its second value V2 (kinds 1 and 4; default 0); sizes run in
-                      parallel on every core
+                      parallel on every core, their progress shown on a terminal
   --tables DIR        read the five random tables from DIR only
   --out FILE          write to FILE instead of standard output
   --wheels FILE       also write the wheel table (type,record,t,travel_1,travel_2,delta)
@@ -464,9 +464,11 @@ virtual one: xvfb-run -a agvsim-export ... (Debian package xvfb).
 
 Exit status: 0 done, 1 a table or the output could not be read or written,
 2 bad command line (error values that describe no vehicle included: a wheel, the
-WheelBase or the Tread of -100 % or less, a slip above 100 %), a picture file that
-cannot be created or no display for pictures, 3 the computation was refused (path too
-long, too short, too many records, or a motion that is not finite; no file is written).
+WheelBase or the Tread of -100 % or less, a slip above 100 %), one file named by two
+output options, a write-protected output file, a picture file that cannot be created or
+no display for pictures, 3 the computation was refused (path too long, too short, too
+many records, or a motion that is not finite; for a sweep: at every size; no file is
+written).
 
 使い方: agvsim-export [--path I] [--const 名前=値]... [--error K [V1 [V2]]]
                       [--tables DIR] [--out FILE] [--wheels FILE]
@@ -511,7 +513,8 @@ long, too short, too many records, or a motion that is not finite; no file is wr
 実行する: xvfb-run -a agvsim-export ...（Debian パッケージ xvfb）
 
 終了状態: 0 正常, 1 変換表または出力の読み書きに失敗, 2 コマンドラインの誤り（車輪・
-WheelBase・Tread が -100% 以下、滑りが 100% を超える誤差を含む）、画像ファイルを作れない、
+WheelBase・Tread が -100% 以下、滑りが 100% を超える誤差を含む）、2 つの出力オプションが
+同じファイル、書き込み禁止の出力ファイル、画像ファイルを作れない、
 画像用のディスプレイがない, 3 計算が受け付けられない（経路が長過ぎる・短過ぎる・刻み数が
 多過ぎる・運動が有限でない。ファイルは書かない）
 )";
