@@ -41,6 +41,11 @@ const char* value_prompt(ErrorKind kind) {
   return "";
 }
 
+bool is_error_key(int key) {
+  ErrorKind kind;
+  return error_kind_from_char(key, &kind);
+}
+
 // Steps of the error choice: the menu until a valid key, the reset, the value. An entry that
 // is not a number stays 0, and a line says so; a value that describes no vehicle is asked
 // again.
@@ -49,7 +54,7 @@ void choose_error(Session& session) {
   for (;;) {
     print_error_menu(session.menu_errors);
     if (error_kind_from_char(console_read_key(), &kind)) break;
-    console_drop_rest_of_answer();  // a wrong line is one wrong answer, whatever its length
+    console_drop_wrong_line(is_error_key);  // a line without an answer is one wrong answer
   }
   // Every error is reset once a valid key has come.
   session.error = {kind, {0.0, 0.0}};

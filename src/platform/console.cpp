@@ -1,6 +1,7 @@
 // Console layer: formatted output with encoding conversion, key and number input.
 #include "platform/console.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdarg>
 #include <cstdio>
@@ -20,7 +21,9 @@ std::ostream* err_stream = nullptr;  // nullptr: std::cerr
 void (*end_of_input_handler)() = nullptr;
 
 bool started = false;
-std::string last_key_text;   // UTF-8
+std::string last_key_text;  // UTF-8
+std::string replay;         // bytes read ahead from the input, given out again first
+std::size_t replay_at = 0;
 std::string locale_codeset;  // of the locale, as the platform names it
 std::string output_codeset;  // the locale's or a forced one; see target_codeset()
 
@@ -122,13 +125,20 @@ bool interrupted_read() {
 }
 
 // Straight from the stream's buffer: a line is read byte by byte, and megabyte lines must
-// not take long.
+// not take long. Bytes read ahead come first.
 int next_byte() {
+  if (replay_at < replay.size()) return static_cast<unsigned char>(replay[replay_at++]);
   for (;;) {
     const int c = in().rdbuf()->sbumpc();
     if (c != std::char_traits<char>::eof()) return static_cast<unsigned char>(c);
     if (!interrupted_read()) return -1;
   }
+}
+
+// The next byte without taking it, or -1 at the end of the input.
+int peek_byte() {
+  if (replay_at < replay.size()) return static_cast<unsigned char>(replay[replay_at]);
+  return in().rdbuf()->sgetc();
 }
 
 // The rest of the current line without its line break; false at end of input with nothing
@@ -255,9 +265,9 @@ int console_read_key() {
     if (terminal) {
       next = terminal_read_raw_key();
     } else {
-      next = in().rdbuf()->sgetc();
+      next = peek_byte();
       if (!continues(next, codeset)) break;
-      in().rdbuf()->sbumpc();
+      next_byte();
     }
     if (next < 0) break;
     bytes += static_cast<char>(next);
@@ -271,14 +281,37 @@ const std::string& console_key_text() {
   return last_key_text;
 }
 
-void console_drop_rest_of_answer() {
-  if (reading_real_stdin() && terminal_is_tty()) {
-    terminal_discard_typeahead();
-    return;
+void console_drop_wrong_line(bool (*answers)(int key)) {
+  if (reading_real_stdin() && terminal_is_tty()) return;
+  // The rest of the line is read ahead and looked at character by character, as the key
+  // reads would take it; it stays to be read only when one of its keys answers.
+  std::string rest = replay.substr(replay_at);
+  replay.clear();
+  replay_at = 0;
+  std::size_t end = rest.find_first_of("\r\n");
+  while (end == std::string::npos) {
+    const int c = next_byte();
+    if (c < 0) break;
+    rest += static_cast<char>(c);
+    if (c == '\n' || c == '\r') end = rest.size() - 1;
   }
-  for (int c = in().rdbuf()->sgetc(); c >= 0 && c != '\n' && c != '\r'; c = in().rdbuf()->sgetc()) {
-    in().rdbuf()->sbumpc();
+  const std::string codeset = target_codeset(output_codeset.c_str());
+  const std::size_t line_end = std::min(end, rest.size());
+  bool answered = false;
+  for (std::size_t i = 0; i < line_end && !answered;) {
+    const unsigned char lead = static_cast<unsigned char>(rest[i]);
+    std::size_t n = 1;
+    const int wanted = character_bytes(lead, codeset);
+    while (static_cast<int>(n) < wanted && i + n < line_end &&
+           continues(static_cast<unsigned char>(rest[i + n]), codeset)) {
+      ++n;
+    }
+    const std::string bytes = rest.substr(i, n);
+    const int key = key_of(codeset.empty() ? bytes : encoding_to_utf8(bytes, codeset));
+    answered = answers(key < 0x80 ? key : lead);
+    i += n;
   }
+  replay = answered ? std::move(rest) : rest.substr(line_end);
 }
 
 bool console_read_int(int* value) {
@@ -339,6 +372,8 @@ void console_set_end_of_input_handler(void (*handler)()) {
 }
 
 void console_set_streams(std::istream* in, std::ostream* out, std::ostream* err) {
+  replay.clear();
+  replay_at = 0;
   in_stream = in;
   out_stream = out;
   err_stream = err;

@@ -74,13 +74,19 @@ TEST_F(ConsoleTest, KeysAreWholeCharacters) {
   EXPECT_EQ(console_read_key(), 'q');
 }
 
-// After a wrong answer the rest of its line goes with it; the next line is the next answer.
-TEST_F(ConsoleTest, DroppingTheRestOfAnAnswerKeepsTheNextLine) {
-  input("xxxx1\r\n2");
+// After a wrong answer, the rest of its line goes with it when nothing in it answers; a
+// rest that holds an answer (full width too) is read on key by key.
+TEST_F(ConsoleTest, ALineWithoutAnAnswerIsOneWrongAnswer) {
+  const auto digit = [](int key) { return key >= '0' && key <= '5'; };
+  input("xxxxx\r\nx ４\nあ");
   EXPECT_EQ(console_read_key(), 'x');
-  console_drop_rest_of_answer();
-  EXPECT_EQ(console_read_key(), '2');
-  console_drop_rest_of_answer();  // at the end of input: nothing, and no end yet
+  console_drop_wrong_line(digit);
+  EXPECT_EQ(console_read_key(), 'x');
+  console_drop_wrong_line(digit);
+  EXPECT_EQ(console_read_key(), ' ');
+  EXPECT_EQ(console_read_key(), '4');
+  EXPECT_EQ(console_read_key(), 0xe3);
+  console_drop_wrong_line(digit);  // at the end of the input: nothing to drop
   EXPECT_THROW(console_read_key(), EndOfInput);
 }
 
