@@ -222,7 +222,14 @@ class Parser {
                   " but TO is " + (r.to < r.from ? "below" : "above") +
                   " FROM: the sizes lead away from TO / --sweep の刻みの符号が逆");
     }
-    if (!(count >= 0.0) || !std::isfinite(count) || count > max_sweep_sizes) {
+    if (std::isfinite(count) && count > max_sweep_sizes) {
+      const double sizes = std::floor(count + 1e-9) + 1.0;  // as sweep_sizes counts them
+      const std::string count_text =
+          sizes < 1e15 ? std::to_string(static_cast<long long>(sizes)) + " sizes, more than 10000"
+                       : std::string("more than 10000 sizes");
+      return fail("--sweep FROM TO STEP gives " + count_text + " / 大きさの数が 10000 を超える");
+    }
+    if (!(count >= 0.0) || !std::isfinite(count)) {
       return fail("--sweep FROM TO STEP must give 1 to 10000 sizes / 範囲の指定が正しくない");
     }
     // A sweep none of whose sizes describes a vehicle is refused as --error refuses one.

@@ -62,7 +62,8 @@ TEST(ExportCommandLine, RefusalsGiveTheirStatusAndMessageAndNoOutput) {
       {{"--sweep", "1", "0", "0", "0"}, 2, "--sweep STEP is 0"},
       {{"--sweep", "1", "5", "0", "1"}, 2, "STEP is positive but TO is below FROM"},
       {{"--sweep", "1", "0", "5", "-1"}, 2, "STEP is negative but TO is above FROM"},
-      {{"--sweep", "1", "0", "1", "1e-5"}, 2, "must give 1 to 10000 sizes"},
+      {{"--sweep", "1", "0", "1", "1e-5"}, 2, "gives 100001 sizes, more than 10000"},
+      {{"--sweep", "1", "0", "1e300", "1e-300"}, 2, "must give 1 to 10000 sizes"},
   };
   for (const Refusal& r : refusals) {
     const ExportRun run = run_export_program(r.args);
