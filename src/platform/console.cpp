@@ -244,16 +244,21 @@ void console_flush() {
 }
 
 void console_discard_typeahead() {
-  if (reading_real_stdin()) terminal_discard_typeahead();
+  if (!reading_real_stdin() || !terminal_is_tty()) return;
+  replay.clear();
+  replay_at = 0;
+  terminal_discard_typeahead();
 }
 
 int console_read_key() {
   start();
   flush_output();
   const bool terminal = reading_real_stdin() && terminal_is_tty();
+  // Keys typed on the terminal come one at a time; those read ahead come first.
+  const auto live = [&] { return terminal && replay_at >= replay.size(); };
   int c;
   do {
-    c = terminal ? terminal_read_raw_key() : next_byte();
+    c = live() ? terminal_read_raw_key() : next_byte();
     if (c < 0) console_end_of_input();
   } while (!terminal && (c == '\n' || c == '\r'));
   // The other bytes of the character: a terminal sends them at once; from a stream only
@@ -262,7 +267,7 @@ int console_read_key() {
   std::string bytes(1, static_cast<char>(c));
   for (int n = character_bytes(static_cast<unsigned char>(c), codeset); --n > 0;) {
     int next;
-    if (terminal) {
+    if (live()) {
       next = terminal_read_raw_key();
     } else {
       next = peek_byte();
@@ -282,14 +287,16 @@ const std::string& console_key_text() {
 }
 
 void console_drop_wrong_line(bool (*answers)(int key)) {
-  if (reading_real_stdin() && terminal_is_tty()) return;
   // The rest of the line is read ahead and looked at character by character, as the key
-  // reads would take it; it stays to be read only when one of its keys answers.
-  std::string rest = replay.substr(replay_at);
+  // reads would take it; it stays to be read only when one of its keys answers. On a
+  // terminal the line is what was typed or pasted with the wrong key, up to its Enter,
+  // which goes with it (Enter is a key there); nothing is waited for.
+  const bool terminal = reading_real_stdin() && terminal_is_tty();
+  std::string rest = replay.substr(replay_at) + (terminal ? terminal_read_ready() : "");
   replay.clear();
   replay_at = 0;
   std::size_t end = rest.find_first_of("\r\n");
-  while (end == std::string::npos) {
+  while (end == std::string::npos && !terminal) {
     const int c = next_byte();
     if (c < 0) break;
     rest += static_cast<char>(c);
@@ -311,7 +318,11 @@ void console_drop_wrong_line(bool (*answers)(int key)) {
     answered = answers(key < 0x80 ? key : lead);
     i += n;
   }
-  replay = answered ? std::move(rest) : rest.substr(line_end);
+  if (answered) {
+    replay = std::move(rest);
+  } else {
+    replay = rest.substr(std::min(rest.size(), line_end + (terminal ? 1 : 0)));
+  }
 }
 
 bool console_read_int(int* value) {

@@ -36,10 +36,11 @@ int console_read_key();
 // The last key read as it was typed, in UTF-8: what its echo shows.
 const std::string& console_key_text();
 
-// After a key that answered nothing, from piped input: when nothing in the rest of its line
-// answers (answers(key) false for every key of it), drops that rest, so that a wrong line
-// is one wrong answer however long; a line that still holds an answer goes on being read
-// key by key. On a terminal every key is an answer of its own and nothing is dropped.
+// After a key that answered nothing: when nothing in the rest of its line answers
+// (answers(key) false for every key of it), drops that rest, so that a wrong line is one
+// wrong answer however long; a line that still holds an answer goes on being read key by
+// key. On a terminal the line is only what was typed or pasted with the key and is there
+// already, its Enter included: a key typed alone is still an answer of its own.
 void console_drop_wrong_line(bool (*answers)(int key));
 
 // Drops what was typed ahead on the terminal (keys pressed while the window was up), so

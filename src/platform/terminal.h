@@ -31,6 +31,11 @@ void terminal_prepare_streams(const std::string& codeset);
 // the next reads. Enter gives '\n'. Returns the byte 0..255, or -1 at end of input.
 int terminal_read_raw_key();
 
+// What was typed (or pasted) and not read yet, without waiting for more: the bytes in the
+// terminal's queue and in the standard input stream's buffer, read in raw mode as keys are.
+// Empty when nothing waits.
+std::string terminal_read_ready();
+
 // Puts the terminal back into the mode saved before the last raw read, if any.
 void terminal_restore();
 

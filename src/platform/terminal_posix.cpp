@@ -110,20 +110,41 @@ bool terminal_error_is_tty() {
 // The terminal takes and sends the bytes of its own codeset already.
 void terminal_prepare_streams(const std::string&) {}
 
-int terminal_read_raw_key() {
+namespace {
+
+// Raw mode for a read: a key at a time (min_bytes 1), or what is there (0).
+bool enter_raw_mode(cc_t min_bytes) {
   struct termios mode;
-  if (tcgetattr(STDIN_FILENO, &mode) != 0) return read_byte_from_cin();
+  if (tcgetattr(STDIN_FILENO, &mode) != 0) return false;
   install_exit_paths();
   saved_mode = mode;
   mode.c_lflag &= ~(ICANON | ECHO);  // ISIG stays: Ctrl-C still interrupts
-  mode.c_cc[VMIN] = 1;
+  mode.c_cc[VMIN] = min_bytes;
   mode.c_cc[VTIME] = 0;
   raw_mode = mode;
   raw_active = 1;
   tcsetattr(STDIN_FILENO, TCSANOW, &raw_mode);
+  return true;
+}
+
+}  // namespace
+
+int terminal_read_raw_key() {
+  if (!enter_raw_mode(1)) return read_byte_from_cin();
   int c = read_byte_from_cin();
   terminal_restore();
   return c;
+}
+
+std::string terminal_read_ready() {
+  std::string bytes;
+  if (!enter_raw_mode(0)) return bytes;
+  // With nothing left a read returns at once with no byte, which the stream takes as its end.
+  for (int c; (c = std::cin.get()) != std::char_traits<char>::eof();) bytes += static_cast<char>(c);
+  std::clearerr(stdin);
+  std::cin.clear();
+  terminal_restore();
+  return bytes;
 }
 
 void terminal_restore() {

@@ -100,6 +100,26 @@ TEST(TerminalSession, FullWidthKeysAreOneKeyEach) {
             std::string::npos);
 }
 
+// A pasted line of wrong keys is one wrong answer: the menu comes back once, and the next
+// key typed answers it.
+TEST(TerminalSession, APastedWrongLineShowsTheMenuOnce) {
+  TerminalSession session;
+  ASSERT_TRUE(session.start());
+  ASSERT_TRUE(session.wait_for_output(error_key_prompt));
+  ASSERT_TRUE(session.wait_for_mode(true));
+  session.send(std::string(1000, 'x') + "\r");
+  ASSERT_TRUE(session.wait_for_output(error_key_prompt + "\n軌道誤差設定")) << session.output();
+  ASSERT_NO_FATAL_FAILURE(session.type_after(error_key_prompt + "\n軌道誤差設定", '1'));
+  ASSERT_TRUE(session.wait_for_output("ERROR=1")) << session.output();
+  const std::string& out = session.output();
+  std::size_t menus = 0;
+  for (auto at = out.find(error_key_prompt); at != std::string::npos;
+       at = out.find(error_key_prompt, at + 1)) {
+    ++menus;
+  }
+  EXPECT_EQ(menus, 2u);
+}
+
 // A sweep tells how far it is on a terminal's error stream (not in a file: the exporter's
 // command-line tests), and ends the line of its progress when done.
 TEST(TerminalSession, SweepShowsProgressOnATerminal) {
