@@ -115,12 +115,14 @@ TEST_F(KeysTest, DialogueKeysResetTheStepAndDoNotRedraw) {
 }
 
 // Zoom keys stop silently at 1e-4 and 1e4 times the default scale and come back from there.
+// 88 presses of 'w' reach the smallest scale from the default, 175 of 'W' the largest from
+// there; each press redraws, so a few more than that are enough and quick.
 TEST_F(KeysTest, ZoomIsHeldToItsRange) {
-  for (int i = 0; i < 20000; ++i) on_key('w', 0, 0);
+  for (int i = 0; i < 100; ++i) on_key('w', 0, 0);
   EXPECT_EQ(app.view.view_scale, min_view_scale);
   on_key('W', 0, 0);
   EXPECT_GT(app.view.view_scale, min_view_scale);
-  for (int i = 0; i < 20000; ++i) on_key('W', 0, 0);
+  for (int i = 0; i < 200; ++i) on_key('W', 0, 0);
   EXPECT_EQ(app.view.view_scale, max_view_scale);
 }
 
