@@ -1,6 +1,8 @@
 // The shared command-line parser on any arguments (the bytes split at NUL). What it accepts
 // is a scenario that can be computed: a path that exists, constants of that path that are
-// not negative, an error that describes a vehicle, a sweep of 1 to 10000 sizes.
+// not negative, an error that describes a vehicle, a sweep of 1 to 10000 sizes. The output
+// files it accepts are then checked against the file system (names only looked at, nothing
+// written): accepted ones never share a name.
 #include <cstdint>
 #include <cstdlib>
 #include <string>
@@ -32,17 +34,36 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (error.empty()) std::abort();
     return 0;
   }
-  if (line.help) return 0;
+  if (line.help || line.version) return 0;
   if (!find_path(line.path_no)) std::abort();
   for (const auto& [name, value] : line.constants) {
-    if (find_enterable_constant(name, nullptr) < 0 || value < 0.0) std::abort();
+    const PathDescriptor* path = nullptr;
+    if (find_enterable_constant(name, &path) < 0 || value < 0.0) std::abort();
+    if (path->number != line.path_no) std::abort();
+  }
+  const std::string* files[] = {&line.out_file, &line.wheels_file, &line.picture.png_file,
+                                &line.picture.gif_file};
+  if (check_output_files(line, &error)) {
+    for (int a = 0; a < 4; ++a) {
+      for (int b = a + 1; b < 4; ++b) {
+        if (!files[a]->empty() && *files[a] == *files[b]) std::abort();
+      }
+    }
+  } else if (error.empty()) {
+    std::abort();
   }
   const Scenario s = command_line_scenario(line);
   if (s.path.number != line.path_no) std::abort();
   if (error_fault(s.error, s.vehicle) != ErrorFault::none) std::abort();
   if (line.sweep) {
-    const size_t n = sweep_sizes(line.sweep_range).size();
-    if (n < 1 || n > 10000) std::abort();
+    const std::vector<double> sizes = sweep_sizes(line.sweep_range);
+    if (sizes.empty() || sizes.size() > 10000) std::abort();
+    bool some_vehicle = false;
+    for (double v : sizes) {
+      const ErrorSetting e{line.sweep_range.kind, {v, line.sweep_range.second}};
+      some_vehicle = some_vehicle || error_fault(e, s.vehicle) == ErrorFault::none;
+    }
+    if (!some_vehicle) std::abort();
   }
   return 0;
 }

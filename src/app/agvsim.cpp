@@ -1,5 +1,6 @@
 // agvsim: start-up, the first dialogue (or a scenario from the command line), then the
-// window and its event loop, which ends only through the ESC key. The window library's
+// window and its event loop, which ends through the ESC key, the window's close button, or
+// a signal. The window library's
 // options on the command line go to it; the others are the program's.
 #include <cstdio>
 #include <cstdlib>
@@ -9,11 +10,14 @@
 #include "agvsim_version.h"
 #include "app/app_state.h"
 #include "app/keys.h"
+#include "app/window_pictures.h"
 #include "control/command_line.h"
 #include "gl/window.h"
 #include "platform/console.h"
 #include "platform/display_check.h"
+#include "platform/end_signals.h"
 #include "platform/standard_streams.h"
+#include "platform/window_input.h"
 
 namespace {
 
@@ -34,7 +38,7 @@ window at once; 'c' and 'e' in the window still lead to the dialogue.
   --no-window         the dialogue (or the scenario) and its computation only; ends
                       where the window would open
   --help              this text
-  --version           the version of the program (only as the first argument)
+  --version           the version of the program
   window options      of the window library: -display NAME, -geometry WxH+X+Y, -iconic
 
 Keys in the window:
@@ -45,7 +49,7 @@ Keys in the window:
   w W      zoom out / in                    i        status line on / off
   h ?      key list                         c e      console: path / error and path
   p        save the picture as PNG          g        record a GIF / write it
-  ESC      quit
+  ESC      quit (so does the close button; a recording is written first)
 
 Exit status: 0 done, 1 no display or a table could not be read, 2 bad command line,
 3 the scenario's path was refused.
@@ -63,6 +67,25 @@ Exit status: 0 done, 1 no display or a table could not be read, 2 bad command li
 h ? キー一覧, p 画像を PNG で保存, g GIF の記録の開始・保存, c e 文字画面へ,
 ESC 終了
 )";
+
+// Every 100 ms, whatever the window does: a window destroyed by another program ends the
+// program as ESC does, and so does a signal that came while a GIF was recorded, which then
+// ends it once the recording is written.
+constexpr unsigned watch_ms = 100;
+
+void watch_window(int) {
+  if (window_lost()) quit_program();
+  if (const int sig = end_signal_pending()) {
+    end_gif_recording();
+    end_by_signal(sig);
+  }
+  call_after_ms(watch_ms, watch_window, 0);
+}
+
+// The close button (the window manager's request to close) ends the program as ESC does.
+void on_close() {
+  quit_program();
+}
 
 [[noreturn]] void usage_error(const std::string& reason) {
   console_error("agvsim: %s (see --help)\n", reason.c_str());
@@ -99,8 +122,18 @@ int main(int argc, char** argv) {
     console_flush();
     return 0;
   }
-  if (line.sweep || !line.out_file.empty()) {
-    usage_error("--sweep and --out are options of agvsim-export / agvsim-export のオプション");
+  if (line.version) {
+    std::printf("agvsim %s\n", AGVSIM_VERSION);
+    return 0;
+  }
+  if (line.sweep || !line.out_file.empty() || !line.wheels_file.empty()) {
+    usage_error(
+        "--sweep, --out and --wheels are options of agvsim-export / agvsim-export のオプション");
+  }
+  if (line.picture.given) {
+    usage_error(
+        "--png, --gif and their options are options of agvsim-export; in the window 'p' and "
+        "'g' save pictures / agvsim-export のオプション（ウィンドウでは p と g）");
   }
   if (!no_window && !display_available(args.window, &error)) {
     console_error("%s\n", error.c_str());
@@ -116,6 +149,9 @@ int main(int argc, char** argv) {
   if (no_window) return 0;
   int window_argc = static_cast<int>(args.window.size());
   args.window.push_back(nullptr);
-  start_window(window_argc, args.window.data(), {on_display, on_key, app_reshape});
+  open_window(&window_argc, args.window.data(), {on_display, on_key, app_reshape, on_close});
+  watch_window_loss();
+  call_after_ms(watch_ms, watch_window, 0);
+  run_window();
   return 0;
 }

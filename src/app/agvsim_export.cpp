@@ -4,6 +4,7 @@
 // Exit status: 0 done, 1 table or output failure, 2 bad command line (an output that is one
 // of the random tables, a picture file that cannot be created and no OpenGL for pictures
 // included), 3 computation refused.
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -23,6 +24,7 @@
 #include "platform/file_io.h"
 #include "platform/replacing_file.h"
 #include "platform/standard_streams.h"
+#include "platform/terminal.h"
 #include "sim/computation.h"
 
 namespace {
@@ -54,6 +56,16 @@ int write_output(const std::string& name, Write write) {
   return 1;
 }
 
+// A long sweep on a terminal shows how far it is, on one line of the error stream.
+void show_sweep_progress(std::size_t done, std::size_t total) {
+  static int shown = -1;
+  const int percent = static_cast<int>(done * 100 / total);
+  if (percent == shown && done != total) return;
+  shown = percent;
+  console_error("\ragvsim-export: %zu/%zu sizes (%d %%) / 計算済み%s", done, total, percent,
+                done == total ? "\n" : "");
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -78,6 +90,14 @@ int main(int argc, char** argv) {
     console_flush();
     return 0;
   }
+  if (line.version) {
+    std::printf("agvsim-export %s\n", AGVSIM_VERSION);
+    return 0;
+  }
+  if (!check_output_files(line, &error)) {
+    console_error("agvsim-export: %s (see --help)\n", error.c_str());
+    return 2;
+  }
 
   // NormalTables is small; the workspace is several megabytes and lives on the heap.
   static NormalTables tables;
@@ -87,8 +107,8 @@ int main(int argc, char** argv) {
     return 1;
   }
   const PictureOptions& pictures = line.picture;
-  for (const std::string& name :
-       {line.out_file, line.wheels_file, pictures.png_file, pictures.gif_file}) {
+  for (const std::string& name : {line.out_file, line.wheels_file, pictures.png_file,
+                                  pictures.gif_file, pictures.frame_file}) {
     std::string table;
     if (!name.empty() && is_normal_table_file(name, line.tables_dir, &table)) {
       console_error("agvsim-export: the output %s is the random table %s / 出力先が乱数変換表\n",
@@ -104,7 +124,25 @@ int main(int argc, char** argv) {
   const Scenario scenario = command_line_scenario(line);
 
   if (line.sweep) {
-    const std::vector<SweepPoint> points = run_sweep(scenario, line.sweep_range, tables, 0);
+    const std::vector<SweepPoint> points =
+        run_sweep(scenario, line.sweep_range, tables, 0,
+                  terminal_error_is_tty() ? show_sweep_progress : nullptr);
+    const long refused = std::count_if(points.begin(), points.end(), [](const SweepPoint& p) {
+      return p.result.refusal != Refusal::none;
+    });
+    if (refused == static_cast<long>(points.size())) {  // the path, refused for every size
+      console_error("%s\n", refusal_text(points.front().result).c_str());
+      console_error(
+          "agvsim-export: no size of the sweep can be computed, nothing written"
+          " / どの大きさも計算できない\n");
+      return 3;
+    }
+    if (refused > 0) {
+      console_error(
+          "agvsim-export: %ld of %zu sizes refused (status column of the rows)"
+          " / %zu 個のうち %ld 個の大きさは計算できない\n",
+          refused, points.size(), points.size(), refused);
+    }
     return write_output(line.out_file, [&](std::FILE* out) {
       return write_sweep_csv(out, scenario, line.sweep_range, points);
     });

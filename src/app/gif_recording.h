@@ -34,7 +34,7 @@ class FrameTimeline {
   long long given_cs_ = 0;  // what their delays add up to
 };
 
-// A GIF recording of frames read back from the drawing (display/frame_capture.h). A
+// A GIF recording of frames read back from the drawing (gl/frame_capture.h). A
 // frame's delay is known only when the next one comes, so each frame waits in one of two
 // buffers, both made when the recording starts; the encoder (picture/gif_file.h) keeps
 // only what changed from frame to frame.

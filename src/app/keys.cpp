@@ -45,10 +45,15 @@ void console_dialogue(DialogueStart start) {
 
 }  // namespace
 
+void quit_program() {
+  end_gif_recording();
+  std::exit(0);
+}
+
 void on_key(unsigned char key, int /*x*/, int /*y*/) {
   app.last_key = static_cast<char>(key);
-  if (app.help_shown && key != 27) {
-    app.help_shown = false;  // any key closes the key list, and does nothing else
+  if (app.help_shown) {
+    app.help_shown = false;  // any key closes the key list, ESC too, and does nothing else
     on_display();
     return;
   }
@@ -116,8 +121,7 @@ void on_key(unsigned char key, int /*x*/, int /*y*/) {
       console_dialogue(key == 'c' ? DialogueStart::path_change : DialogueStart::error_menu);
       return;
     case 27:
-      end_gif_recording();
-      std::exit(0);
+      quit_program();
     default:
       return;
   }

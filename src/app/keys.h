@@ -5,8 +5,12 @@
 // to step 0; 'x'/'X', 'y'/'Y' shift the scene by 0.05; 'w'/'W' zoom by 0.9 (held to
 // min_view_scale..max_view_scale); space plays or pauses, '+'/'-' change its speed; 'f'
 // fits the view to the motion; 'i' shows or hides the status line; 'h'/'?' show the key
-// list, which the next key only closes; each of these redraws at once by calling
+// list, which the next key (ESC too) only closes; each of these redraws at once by calling
 // on_display. 'c' and 'e' stop playing, set step 0 and run the console dialogue (no
 // redraw), then drop the keys pressed in the window meanwhile; ESC ends the process with
 // status 0. Other keys do nothing more.
 void on_key(unsigned char key, int x, int y);
+
+// Ends the program as ESC does: a GIF being recorded is written first, then exit status 0.
+// Also the end when the window is closed by its close button or by another program.
+[[noreturn]] void quit_program();

@@ -12,6 +12,7 @@
 #include "gl/window.h"
 #include "picture/png_file.h"
 #include "platform/console.h"
+#include "platform/end_signals.h"
 
 namespace {
 
@@ -107,6 +108,8 @@ void toggle_gif_recording() {
     console_error("%s\n", error.c_str());
     return;
   }
+  // A signal that would end the program now waits until the recording is written.
+  end_signals_hold(true);
   console_print(
       "GIF の記録を始めた（g でもう一度押すと終わる）/ recording a GIF, g again ends it: %s\n",
       recording_name.c_str());
@@ -118,12 +121,13 @@ void end_gif_recording() {
   if (!recording.active()) return;
   if (std::string error = recording.finish(); !error.empty()) {
     console_error("%s\n", error.c_str());
-    return;
+  } else {
+    console_print("GIF を保存した / saved the GIF: %s (%dx%d, %d frames, %.2f s)\n",
+                  recording_name.c_str(), recording.width(), recording.height(),
+                  recording.written_frames(), recording.written_cs() / 100.0);
+    console_flush();
   }
-  console_print("GIF を保存した / saved the GIF: %s (%dx%d, %d frames, %.2f s)\n",
-                recording_name.c_str(), recording.width(), recording.height(),
-                recording.written_frames(), recording.written_cs() / 100.0);
-  console_flush();
+  end_signals_hold(false);  // a signal that came meanwhile ends the program now
 }
 
 void capture_window_frame() {
@@ -144,7 +148,8 @@ void after_window_frame() {
   if (!recorded_frame) return;
   recorded_frame = false;
   if (std::string error = recording.add(recorded_moment); !error.empty()) {
-    console_error("%s\n", error.c_str());
+    console_error("%s\n", error.c_str());  // the recording is dropped
+    end_signals_hold(false);
     return;
   }
   if (recording.memory_bytes() > max_recording_bytes) {

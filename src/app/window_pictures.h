@@ -22,7 +22,9 @@ void toggle_gif_recording();
 bool gif_recording();
 
 // Ends a recording and writes its file; nothing when none runs. Called before the program
-// leaves the window (ESC, the console dialogue) and when the window changes its size.
+// leaves the window (ESC, the close button, the console dialogue) and when the window
+// changes its size. While a recording runs, a signal that ends the program (Ctrl-C, kill)
+// waits for it: the recording is written as here, then the program ends by the signal.
 void end_gif_recording();
 
 // on_display, after the frame is composed and before its overlays: reads the frame into

@@ -5,11 +5,21 @@
 #include <string_view>
 
 #include "control/refusal_text.h"
+#include "control/sweep.h"
 #include "path/path_table.h"
+#include "platform/file_system.h"
 #include "platform/number_text.h"
 #include "sim/computation.h"
 
 namespace {
+
+// "two options name the same file NAME: --A and --B", options by their place in the list
+// out, wheels, png, gif.
+std::string same_file_text(int a, int b, const std::string& name) {
+  static const char* const options[] = {"--out", "--wheels", "--png", "--gif", "--frame"};
+  return std::string("two options name the same file ") + name + ": " + options[a] + " and " +
+         options[b] + " / " + options[a] + " と " + options[b] + " が同じファイル";
+}
 
 // Why an entry is not taken, in English and Japanese.
 const char* refusal_words(NumberError error) {
@@ -90,6 +100,9 @@ class Parser {
       if (opt == "--help" || opt == "-h") {
         o->help = true;
         return true;
+      } else if (opt == "--version") {
+        o->version = true;
+        return true;
       } else if (opt == "--path") {
         if (!(arg = argument(&i)) || !number("--path", arg, &o->path_no)) return false;
         if (!find_path(o->path_no)) {
@@ -118,6 +131,16 @@ class Parser {
         return fail(std::string(what) + " '" + argv_[i] + "' / 不明な引数");
       }
     }
+    // --path may come after --const: the constants are checked against the path computed.
+    for (const auto& [name, value] : o->constants) {
+      const PathDescriptor* path = nullptr;
+      find_enterable_constant(name, &path);
+      if (path->number != o->path_no) {
+        return fail(name + " belongs to path " + std::to_string(path->number) + ", not to path " +
+                    std::to_string(o->path_no) + " / " + name + " は経路 " +
+                    std::to_string(path->number) + " の定数");
+      }
+    }
     if (o->sweep && o->error_kind != ErrorKind::none) {
       return fail("--sweep and --error exclude each other / --sweep と --error は同時に使えない");
     }
@@ -125,7 +148,7 @@ class Parser {
       return fail("--sweep writes no wheel data / --sweep に --wheels は使えない");
     }
     if (!o->wheels_file.empty() && o->wheels_file == o->out_file) {
-      return fail("--wheels and --out name the same file / --wheels と --out が同じファイル");
+      return fail(same_file_text(0, 1, o->out_file));
     }
     return pictures_fit(*o);
   }
@@ -190,9 +213,34 @@ class Parser {
     if (error_value_count(r.kind) == 2 && *i + 1 < argc_ && !is_option(argv_[*i + 1])) {
       if (!number("--sweep", argv_[++*i], &r.second)) return false;
     }
+    if (r.step == 0.0) {
+      return fail("--sweep STEP is 0: the sizes never change / --sweep の刻みが 0");
+    }
     const double count = (r.to - r.from) / r.step;
-    if (!(count >= 0.0) || !std::isfinite(count) || count > max_sweep_sizes) {
+    if (count < 0.0) {
+      return fail(std::string("--sweep STEP ") + (r.step > 0.0 ? "is positive" : "is negative") +
+                  " but TO is " + (r.to < r.from ? "below" : "above") +
+                  " FROM: the sizes lead away from TO / --sweep の刻みの符号が逆");
+    }
+    if (std::isfinite(count) && count > max_sweep_sizes) {
+      const double sizes = std::floor(count + 1e-9) + 1.0;  // as sweep_sizes counts them
+      const std::string count_text =
+          sizes < 1e15 ? std::to_string(static_cast<long long>(sizes)) + " sizes, more than 10000"
+                       : std::string("more than 10000 sizes");
+      return fail("--sweep FROM TO STEP gives " + count_text + " / 大きさの数が 10000 を超える");
+    }
+    if (!(count >= 0.0) || !std::isfinite(count)) {
       return fail("--sweep FROM TO STEP must give 1 to 10000 sizes / 範囲の指定が正しくない");
+    }
+    // A sweep none of whose sizes describes a vehicle is refused as --error refuses one.
+    ErrorFault fault = ErrorFault::none;
+    for (const double size : sweep_sizes(r)) {
+      fault = error_fault({r.kind, {size, r.second}}, default_vehicle());
+      if (fault == ErrorFault::none) break;
+    }
+    if (fault != ErrorFault::none) {
+      return fail(std::string("--sweep: ") + error_fault_english(fault) + " / " +
+                  error_fault_japanese(fault));
     }
     o->sweep = true;
     return true;
@@ -260,16 +308,23 @@ class Parser {
     return true;
   }
 
-  // --size WxH, each side min_picture_side to max_picture_side pixels.
+  // --size WxH, each side min_picture_side to max_picture_side pixels; the x may be full
+  // width (ｘ, Ｘ) or ×, as the digits may be.
   bool size(const char* arg, PictureOptions* p) {
     const std::string text = arg;
-    const auto x = text.find_first_of("xX");
+    std::size_t x = text.find_first_of("xX"), x_bytes = 1;
+    for (const char* wide : {"\uFF58", "\uFF38", "\u00D7"}) {
+      if (const std::size_t at = text.find(wide); at < x) {
+        x = at;
+        x_bytes = std::strlen(wide);
+      }
+    }
     const std::string bad = "bad size '" + text + "' for --size (WIDTHxHEIGHT, sides " +
                             std::to_string(min_picture_side) + "-" +
                             std::to_string(max_picture_side) + ") / 大きさの指定が正しくない";
     if (x == std::string::npos) return fail(bad);
     if (read_number(std::string_view(text).substr(0, x), &p->width) != NumberError::none ||
-        read_number(std::string_view(text).substr(x + 1), &p->height) != NumberError::none) {
+        read_number(std::string_view(text).substr(x + x_bytes), &p->height) != NumberError::none) {
       return fail(bad);
     }
     const auto fits = [](int side) { return side >= min_picture_side && side <= max_picture_side; };
@@ -300,8 +355,7 @@ class Parser {
     for (int a = 0; a < 5; ++a) {
       for (int b = a + 1; b < 5; ++b) {
         if (!files[a]->empty() && *files[a] == *files[b]) {
-          return fail("two options name the same file " + *files[a] +
-                      " / 同じファイルを 2 つのオプションに指定している");
+          return fail(same_file_text(a, b, *files[a]));
         }
       }
     }
@@ -317,6 +371,27 @@ class Parser {
 };
 
 }  // namespace
+
+bool check_output_files(const CommandLine& line, std::string* error) {
+  const std::string* files[] = {&line.out_file, &line.wheels_file, &line.picture.png_file,
+                                &line.picture.gif_file, &line.picture.frame_file};
+  OutputTarget targets[5];
+  for (int a = 0; a < 5; ++a) {
+    if (files[a]->empty()) continue;
+    if (const int err = write_refusal(*files[a])) {
+      *error = "cannot write " + *files[a] + ": " + std::strerror(err) + " / 書き込めないファイル";
+      return false;
+    }
+    targets[a] = output_target(*files[a]);
+    for (int b = 0; b < a; ++b) {
+      if (!files[b]->empty() && targets[b] == targets[a]) {
+        *error = same_file_text(b, a, *files[b]) + " (" + *files[a] + ")";
+        return false;
+      }
+    }
+  }
+  return true;
+}
 
 bool parse_command_line(int argc, const char* const* argv, CommandLine* line, std::string* error) {
   return Parser(argc, argv, error).parse(line);
@@ -367,13 +442,16 @@ and hex floats are refused.
   --sweep K FROM TO STEP [V2]
                       error kind 1-5, its first value from FROM to TO in steps of STEP,
                       its second value V2 (kinds 1 and 4; default 0); sizes run in
-                      parallel on every core
+                      parallel on every core, their progress shown on a terminal
   --tables DIR        read the five random tables from DIR only
   --out FILE          write to FILE instead of standard output
   --wheels FILE       also write the wheel table (type,record,t,travel_1,travel_2,delta)
                       to FILE, with the same '#' lines
   --help              this text
   --version           the version of the program
+
+Output files must be distinct files (also through other spellings and symbolic links);
+a write-protected file is not replaced.
 
 Pictures for slides and handouts, drawn by agvsim's own window code, pixel for pixel
 what the window shows for the same type, step, view and size (no CSV is written to the
@@ -389,7 +467,8 @@ standard output then; --out still writes it):
                       the end shows the end and says so
   --view V            default (the window's view after a computation, the default) or
                       fit (as the key 'f': the path and the motions fill the picture)
-  --size WxH          the picture's size in pixels, 16-4096 each (default 800x800); the
+  --size WxH          the picture's size in pixels, 16-4096 each (default 800x800; full
+                      width as ８００ｘ６００ too); the
                       drawing keeps its proportions in the largest centred square
   --fps F             at most F frames per second of motion (default 25): every n-th
                       record and the last one
@@ -399,9 +478,11 @@ none, without a display through Mesa's EGL (Debian packages libegl1, libegl-mesa
 
 Exit status: 0 done, 1 a table or the output could not be read or written,
 2 bad command line (error values that describe no vehicle included: a wheel, the
-WheelBase or the Tread of -100 % or less, a slip above 100 %), a picture file that
-cannot be created or no OpenGL for pictures, 3 the computation was refused (path too
-long, too short, too many records, or a motion that is not finite; no file is written).
+WheelBase or the Tread of -100 % or less, a slip above 100 %), one file named by two
+output options, a write-protected output file, a picture file that cannot be created or
+no OpenGL for pictures, 3 the computation was refused (path too long, too short, too
+many records, or a motion that is not finite; for a sweep: at every size; no file is
+written).
 
 使い方: agvsim-export [--path I] [--const 名前=値]... [--error K [V1 [V2]]]
                       [--tables DIR] [--out FILE] [--wheels FILE]
@@ -428,6 +509,9 @@ long, too short, too many records, or a motion that is not finite; no file is wr
   --help              この説明
   --version           プログラムの版
 
+出力ファイルは互いに別のファイルであること（別の綴りやシンボリックリンクでも同じなら誤り）。
+書き込み禁止のファイルは置き換えない。
+
 スライドや配布資料の画像（ウィンドウと同じ描画で、同じタイプ・刻み・表示・大きさなら
 ウィンドウと同じ画素。このとき CSV は標準出力に書かない。--out なら書く）:
   --png FILE          1 コマを PNG で
@@ -438,14 +522,15 @@ long, too short, too many records, or a motion that is not finite; no file is wr
   --type T            AGV のタイプ 1, 2, 3（既定 1）。--gif では all（3 タイプを順に）も
   --step N            --png と --frame の刻み、または end（既定）。最後より後なら最後を描いてそう言う
   --view V            default（計算後のウィンドウの表示、既定）または fit（キー 'f' と同じ）
-  --size WxH          画像の大きさ（画素、各 16-4096、既定 800x800）
+  --size WxH          画像の大きさ（画素、各 16-4096、既定 800x800、８００ｘ６００ も可）
   --fps F             運動 1 秒あたり最大 F コマ（既定 25）: n 刻みごとと最後の刻み
   --status on|off     左下の状態表示（既定 on、ウィンドウと同じ）
 画像は OpenGL で描く: DISPLAY の X のディスプレイ、ディスプレイがなければ Mesa の EGL
 （Debian パッケージ libegl1, libegl-mesa0）で。
 
 終了状態: 0 正常, 1 変換表または出力の読み書きに失敗, 2 コマンドラインの誤り（車輪・
-WheelBase・Tread が -100% 以下、滑りが 100% を超える誤差を含む）、画像ファイルを作れない、
+WheelBase・Tread が -100% 以下、滑りが 100% を超える誤差を含む）、2 つの出力オプションが
+同じファイル、書き込み禁止の出力ファイル、画像ファイルを作れない、
 画像用の OpenGL がない, 3 計算が受け付けられない（経路が長過ぎる・短過ぎる・刻み数が
 多過ぎる・運動が有限でない。ファイルは書かない）
 )";

@@ -57,6 +57,7 @@ struct CommandLine {
   SweepRange sweep_range;
   PictureOptions picture;
   bool help = false;
+  bool version = false;         // --version, wherever it stands
   bool scenario_given = false;  // --path, --const or --error was given
 };
 
@@ -67,9 +68,16 @@ struct CommandLine {
 // floats; a fraction or 2.5 where a whole number belongs), a path number outside the ten,
 // an unknown or negative constant, an error kind outside 0-5, error values that describe
 // no vehicle (error_fault), a sweep that is not a range of sizes, --wheels with --sweep or
-// naming the --out file; picture options that do not fit together (see export_usage).
-// Stops at --help.
+// naming the --out file; a constant of another path than the one computed; a sweep whose
+// step is 0 or leads away from TO, or none of whose sizes describes a vehicle; picture
+// options that do not fit together (see export_usage). Stops at --help and at --version.
 bool parse_command_line(int argc, const char* const* argv, CommandLine* line, std::string* error);
+
+// The output files (--out, --wheels, --png, --gif) must be distinct files, told by what the
+// names lead to (the same file through another spelling or a symbolic link, or the same
+// new file), and a file that exists must be one the program may write. Returns false with
+// a one-line reason naming the options (exit status 2).
+bool check_output_files(const CommandLine& line, std::string* error);
 
 // The computation the command line asks for: the path at its defaults with the constants
 // given for it, the error, the default vehicle, the generator at the state of a fresh

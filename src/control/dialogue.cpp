@@ -41,6 +41,11 @@ const char* value_prompt(ErrorKind kind) {
   return "";
 }
 
+bool is_error_key(int key) {
+  ErrorKind kind;
+  return error_kind_from_char(key, &kind);
+}
+
 // Steps of the error choice: the menu until a valid key, the reset, the value. An entry that
 // is not a number stays 0, and a line says so; a value that describes no vehicle is asked
 // again.
@@ -49,6 +54,7 @@ void choose_error(Session& session) {
   for (;;) {
     print_error_menu(session.menu_errors);
     if (error_kind_from_char(console_read_key(), &kind)) break;
+    console_drop_wrong_line(is_error_key);  // a line without an answer is one wrong answer
   }
   // Every error is reset once a valid key has come.
   session.error = {kind, {0.0, 0.0}};
@@ -148,7 +154,7 @@ void dialogue(Session& session, DialogueStart start, AgvType shown, const Normal
       print_path(session_path(session, session.path_no));
       console_print("\nCP経路変更する？　yes:y   no:n  ");
       const int key = console_read_key();
-      console_print("%c", key);
+      console_print("%s", console_key_text().c_str());
       // Any other answer keeps the path; the computation derives it afresh.
       from = key == 'y' ? PathStep::choose_path : PathStep::report;
     }
@@ -157,7 +163,7 @@ void dialogue(Session& session, DialogueStart start, AgvType shown, const Normal
 
   console_print("\n　　   　  計算終了  ");
   print_key_help();
-  const int key = console_read_key();
-  console_print(" %c", key);
+  console_read_key();
+  console_print(" %s", console_key_text().c_str());
   console_flush();  // the echo shows now, not when the window is closed
 }

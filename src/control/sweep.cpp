@@ -5,6 +5,7 @@
 #include <charconv>
 #include <cmath>
 #include <memory>
+#include <mutex>
 #include <string>
 #include <thread>
 
@@ -54,7 +55,7 @@ std::vector<double> sweep_sizes(const SweepRange& r) {
 }
 
 std::vector<SweepPoint> run_sweep(const Scenario& base, const SweepRange& range,
-                                  const NormalTables& tables, int threads) {
+                                  const NormalTables& tables, int threads, SweepProgress progress) {
   const std::vector<double> sizes = sweep_sizes(range);
   std::vector<SweepPoint> points(sizes.size());
   for (size_t i = 0; i < sizes.size(); ++i) {
@@ -65,11 +66,17 @@ std::vector<SweepPoint> run_sweep(const Scenario& base, const SweepRange& range,
   threads = std::min<int>(threads, static_cast<int>(std::max<size_t>(sizes.size(), 1)));
 
   std::atomic<size_t> next{0};
+  std::mutex told;
+  size_t done = 0;
   auto work = [&](Workspace& ws) {
     for (size_t i; (i = next.fetch_add(1)) < points.size();) {
       Scenario s = base;
       s.error = {range.kind, {points[i].first, points[i].second}};
       points[i].result = compute(s, tables, ws);
+      if (progress) {
+        const std::lock_guard<std::mutex> lock(told);
+        progress(++done, points.size());
+      }
     }
   };
   // The workspaces are made before any computation starts.

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdio>
 #include <vector>
 
@@ -21,10 +22,15 @@ struct SweepPoint {
 // The sizes from.. to in steps (from + i * step, up to `to` and a hair beyond for rounding).
 std::vector<double> sweep_sizes(const SweepRange& range);
 
+// Told after each size computed: how many are done of how many. Called by one thread at a
+// time, whichever finished the size.
+using SweepProgress = void (*)(std::size_t done, std::size_t total);
+
 // Computes every size of the range on `threads` threads (0: one per core), each thread
 // with a workspace of its own; returns the points in the order of the sizes.
 std::vector<SweepPoint> run_sweep(const Scenario& base, const SweepRange& range,
-                                  const NormalTables& tables, int threads);
+                                  const NormalTables& tables, int threads,
+                                  SweepProgress progress = nullptr);
 
 // '#' lines in the style of the export's (version, path, constants, error kind, the range),
 // then one CSV row per size and AGV type: the sizes, the type, the final deviation of the

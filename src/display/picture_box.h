@@ -1,9 +1,11 @@
 #pragma once
 
-// The largest window side the program draws into. Mesa's software renderer survives much
-// more (it fails only where one frame reaches 4 GiB, at about 32767 x 32767 pixels), but
-// 16384 is its largest viewport and already a gigabyte per frame.
-inline constexpr int max_window_side = 16384;
+// The largest window side the program draws into. Every frame is drawn whole before the
+// next key is read, and with a software renderer a frame's time grows with its pixels: at
+// 16384 x 16384 a frame took seconds and ESC waited behind it, at 4096 x 4096 (a 4K
+// screen, and the largest picture agvsim-export draws) ESC ends the program well within a
+// second.
+inline constexpr int max_window_side = 4096;
 
 // Where the picture goes in a window: the largest centred square (a metre is as long
 // across as up, the rest stays white), in a window held to max_window_side.

@@ -7,7 +7,7 @@
 // object of the picture's size in place of the
 // window (or, where the driver has none, the back buffer of the never-shown window). Frames are
 // then composed with compose_frame (display/frame.h), drawn by a GlRenderer (gl/renderer.h) and
-// read back with read_frame (display/frame_capture.h) at the target's size.
+// read back with read_frame (gl/frame_capture.h) at the target's size.
 class OffscreenFrame {
  public:
   OffscreenFrame() = default;

@@ -23,6 +23,7 @@ void open_window(int* argc, char** argv, const WindowCallbacks& callbacks) {
   glutDisplayFunc(callbacks.display);
   glutReshapeFunc(callbacks.reshape ? callbacks.reshape : on_reshape);
   glutKeyboardFunc(callbacks.keyboard);
+  if (callbacks.close) glutCloseFunc(callbacks.close);
   init_frame_state();
   load_help_pictures();  // decoded now, so that no frame allocates for them
 }
@@ -33,6 +34,10 @@ void init_frame_state() {
 
 void start_window(int argc, char** argv, const WindowCallbacks& callbacks) {
   open_window(&argc, argv, callbacks);
+  run_window();
+}
+
+void run_window() {
   glutMainLoop();
 }
 

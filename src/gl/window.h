@@ -16,6 +16,8 @@ struct WindowCallbacks {
   void (*display)();
   void (*keyboard)(unsigned char key, int x, int y);
   void (*reshape)(int width, int height) = nullptr;
+  // When not null, the close button (the window manager's request to close).
+  void (*close)() = nullptr;
 };
 
 // Creates the 800 x 800 window with its callbacks (and on_reshape) and white clear colour,
@@ -29,6 +31,9 @@ void init_frame_state();
 
 // Opens the window and runs the event loop, which never returns.
 void start_window(int argc, char** argv, const WindowCallbacks& callbacks);
+
+// Runs the event loop of the window open_window made; never returns.
+void run_window();
 
 // Reshape callback: the viewport and the scissor box on the picture's square, identity
 // projection; a window beyond max_window_side is asked to shrink to it.

@@ -1,6 +1,7 @@
 // Console layer: formatted output with encoding conversion, key and number input.
 #include "platform/console.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdarg>
 #include <cstdio>
@@ -20,6 +21,9 @@ std::ostream* err_stream = nullptr;  // nullptr: std::cerr
 void (*end_of_input_handler)() = nullptr;
 
 bool started = false;
+std::string last_key_text;  // UTF-8
+std::string replay;         // bytes read ahead from the input, given out again first
+std::size_t replay_at = 0;
 std::string locale_codeset;  // of the locale, as the platform names it
 std::string output_codeset;  // the locale's or a forced one; see target_codeset()
 
@@ -121,13 +125,20 @@ bool interrupted_read() {
 }
 
 // Straight from the stream's buffer: a line is read byte by byte, and megabyte lines must
-// not take long.
+// not take long. Bytes read ahead come first.
 int next_byte() {
+  if (replay_at < replay.size()) return static_cast<unsigned char>(replay[replay_at++]);
   for (;;) {
     const int c = in().rdbuf()->sbumpc();
     if (c != std::char_traits<char>::eof()) return static_cast<unsigned char>(c);
     if (!interrupted_read()) return -1;
   }
+}
+
+// The next byte without taking it, or -1 at the end of the input.
+int peek_byte() {
+  if (replay_at < replay.size()) return static_cast<unsigned char>(replay[replay_at]);
+  return in().rdbuf()->sgetc();
 }
 
 // The rest of the current line without its line break; false at end of input with nothing
@@ -156,6 +167,40 @@ std::vector<NumberItem> next_items(std::string* line) {
     std::vector<NumberItem> items = read_number_items(*line);
     if (!items.empty()) return items;
   }
+}
+
+// How many bytes the character that starts with `lead` has in the console's codeset: UTF-8
+// (also for plain ASCII, where nothing else comes), CP932, EUC-JP; other codesets take
+// one byte a character here.
+int character_bytes(unsigned char lead, const std::string& codeset) {
+  if (lead < 0x80) return 1;
+  if (codeset.empty())
+    return lead >= 0xC2 && lead <= 0xDF   ? 2
+           : lead >= 0xE0 && lead <= 0xEF ? 3
+           : lead >= 0xF0 && lead <= 0xF4 ? 4
+                                          : 1;
+  if (codeset == "CP932") return (lead >= 0x81 && lead <= 0x9F) || lead >= 0xE0 ? 2 : 1;
+  if (codeset_key(codeset.c_str()) == "EUCJP") return lead == 0x8F ? 3 : lead >= 0x8E ? 2 : 1;
+  return 1;
+}
+
+// A byte that may follow the lead byte of a character: UTF-8 takes only 0x80..0xBF there.
+bool continues(int byte, const std::string& codeset) {
+  if (byte < 0) return false;
+  return codeset.empty() ? (byte & 0xC0) == 0x80 : byte >= 0x40;
+}
+
+// The key a character stands for: ASCII as itself, a full-width form as its ASCII
+// character, anything else its first byte.
+int key_of(const std::string& utf8) {
+  const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(utf8[i]); };
+  if (utf8.size() == 1) return byte(0);
+  if (utf8.size() == 3) {
+    const int code = (byte(0) & 0x0F) << 12 | (byte(1) & 0x3F) << 6 | (byte(2) & 0x3F);
+    if (code >= 0xFF01 && code <= 0xFF5E) return code - 0xFF01 + '!';
+    if (code == 0x3000) return ' ';
+  }
+  return utf8.empty() ? 0 : byte(0);
 }
 
 // The notice of a refused entry on a line of its own.
@@ -199,21 +244,84 @@ void console_flush() {
 }
 
 void console_discard_typeahead() {
-  if (reading_real_stdin()) terminal_discard_typeahead();
+  if (!reading_real_stdin() || !terminal_is_tty()) return;
+  replay.clear();
+  replay_at = 0;
+  terminal_discard_typeahead();
 }
 
 int console_read_key() {
   start();
   flush_output();
-  if (reading_real_stdin() && terminal_is_tty()) {
-    const int c = terminal_read_raw_key();
+  const bool terminal = reading_real_stdin() && terminal_is_tty();
+  // Keys typed on the terminal come one at a time; those read ahead come first.
+  const auto live = [&] { return terminal && replay_at >= replay.size(); };
+  int c;
+  do {
+    c = live() ? terminal_read_raw_key() : next_byte();
     if (c < 0) console_end_of_input();
-    return c;
+  } while (!terminal && (c == '\n' || c == '\r'));
+  // The other bytes of the character: a terminal sends them at once; from a stream only
+  // bytes that can continue it are taken, so a broken one does not swallow the next answer.
+  const std::string codeset = target_codeset(output_codeset.c_str());
+  std::string bytes(1, static_cast<char>(c));
+  for (int n = character_bytes(static_cast<unsigned char>(c), codeset); --n > 0;) {
+    int next;
+    if (live()) {
+      next = terminal_read_raw_key();
+    } else {
+      next = peek_byte();
+      if (!continues(next, codeset)) break;
+      next_byte();
+    }
+    if (next < 0) break;
+    bytes += static_cast<char>(next);
   }
-  for (;;) {
+  last_key_text = codeset.empty() ? bytes : encoding_to_utf8(bytes, codeset);
+  const int key = key_of(last_key_text);
+  return key < 0x80 ? key : c;
+}
+
+const std::string& console_key_text() {
+  return last_key_text;
+}
+
+void console_drop_wrong_line(bool (*answers)(int key)) {
+  // The rest of the line is read ahead and looked at character by character, as the key
+  // reads would take it; it stays to be read only when one of its keys answers. On a
+  // terminal the line is what was typed or pasted with the wrong key, up to its Enter,
+  // which goes with it (Enter is a key there); nothing is waited for.
+  const bool terminal = reading_real_stdin() && terminal_is_tty();
+  std::string rest = replay.substr(replay_at) + (terminal ? terminal_read_ready() : "");
+  replay.clear();
+  replay_at = 0;
+  std::size_t end = rest.find_first_of("\r\n");
+  while (end == std::string::npos && !terminal) {
     const int c = next_byte();
-    if (c < 0) console_end_of_input();
-    if (c != '\n' && c != '\r') return c;
+    if (c < 0) break;
+    rest += static_cast<char>(c);
+    if (c == '\n' || c == '\r') end = rest.size() - 1;
+  }
+  const std::string codeset = target_codeset(output_codeset.c_str());
+  const std::size_t line_end = std::min(end, rest.size());
+  bool answered = false;
+  for (std::size_t i = 0; i < line_end && !answered;) {
+    const unsigned char lead = static_cast<unsigned char>(rest[i]);
+    std::size_t n = 1;
+    const int wanted = character_bytes(lead, codeset);
+    while (static_cast<int>(n) < wanted && i + n < line_end &&
+           continues(static_cast<unsigned char>(rest[i + n]), codeset)) {
+      ++n;
+    }
+    const std::string bytes = rest.substr(i, n);
+    const int key = key_of(codeset.empty() ? bytes : encoding_to_utf8(bytes, codeset));
+    answered = answers(key < 0x80 ? key : lead);
+    i += n;
+  }
+  if (answered) {
+    replay = std::move(rest);
+  } else {
+    replay = rest.substr(std::min(rest.size(), line_end + (terminal ? 1 : 0)));
   }
 }
 
@@ -275,6 +383,8 @@ void console_set_end_of_input_handler(void (*handler)()) {
 }
 
 void console_set_streams(std::istream* in, std::ostream* out, std::ostream* err) {
+  replay.clear();
+  replay_at = 0;
   in_stream = in;
   out_stream = out;
   err_stream = err;

@@ -24,10 +24,24 @@ void console_error(const char* format, ...) AGV_PRINTF_FORMAT(1, 2);
 // Flushes the console output.
 void console_flush();
 
-// Reads one key. On a terminal: at once, without echo and without Enter (Ctrl-C still
-// interrupts). Otherwise: the next byte that is not a line break (CR or LF). Returns it as
-// 0..255. At end of input it calls console_end_of_input() and does not return.
+// Reads one key: one character of the console's codeset, all of its bytes. On a terminal:
+// at once, without echo and without Enter (Ctrl-C still interrupts). Otherwise: the next
+// character that is not a line break (CR or LF). Returns an ASCII character as itself, and
+// the full-width form of one (０-９, ｙ, ｎ, ...; U+FF01-U+FF5E, and the ideographic space)
+// as the ASCII one it stands for; any other character as its first byte (0x80..0xFF),
+// which is no answer to any question. At end of input it calls console_end_of_input() and
+// does not return.
 int console_read_key();
+
+// The last key read as it was typed, in UTF-8: what its echo shows.
+const std::string& console_key_text();
+
+// After a key that answered nothing: when nothing in the rest of its line answers
+// (answers(key) false for every key of it), drops that rest, so that a wrong line is one
+// wrong answer however long; a line that still holds an answer goes on being read key by
+// key. On a terminal the line is only what was typed or pasted with the key and is there
+// already, its Enter included: a key typed alone is still an answer of its own.
+void console_drop_wrong_line(bool (*answers)(int key));
 
 // Drops what was typed ahead on the terminal (keys pressed while the window was up), so
 // that the next read waits for a new answer. Only on a terminal: piped input and replaced

@@ -35,3 +35,24 @@ struct FileIdentity {
 
 // False when nothing of that name exists (or it cannot be looked at).
 bool file_identity(const std::string& path, FileIdentity* id);
+
+// The name a write to `name` creates or replaces: name itself, or for a symbolic link the
+// name at the end of its chain, which need not exist yet (a link to a missing file is
+// written through, not replaced by a file).
+std::string written_name(const std::string& name);
+
+// Where the bytes written to a name end up: the identity of the file when it exists, else
+// the absolute path the new file will have, symbolic links of the chain and of its folder
+// resolved. Two names with equal targets write the same file.
+struct OutputTarget {
+  bool exists = false;
+  FileIdentity id;
+  std::string path;  // only when !exists
+  bool operator==(const OutputTarget&) const = default;
+};
+OutputTarget output_target(const std::string& name);
+
+// 0 when the program may write to `name` or it does not exist yet; else the errno a write
+// would fail with (EACCES for a write-protected file, EROFS on a read-only file system), as
+// the shell's redirection into it would.
+int write_refusal(const std::string& name);

@@ -90,3 +90,27 @@ bool file_identity(const std::string& path, FileIdentity* id) {
   id->inode = (static_cast<std::uint64_t>(info.nFileIndexHigh) << 32) | info.nFileIndexLow;
   return true;
 }
+
+// Symbolic links are rare on Windows and need rights to make: a name is written as it is.
+std::string written_name(const std::string& name) {
+  return name;
+}
+
+OutputTarget output_target(const std::string& name) {
+  OutputTarget target;
+  target.exists = file_identity(name, &target.id);
+  if (target.exists) return target;
+  const std::wstring wide = wide_from_utf8(name);
+  wchar_t full[MAX_PATH];
+  const DWORD n = GetFullPathNameW(wide.c_str(), MAX_PATH, full, nullptr);
+  std::wstring path = n > 0 && n < MAX_PATH ? std::wstring(full, n) : wide;
+  CharLowerBuffW(path.data(), static_cast<DWORD>(path.size()));  // names ignore case here
+  target.path = utf8_from_wide(path);
+  return target;
+}
+
+int write_refusal(const std::string& name) {
+  const DWORD attributes = GetFileAttributesW(wide_from_utf8(name).c_str());
+  if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY)) return 0;
+  return (attributes & FILE_ATTRIBUTE_READONLY) ? EACCES : 0;
+}

@@ -141,6 +141,16 @@ NumberError parse_decimal(std::string_view s, double* value) {
   return NumberError::none;
 }
 
+// A decimal whose digits before any exponent are not all zero: one that reads as zero only
+// because it is too small for a double.
+bool names_nonzero(std::string_view s) {
+  for (const char c : s) {
+    if (c == 'e' || c == 'E') break;
+    if (c >= '1' && c <= '9') return true;
+  }
+  return false;
+}
+
 // The worse of two results: not a number before out of range.
 NumberError worse(NumberError a, NumberError b) {
   if (a == NumberError::not_a_number || b == NumberError::not_a_number) {
@@ -230,7 +240,11 @@ NumberError parse_number(std::string_view text, double* value) {
   const NumberError error =
       worse(parse_decimal(s.substr(0, slash), &a), parse_decimal(s.substr(slash + 1), &b));
   if (error != NumberError::none) return error;  // also a second '/': not a number
-  if (b == 0.0) return NumberError::division_by_zero;
+  // 1/1e-400 divides by a number too small for a double, not by zero.
+  if (b == 0.0) {
+    return names_nonzero(s.substr(slash + 1)) ? NumberError::out_of_range
+                                              : NumberError::division_by_zero;
+  }
   const double quotient = a / b;
   if (!std::isfinite(quotient)) return NumberError::out_of_range;
   *value = quotient;

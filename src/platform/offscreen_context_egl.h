@@ -6,7 +6,7 @@
 // surfaceless platform, which needs neither a display nor a GPU (Mesa then draws with its
 // software renderer, as under a virtual X display). A desktop OpenGL context of the
 // legacy kind, so that OpenGL 1.x drawing works, made current without any surface: the
-// pictures are drawn into a framebuffer object (display/offscreen_frame.h).
+// pictures are drawn into a framebuffer object (gl/offscreen_frame.h).
 
 // Makes the context current. False with a reason in Japanese and English when EGL, its
 // surfaceless platform or desktop OpenGL on it cannot be had.

@@ -7,10 +7,12 @@
 // file beside the target (same folder, so the final rename stays on one file system);
 // commit() flushes it to the disk and renames it over the target. Until then an existing
 // target is untouched, and a ReplacingFile that is not committed removes its temporary
-// file. A target that is a symbolic link keeps its link: the file it leads to is replaced,
-// and a replaced file keeps its permissions. A target that exists and is no regular file
-// (a device such as /dev/null, a named pipe) cannot be replaced: it is written directly.
-// Errors come back as text: empty means success.
+// file, and so does a signal that ends the program (platform/end_signals.h). A target that
+// is a symbolic link keeps its link: the file it leads to is replaced,
+// and a replaced file keeps its permissions; a link to a missing file is written through.
+// A write-protected target is refused, as the shell's redirection refuses it. A target that exists
+// and is no regular file (a device such as /dev/null, a named pipe) cannot be replaced: it is
+// written directly. Errors come back as text: empty means success.
 class ReplacingFile {
  public:
   ReplacingFile() = default;
@@ -30,4 +32,5 @@ class ReplacingFile {
   std::string target_;
   std::string temp_;  // empty while writing a target directly
   std::FILE* file_ = nullptr;
+  int temp_slot_ = -1;  // where a signal that ends the program finds the temporary file
 };

@@ -1,6 +1,7 @@
 #include "platform/replacing_file.h"
 
 #include <fcntl.h>
+#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -9,6 +10,9 @@
 #include <climits>
 #include <cstdlib>
 #include <cstring>
+
+#include "platform/end_signals.h"
+#include "platform/file_system.h"
 
 namespace {
 
@@ -21,6 +25,55 @@ std::string folder_of(const std::string& path) {
 std::string failure(const std::string& what, const std::string& path, int err,
                     const char* japanese) {
   return what + " " + path + ": " + std::strerror(err) + " [" + japanese + "]";
+}
+
+// The signals that end the program held back (blocked) for a step a cleanup must see whole;
+// errno stays as the step left it.
+struct EndingSignalsBlocked {
+  sigset_t before;
+  EndingSignalsBlocked() {
+    sigset_t ending;
+    sigemptyset(&ending);
+    for (int sig : {SIGINT, SIGTERM, SIGHUP, SIGQUIT}) sigaddset(&ending, sig);
+    sigprocmask(SIG_BLOCK, &ending, &before);
+  }
+  ~EndingSignalsBlocked() {
+    const int saved = errno;
+    sigprocmask(SIG_SETMASK, &before, nullptr);
+    errno = saved;
+  }
+};
+
+// The temporary files being written, removed by a signal that ends the program: fixed
+// slots, since the handler may not allocate. A slot is marked used only once its name is
+// complete, and free before its name changes.
+constexpr int kTempSlots = 8;
+char temp_names[kTempSlots][PATH_MAX];
+volatile sig_atomic_t temp_used[kTempSlots];
+
+void remove_temps_on_signal() {
+  for (int i = 0; i < kTempSlots; ++i) {
+    if (temp_used[i]) unlink(temp_names[i]);
+  }
+}
+
+// A slot for the name, or -1 when none is free or the name is too long (it is then left to
+// the normal paths alone).
+int hold_temp(const std::string& temp) {
+  end_signals_add_cleanup(remove_temps_on_signal);
+  if (temp.size() >= PATH_MAX) return -1;
+  for (int i = 0; i < kTempSlots; ++i) {
+    if (temp_used[i]) continue;
+    std::memcpy(temp_names[i], temp.c_str(), temp.size() + 1);
+    temp_used[i] = 1;
+    return i;
+  }
+  return -1;
+}
+
+void release_temp(int* slot) {
+  if (*slot >= 0) temp_used[*slot] = 0;
+  *slot = -1;
 }
 
 }  // namespace
@@ -49,6 +102,12 @@ std::string ReplacingFile::create(const std::string& target_name) {
   if (exists) {  // through symbolic links to the file itself
     char resolved[PATH_MAX];
     if (realpath(target.c_str(), resolved)) target = resolved;
+    // A write-protected file stays as it is, as a redirection of the shell leaves it.
+    if (const int err = write_refusal(target)) {
+      return failure("cannot write", target, err, "ファイルに書き込めません");
+    }
+  } else {
+    target = written_name(target);  // a link to a missing file: the file is made at its end
   }
   // A name of our own beside the target: the process id and a counter keep two writers (in
   // one process or in two) apart; O_EXCL never opens someone else's file. The mode 0666
@@ -57,7 +116,12 @@ std::string ReplacingFile::create(const std::string& target_name) {
   for (int attempt = 0; attempt < 100; ++attempt) {
     std::string temp =
         target + ".tmp" + std::to_string(getpid()) + "-" + std::to_string(counter.fetch_add(1));
-    const int fd = open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    int fd;
+    {
+      const EndingSignalsBlocked blocked;  // none finds the file made but not held
+      fd = open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+      if (fd >= 0) temp_slot_ = hold_temp(temp);
+    }
     if (fd < 0) {
       if (errno == EEXIST) continue;
       return failure("cannot create a file in", folder_of(target), errno,
@@ -69,6 +133,7 @@ std::string ReplacingFile::create(const std::string& target_name) {
       const int err = errno;
       close(fd);
       unlink(temp.c_str());
+      release_temp(&temp_slot_);
       return failure("cannot write", temp, err, "ファイルに書き込めません");
     }
     target_ = target;
@@ -96,7 +161,13 @@ std::string ReplacingFile::commit() {
     target_.clear();
     return {};
   }
-  if (std::rename(temp_.c_str(), target_.c_str()) != 0) {
+  int renamed;
+  {
+    const EndingSignalsBlocked blocked;  // once renamed, the name may be someone else's
+    renamed = std::rename(temp_.c_str(), target_.c_str());
+    release_temp(&temp_slot_);
+  }
+  if (renamed != 0) {
     const std::string message =
         failure("cannot replace", target_, errno, "ファイルを置き換えられません");
     discard();
@@ -111,6 +182,7 @@ void ReplacingFile::discard() {
   if (file_) std::fclose(file_);
   file_ = nullptr;
   if (!temp_.empty()) unlink(temp_.c_str());
+  release_temp(&temp_slot_);
   temp_.clear();
   target_.clear();
 }

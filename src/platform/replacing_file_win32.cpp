@@ -9,6 +9,8 @@
 #include <cerrno>
 #include <cstring>
 
+#include "platform/end_signals.h"
+#include "platform/file_system.h"
 #include "platform/replacing_file.h"
 #include "platform/wide_text_win32.h"
 
@@ -27,6 +29,37 @@ std::string failure(const std::string& what, const std::string& path, const std:
 
 std::string system_error(DWORD code) {
   return "Windows error " + std::to_string(code);
+}
+
+// The temporary files being written, deleted by a console event that ends the program (its
+// handler runs on a thread of its own): fixed slots, marked used once the name is complete.
+// The files are opened with FILE_SHARE_DELETE, so that the deletion of an open one takes
+// effect when the ending process closes it.
+constexpr int kTempSlots = 8;
+wchar_t temp_names[kTempSlots][MAX_PATH];
+volatile LONG temp_used[kTempSlots];
+
+void remove_temps_on_signal() {
+  for (int i = 0; i < kTempSlots; ++i) {
+    if (temp_used[i]) DeleteFileW(temp_names[i]);
+  }
+}
+
+int hold_temp(const std::wstring& temp) {
+  end_signals_add_cleanup(remove_temps_on_signal);
+  if (temp.size() >= MAX_PATH) return -1;
+  for (int i = 0; i < kTempSlots; ++i) {
+    if (temp_used[i]) continue;
+    std::memcpy(temp_names[i], temp.c_str(), (temp.size() + 1) * sizeof(wchar_t));
+    InterlockedExchange(&temp_used[i], 1);
+    return i;
+  }
+  return -1;
+}
+
+void release_temp(int* slot) {
+  if (*slot >= 0) InterlockedExchange(&temp_used[*slot], 0);
+  *slot = -1;
 }
 
 }  // namespace
@@ -53,25 +86,38 @@ std::string ReplacingFile::create(const std::string& target) {
       return {};
     }
   }
+  // A read-only file stays as it is, as a redirection of the shell leaves it.
+  if (const int err = write_refusal(target)) {
+    return failure("cannot write", target, std::strerror(err), "ファイルに書き込めません");
+  }
   // A name of our own beside the target: the process id and a counter keep two writers
-  // apart; _O_EXCL never opens someone else's file.
+  // apart; CREATE_NEW never opens someone else's file. The handle is not inherited.
   static std::atomic<unsigned> counter{0};
   for (int attempt = 0; attempt < 100; ++attempt) {
     std::string temp =
         target + ".tmp" + std::to_string(_getpid()) + "-" + std::to_string(counter.fetch_add(1));
-    const int fd =
-        _wopen(wide_from_utf8(temp).c_str(),
-               _O_WRONLY | _O_CREAT | _O_EXCL | _O_BINARY | _O_NOINHERIT, _S_IREAD | _S_IWRITE);
-    if (fd < 0) {
-      if (errno == EEXIST) continue;
-      return failure("cannot create a file in", folder_of(target), std::strerror(errno),
+    const std::wstring wide_temp = wide_from_utf8(temp);
+    const HANDLE handle =
+        CreateFileW(wide_temp.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_DELETE, nullptr,
+                    CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (handle == INVALID_HANDLE_VALUE) {
+      const DWORD code = GetLastError();
+      if (code == ERROR_FILE_EXISTS || code == ERROR_ALREADY_EXISTS) continue;
+      return failure("cannot create a file in", folder_of(target), system_error(code),
                      "ファイルを作成できません");
     }
-    file_ = _fdopen(fd, "wb");
+    temp_slot_ = hold_temp(wide_temp);
+    const int fd = _open_osfhandle(reinterpret_cast<intptr_t>(handle), _O_WRONLY | _O_BINARY);
+    file_ = fd < 0 ? nullptr : _fdopen(fd, "wb");
     if (!file_) {
       const int err = errno;
-      _close(fd);
-      _wunlink(wide_from_utf8(temp).c_str());
+      if (fd >= 0) {
+        _close(fd);
+      } else {
+        CloseHandle(handle);
+      }
+      DeleteFileW(wide_temp.c_str());
+      release_temp(&temp_slot_);
       return failure("cannot write", temp, std::strerror(err), "ファイルに書き込めません");
     }
     target_ = target;
@@ -100,8 +146,10 @@ std::string ReplacingFile::commit() {
     target_.clear();
     return {};
   }
-  if (!MoveFileExW(wide_from_utf8(temp_).c_str(), wide_from_utf8(target_).c_str(),
-                   MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+  const bool moved = MoveFileExW(wide_from_utf8(temp_).c_str(), wide_from_utf8(target_).c_str(),
+                                 MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
+  release_temp(&temp_slot_);
+  if (!moved) {
     const std::string message = failure("cannot replace", target_, system_error(GetLastError()),
                                         "ファイルを置き換えられません");
     discard();
@@ -116,6 +164,7 @@ void ReplacingFile::discard() {
   if (file_) std::fclose(file_);
   file_ = nullptr;
   if (!temp_.empty()) _wunlink(wide_from_utf8(temp_).c_str());
+  release_temp(&temp_slot_);
   temp_.clear();
   target_.clear();
 }

@@ -12,6 +12,9 @@
 // True when standard input is a terminal (a console on Windows).
 bool terminal_is_tty();
 
+// True when standard error goes to a terminal: where progress may be shown.
+bool terminal_error_is_tty();
+
 // Makes the standard streams carry text in the given codeset (the console's) to and from the
 // terminal. POSIX terminals take and give such bytes by themselves. On a Windows console
 // std::cout and std::cerr write through the console's UTF-16 output, and std::cin reads it
@@ -27,6 +30,11 @@ void terminal_prepare_streams(const std::string& codeset);
 // that is more than one byte in the codeset gives its first byte; the others follow in
 // the next reads. Enter gives '\n'. Returns the byte 0..255, or -1 at end of input.
 int terminal_read_raw_key();
+
+// What was typed (or pasted) and not read yet, without waiting for more: the bytes in the
+// terminal's queue and in the standard input stream's buffer, read in raw mode as keys are.
+// Empty when nothing waits.
+std::string terminal_read_ready();
 
 // Puts the terminal back into the mode saved before the last raw read, if any.
 void terminal_restore();

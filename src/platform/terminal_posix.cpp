@@ -12,6 +12,8 @@
 #include <cstdlib>
 #include <iostream>
 
+#include "platform/end_signals.h"
+
 namespace {
 
 // The mode saved before the current raw read and the raw mode itself; only valid while
@@ -23,16 +25,13 @@ struct termios raw_mode;
 volatile sig_atomic_t raw_active = 0;
 bool exit_paths_installed = false;
 
-constexpr int kEndSignals[] = {SIGINT, SIGTERM, SIGHUP, SIGQUIT};
-
-void restore_on_signal(int sig) {
-  // tcsetattr, signal and raise are async-signal-safe.
+// A cleanup of the signals that end the program (platform/end_signals.h).
+void restore_on_signal() {
+  // tcsetattr is async-signal-safe.
   if (raw_active) {
     tcsetattr(STDIN_FILENO, TCSANOW, &saved_mode);
     raw_active = 0;
   }
-  signal(sig, SIG_DFL);
-  raise(sig);  // delivered with the default action, at the latest when the handler returns
 }
 
 void install(int sig, void (*handler)(int)) {
@@ -77,12 +76,7 @@ void install_exit_paths() {
   if (exit_paths_installed) return;
   exit_paths_installed = true;
   std::atexit(restore_at_exit);
-  for (int sig : kEndSignals) {
-    struct sigaction old_action;
-    if (sigaction(sig, nullptr, &old_action) != 0) continue;
-    if (old_action.sa_handler == SIG_IGN) continue;  // e.g. SIGHUP under nohup: keep it ignored
-    install(sig, restore_on_signal);
-  }
+  end_signals_add_cleanup(restore_on_signal);
   // Job control: only where stopping is not ignored (a shell without job control ignores it).
   struct sigaction old_stop;
   if (sigaction(SIGTSTP, nullptr, &old_stop) == 0 && old_stop.sa_handler != SIG_IGN) {
@@ -109,23 +103,48 @@ bool terminal_is_tty() {
   return isatty(STDIN_FILENO) == 1;
 }
 
+bool terminal_error_is_tty() {
+  return isatty(STDERR_FILENO) == 1;
+}
+
 // The terminal takes and sends the bytes of its own codeset already.
 void terminal_prepare_streams(const std::string&) {}
 
-int terminal_read_raw_key() {
+namespace {
+
+// Raw mode for a read: a key at a time (min_bytes 1), or what is there (0).
+bool enter_raw_mode(cc_t min_bytes) {
   struct termios mode;
-  if (tcgetattr(STDIN_FILENO, &mode) != 0) return read_byte_from_cin();
+  if (tcgetattr(STDIN_FILENO, &mode) != 0) return false;
   install_exit_paths();
   saved_mode = mode;
   mode.c_lflag &= ~(ICANON | ECHO);  // ISIG stays: Ctrl-C still interrupts
-  mode.c_cc[VMIN] = 1;
+  mode.c_cc[VMIN] = min_bytes;
   mode.c_cc[VTIME] = 0;
   raw_mode = mode;
   raw_active = 1;
   tcsetattr(STDIN_FILENO, TCSANOW, &raw_mode);
+  return true;
+}
+
+}  // namespace
+
+int terminal_read_raw_key() {
+  if (!enter_raw_mode(1)) return read_byte_from_cin();
   int c = read_byte_from_cin();
   terminal_restore();
   return c;
+}
+
+std::string terminal_read_ready() {
+  std::string bytes;
+  if (!enter_raw_mode(0)) return bytes;
+  // With nothing left a read returns at once with no byte, which the stream takes as its end.
+  for (int c; (c = std::cin.get()) != std::char_traits<char>::eof();) bytes += static_cast<char>(c);
+  std::clearerr(stdin);
+  std::cin.clear();
+  terminal_restore();
+  return bytes;
 }
 
 void terminal_restore() {

@@ -158,6 +158,16 @@ bool terminal_is_tty() {
   return is_console(input_handle(), &mode);
 }
 
+// A console reads whole lines or single keys; what waits in it is left to the key reads.
+std::string terminal_read_ready() {
+  return {};
+}
+
+bool terminal_error_is_tty() {
+  DWORD mode = 0;
+  return is_console(GetStdHandle(STD_ERROR_HANDLE), &mode);
+}
+
 void terminal_prepare_streams(const std::string& codeset) {
   stream_codeset = codeset;
   if (!writers_in_use) {

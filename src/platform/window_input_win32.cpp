@@ -10,3 +10,10 @@ void discard_queued_window_keys() {
   while (PeekMessageW(&message, window, WM_KEYFIRST, WM_KEYLAST, PM_REMOVE)) {
   }
 }
+
+// Windows tells a closed window through the library's close callback.
+void watch_window_loss() {}
+
+bool window_lost() {
+  return false;
+}

@@ -13,3 +13,27 @@ void discard_queued_window_keys() {
   while (XCheckWindowEvent(display, window, KeyPressMask | KeyReleaseMask, &event)) {
   }
 }
+
+namespace {
+
+XErrorHandler earlier_handler = nullptr;
+volatile bool lost = false;
+
+int on_x_error(Display* display, XErrorEvent* error) {
+  if (error->error_code == BadWindow || error->error_code == BadDrawable) {
+    lost = true;
+    return 0;
+  }
+  return earlier_handler ? earlier_handler(display, error) : 0;
+}
+
+}  // namespace
+
+void watch_window_loss() {
+  XErrorHandler earlier = XSetErrorHandler(on_x_error);
+  if (earlier != on_x_error) earlier_handler = earlier;
+}
+
+bool window_lost() {
+  return lost;
+}

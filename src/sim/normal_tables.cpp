@@ -15,20 +15,29 @@ bool is_blank(int c) {
   return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f' || c == '\v';
 }
 
-// Reads the next white-space separated token into buf. Returns its length, 0 at the end of
-// the file, or -1 when it does not fit.
-int next_token(std::FILE* in, char* buf, int size) {
-  int c = std::fgetc(in);
-  while (c != EOF && is_blank(c)) c = std::fgetc(in);
-  int n = 0;
-  while (c != EOF && !is_blank(c)) {
-    if (n == size - 1) return -1;
-    buf[n++] = static_cast<char>(c);
-    c = std::fgetc(in);
+// The tokens of a file and the lines they are on, counted from 1 as an editor counts them.
+struct TokenReader {
+  std::FILE* in;
+  int line = 1;        // of the next character
+  int token_line = 0;  // of the last token read
+
+  // Reads the next white-space separated token into buf. Returns its length, 0 at the end
+  // of the file, or -1 when it does not fit.
+  int next(char* buf, int size) {
+    int c = std::fgetc(in);
+    for (; c != EOF && is_blank(c); c = std::fgetc(in)) line += c == '\n';
+    token_line = line;
+    int n = 0;
+    while (c != EOF && !is_blank(c)) {
+      if (n == size - 1) return -1;
+      buf[n++] = static_cast<char>(c);
+      c = std::fgetc(in);
+    }
+    line += c == '\n';
+    buf[n] = '\0';
+    return n;
   }
-  buf[n] = '\0';
-  return n;
-}
+};
 
 // from_chars does not depend on the locale, which the console layer sets from the environment.
 bool parse_int(const char* s, int len, int* value) {
@@ -66,9 +75,11 @@ const char* not_a_file(FileKind kind) {
   return "ファイルを開けない (cannot open the file)";
 }
 
-bool fail_row(std::string* error, const char* format, int row) {
+const char extra_columns[] = "%d 行目に数が 3 つ以上ある (line %d has more than two columns)";
+
+bool fail_line(std::string* error, const char* format, int line) {
   char buf[200];
-  std::snprintf(buf, sizeof buf, format, row, row);
+  std::snprintf(buf, sizeof buf, format, line, line);
   return fail(error, buf);
 }
 
@@ -85,28 +96,45 @@ bool read_normal_table(const char* path, int f, NormalTables* tables, std::strin
   char token[64];
   bool ok = false;
   int last = 0;
-  int len = next_token(in, token, sizeof token);
+  TokenReader reader{in};
+  int len = reader.next(token, sizeof token);
   if (len <= 0 || !parse_int(token, len, &last)) {
     fail(error, "先頭が行数 L の整数でない (first entry is not the integer L)");
   } else if (last < 1 || last > normal_table_rows - 1) {
     fail(error, "L が 1..49 の範囲外 (L is not within 1..49)");
   } else {
     ok = true;
+    // A row may wrap, but a fault is told by the line its row starts on. A row that starts
+    // on the line where the row before ended was taken as an extra column of that line by
+    // anyone reading the file as a table: a fault after it is told as that.
+    int key_line = reader.token_line;  // of the count, then of each row's key
+    int extra_line = 0;                // the first line with more than two numbers
     for (int i = 0; i <= last && ok; ++i) {
-      len = next_token(in, token, sizeof token);
+      len = reader.next(token, sizeof token);
+      const int line = reader.token_line;
+      if (i > 0 && line == key_line && extra_line == 0) extra_line = line;
       ok = len > 0 && parse_finite(token, len, &rows[i].value);
       if (ok) {
-        len = next_token(in, token, sizeof token);
+        len = reader.next(token, sizeof token);
+        key_line = reader.token_line;
         ok = len > 0 && parse_finite(token, len, &rows[i].key);
       }
-      if (!ok) {
-        fail_row(error, "行 %d が有限の数 2 つでない (row %d is not two finite numbers)", i);
-      } else if (i > 0 && !(rows[i].key > rows[i - 1].key)) {
-        ok = fail_row(error, "行 %d のキーが昇順でない (key of row %d does not ascend)", i);
+      const bool ascends = ok && (i == 0 || rows[i].key > rows[i - 1].key);
+      if (!ascends && extra_line != 0) {
+        ok = fail_line(error, extra_columns, extra_line);
+      } else if (!ok) {
+        fail_line(error, "%d 行目が有限の数 2 つでない (line %d is not two finite numbers)", line);
+      } else if (!ascends) {
+        ok = fail_line(error, "%d 行目のキーが昇順でない (key on line %d does not ascend)", line);
       }
     }
-    if (ok && next_token(in, token, sizeof token) != 0) {
-      ok = fail(error, "最終行の後に余分なデータ (data after the last row)");
+    if (ok && reader.next(token, sizeof token) != 0) {
+      if (extra_line == 0 && reader.token_line == key_line) extra_line = key_line;
+      ok = extra_line != 0
+               ? fail_line(error, extra_columns, extra_line)
+               : fail_line(error,
+                           "%d 行目: 最終行の後に余分なデータ (line %d: data after the last row)",
+                           reader.token_line);
     }
   }
   if (ok && std::ferror(in)) ok = fail(error, "読み取りエラー (read error)");

@@ -34,6 +34,14 @@ TEST(PictureOptions, ValuesAndDefaults) {
   EXPECT_EQ(line.picture.fps, 12.5);
   EXPECT_TRUE(line.picture.fit);
   EXPECT_FALSE(line.picture.status);
+
+  // Full width, as numbers elsewhere may be.
+  for (const char* size : {"８００ｘ６００", "８００Ｘ６００", "800×600"}) {
+    line = CommandLine{};
+    ASSERT_TRUE(parse({"--png", "a.png", "--size", size}, &line, &error)) << error;
+    EXPECT_EQ(line.picture.width, 800);
+    EXPECT_EQ(line.picture.height, 600);
+  }
 }
 
 TEST(PictureOptions, RefusedRequests) {
@@ -52,7 +60,8 @@ TEST(PictureOptions, RefusedRequests) {
       {{"--gif", "a.gif", "--step", "3"}, "--step is the moment of --png"},
       {{"--png", "a.png", "--fps", "5"}, "--fps is for --gif"},
       {{"--size", "64x64"}, "go with --png, --gif or --frame"},
-      {{"--png", "x", "--gif", "x"}, "two options name the same file x"},
+      {{"--png", "x", "--gif", "x"}, "two options name the same file x: --png and --gif"},
+      {{"--png", "a.png", "--size", "８００ｘ"}, "bad size"},
       {{"--png", "x.png", "--out", "x.png"}, "the same file"},
       {{"--png", "x.png", "--sweep", "1", "0", "1", "1"}, "--sweep draws no pictures"},
       {{"--png", ""}, "empty file name for --png"},

@@ -30,16 +30,36 @@ TEST(AgvsimCommandLine, NoDisplayStopsBeforeTheFirstQuestion) {
 
 TEST(AgvsimCommandLine, BadOptionsStopBeforeTheFirstQuestion) {
   const std::vector<std::string> bad[] = {
-      {"-geometry", "abc"}, {"-geometry", "32767x32767"},
-      {"-display"},         {"--sweep", "1", "0", "1", "1"},
-      {"--out", "x.csv"},   {"--path", "5"},
+      {"-geometry", "abc"},
+      {"-geometry", "32767x32767"},
+      {"-display"},
+      {"--sweep", "1", "0", "1", "1"},
+      {"--out", "x.csv"},
+      {"--path", "5"},
       {"--frobnicate"},
+      // Options of the exporter do nothing here: refused, not silently dropped.
+      {"--no-window", "--png", "x.png"},
+      {"--gif", "x.gif", "--size", "64x64"},
+      {"--no-window", "--wheels", "w.csv"},
+      {"--no-window", "--path", "1", "--const", "ellipse_A=3"},
   };
   for (const auto& args : bad) {
     const ProgramRun run = agvsim(args, {"DISPLAY=:4711"});
     EXPECT_EQ(run.exit_code(), 2) << args[0];
     EXPECT_EQ(run.out, "") << args[0];
     EXPECT_TRUE(has(run.err, "agvsim: ")) << run.err;
+  }
+  // The largest window is told: one that stays responsive.
+  EXPECT_TRUE(has(agvsim({"-geometry", "4097x100"}).err, "sides 1-4096"));
+}
+
+TEST(AgvsimCommandLine, VersionAnywhere) {
+  for (const std::vector<std::string>& args :
+       {std::vector<std::string>{"--version"}, {"--no-window", "--version"}}) {
+    const ProgramRun run = agvsim(args);
+    EXPECT_EQ(run.exit_code(), 0) << run.err;
+    EXPECT_TRUE(has(run.out, "agvsim ")) << run.out;
+    EXPECT_EQ(run.err, "");
   }
 }
 

@@ -15,6 +15,29 @@ std::string opening() {
 const std::string cosine_default = cp_change_prompt(1, 0.5, 2, 1);
 const std::string cosine_report = report_path(1, 0.5, 2, 1);
 
+std::size_t count(const std::string& text, const std::string& part) {
+  std::size_t n = 0;
+  for (auto at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) ++n;
+  return n;
+}
+
+// Full-width keys answer as the half-width ones do: １ is kind 1 and ｙ yes; any other
+// character is one wrong answer, and a wrong line, however long, one reprint of the menu.
+TEST(BadInput, FullWidthKeysAndOneMenuPerWrongLine) {
+  const ProgramRun run = run_agvsim("１\n3 4\nｙ\n11\n2 1\nq\n");
+  EXPECT_EQ(run.exit_code(), 0) << run.err;
+  EXPECT_EQ(count(run.out, "Error Number="), 1u) << run.out;
+  EXPECT_NE(run.out.find(error_choice('1')), std::string::npos);
+  EXPECT_NE(run.out.find(report_error('1', 3, 4)), std::string::npos) << run.out;
+  EXPECT_NE(run.out.find("no:n  ｙ"), std::string::npos);  // echoed whole
+  EXPECT_NE(run.out.find(report_path(11, 2, 1)), std::string::npos) << run.out;
+
+  const ProgramRun flood = run_agvsim(std::string(100000, 'x') + "\nあ\n0\nn\nq\n");
+  EXPECT_EQ(flood.exit_code(), 0) << flood.err;
+  EXPECT_EQ(count(flood.out, "Error Number="), 3u);
+  EXPECT_LT(flood.out.size(), 20000u);
+}
+
 // An entry that is not a number leaves its error at 0 and is told in one line; the values
 // before and after it on the line count.
 TEST(BadInput, ErrorValuesThatAreNotNumbers) {

@@ -53,6 +53,18 @@ TEST(ExportCommandLine, RefusalsGiveTheirStatusAndMessageAndNoOutput) {
       {{"--sweep", "1", "0", "1", "1", "--wheels", "w.csv"}, 2, "--sweep writes no wheel data"},
       {{"--path", "15", "--const", "arc_n=1000"}, 3, "上限を超えている"},
       {{"--tables", "/nonexistent"}, 1, "/nonexistent/normal01.data"},
+      // A constant of another path than the one computed, in either order.
+      {{"--const", "ellipse_A=3"}, 2, "ellipse_A belongs to path 11"},
+      {{"--const", "ellipse_A=3", "--path", "12"}, 2, "ellipse_A belongs to path 11"},
+      // A denominator too small for a double is out of range, not zero.
+      {{"--error", "2", "1/1e-400"}, 2, "bad number '1/1e-400' for --error: out of range"},
+      // A sweep none of whose sizes describes a vehicle is refused as --error refuses it.
+      {{"--sweep", "4", "0", "0", "1", "-100"}, 2, "--sweep: a Tread error of -100 % or less"},
+      {{"--sweep", "1", "0", "0", "0"}, 2, "--sweep STEP is 0"},
+      {{"--sweep", "1", "5", "0", "1"}, 2, "STEP is positive but TO is below FROM"},
+      {{"--sweep", "1", "0", "5", "-1"}, 2, "STEP is negative but TO is above FROM"},
+      {{"--sweep", "1", "0", "1", "1e-5"}, 2, "gives 100001 sizes, more than 10000"},
+      {{"--sweep", "1", "0", "1e300", "1e-300"}, 2, "must give 1 to 10000 sizes"},
   };
   for (const Refusal& r : refusals) {
     const ExportRun run = run_export_program(r.args);
@@ -61,6 +73,18 @@ TEST(ExportCommandLine, RefusalsGiveTheirStatusAndMessageAndNoOutput) {
     EXPECT_NE(run.err.find(r.message), std::string::npos) << what << run.err;
     EXPECT_EQ(run.out, "") << what;
   }
+}
+
+// A sweep some of whose sizes describe no vehicle says how many were refused; the rows
+// still mark them.
+TEST(ExportCommandLine, SweepTellsHowManySizesWereRefused) {
+  const ExportRun run = run_export_program({"--sweep", "1", "-200", "0", "100", "0"});
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_NE(run.err.find("2 of 3 sizes refused"), std::string::npos) << run.err;
+  EXPECT_EQ(parse_export_csv(run.out).rows.size(), 1u + 3 * 3);
+  const ExportRun clean = run_export_program({"--sweep", "1", "0", "1", "1"});
+  EXPECT_EQ(clean.status, 0);
+  EXPECT_EQ(clean.err, "");  // not a terminal: no progress either
 }
 
 TEST(ExportCommandLine, HelpInBothLanguages) {
@@ -72,10 +96,13 @@ TEST(ExportCommandLine, HelpInBothLanguages) {
 }
 
 TEST(ExportCommandLine, VersionAloneAndInTheCsvHeader) {
-  const ExportRun version = run_export_program({"--version", "--bogus"});
-  EXPECT_EQ(version.status, 0);
-  EXPECT_EQ(version.out, "agvsim-export " AGVSIM_VERSION "\n");
-  EXPECT_EQ(version.err, "");
+  for (const std::vector<std::string>& args :
+       {std::vector<std::string>{"--version", "--bogus"}, {"--path", "2", "--version"}}) {
+    const ExportRun version = run_export_program(args);
+    EXPECT_EQ(version.status, 0);
+    EXPECT_EQ(version.out, "agvsim-export " AGVSIM_VERSION "\n");
+    EXPECT_EQ(version.err, "");
+  }
   const ExportRun run = run_export_program({});
   ASSERT_EQ(run.status, 0) << run.err;
   EXPECT_EQ(parse_export_csv(run.out).comments.at("version"), AGVSIM_VERSION);

@@ -77,6 +77,65 @@ TEST(TerminalSession, TypeAheadIsDroppedBeforeTheFirstQuestion) {
   EXPECT_TRUE(session.wait_for_output("ERROR=1"));
 }
 
+// On a terminal a full-width key is one key, not its bytes one after the other: ｙ is yes
+// and shows whole; あ at the menu is one wrong answer.
+TEST(TerminalSession, FullWidthKeysAreOneKeyEach) {
+  TerminalSession session;
+  ASSERT_TRUE(session.start());
+  ASSERT_TRUE(session.wait_for_output(error_key_prompt));
+  ASSERT_TRUE(session.wait_for_mode(true));
+  session.send("あ");
+  ASSERT_TRUE(session.wait_for_output(error_key_prompt + "\n軌道誤差設定")) << session.output();
+  ASSERT_TRUE(session.wait_for_mode(true));
+  session.send("２");
+  ASSERT_TRUE(session.wait_for_output("ERROR=2を選択")) << session.output();
+  ASSERT_TRUE(session.wait_for_mode(false));
+  session.send("1\n");
+  ASSERT_TRUE(session.wait_for_output(yes_no_prompt));
+  ASSERT_TRUE(session.wait_for_mode(true));
+  session.send("ｙ");
+  EXPECT_TRUE(session.wait_for_output(yes_no_prompt + "ｙ\n 下記の経路のどれかを選択"))
+      << session.output();
+  EXPECT_EQ(session.output().find("\n軌道誤差設定", session.output().find("ERROR=")),
+            std::string::npos);
+}
+
+// A pasted line of wrong keys is one wrong answer: the menu comes back once, and the next
+// key typed answers it.
+TEST(TerminalSession, APastedWrongLineShowsTheMenuOnce) {
+  TerminalSession session;
+  ASSERT_TRUE(session.start());
+  ASSERT_TRUE(session.wait_for_output(error_key_prompt));
+  ASSERT_TRUE(session.wait_for_mode(true));
+  session.send(std::string(1000, 'x') + "\r");
+  ASSERT_TRUE(session.wait_for_output(error_key_prompt + "\n軌道誤差設定")) << session.output();
+  ASSERT_NO_FATAL_FAILURE(session.type_after(error_key_prompt + "\n軌道誤差設定", '1'));
+  ASSERT_TRUE(session.wait_for_output("ERROR=1")) << session.output();
+  const std::string& out = session.output();
+  std::size_t menus = 0;
+  for (auto at = out.find(error_key_prompt); at != std::string::npos;
+       at = out.find(error_key_prompt, at + 1)) {
+    ++menus;
+  }
+  EXPECT_EQ(menus, 2u);
+}
+
+// A sweep tells how far it is on a terminal's error stream (not in a file: the exporter's
+// command-line tests), and ends the line of its progress when done.
+TEST(TerminalSession, SweepShowsProgressOnATerminal) {
+  TempDir dir;
+  const std::string out = dir.path() + "/sweep.csv";
+  PtyChild child;
+  ASSERT_TRUE(child.start([out] {
+    execl(AGV_EXPORT_EXE, AGV_EXPORT_EXE, "--sweep", "1", "0", "2", "1", "--out", out.c_str(),
+          static_cast<char*>(nullptr));
+    _exit(127);
+  }));
+  EXPECT_TRUE(child.wait_for_output("3/3 sizes (100 %) / 計算済み\n")) << child.output();
+  const int status = child.wait_for_exit();
+  EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+}
+
 TEST(TerminalSession, CtrlCOrCtrlBackslashWhileAKeyIsAwaited) {
   for (const int sig : {SIGINT, SIGQUIT}) {
     for (const bool at_yes_no : {false, true}) {

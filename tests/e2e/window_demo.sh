@@ -82,7 +82,7 @@ shot at_start
 status_start=$(status at_start)
 t0=$(date +%s.%N)
 keys space
-for i in $(seq 0 40); do  # the status line until a second after the motion's end
+for i in $(seq 0 400); do  # the status line until a second after the motion's end (4 s)
   now=$(date +%s.%N)
   import -window "$wid" -crop "420x36+0+$((h - 36))" +repage "$work/playing_$i.png"
   echo "$(echo "$now - $t0" | bc) $i" >>"$work/times"

@@ -52,6 +52,44 @@ TEST_F(ConsoleTest, KeysSkipLineBreaksAndEndOfInputStops) {
   EXPECT_NE(err_.str().find("end of input"), std::string::npos);
 }
 
+// A key is a whole character: full-width forms answer as the ASCII ones, any other
+// character is one key (its first byte), and its echo is the character typed.
+TEST_F(ConsoleTest, KeysAreWholeCharacters) {
+  input("１\nｙＮ　あx\xe3\x81\n\xff");
+  EXPECT_EQ(console_read_key(), '1');
+  EXPECT_EQ(console_key_text(), "１");
+  EXPECT_EQ(console_read_key(), 'y');
+  EXPECT_EQ(console_read_key(), 'N');
+  EXPECT_EQ(console_read_key(), ' ');
+  EXPECT_EQ(console_read_key(), 0xe3);
+  EXPECT_EQ(console_key_text(), "あ");
+  EXPECT_EQ(console_read_key(), 'x');
+  EXPECT_EQ(console_read_key(), 0xe3);  // cut short: the line break is not swallowed
+  EXPECT_EQ(console_read_key(), 0xff);
+  console_set_output_codeset("CP932");  // the keys arrive in the terminal's code page
+  input("\x82\x99\x82\xa0q");           // ｙ あ q
+  EXPECT_EQ(console_read_key(), 'y');
+  EXPECT_EQ(console_key_text(), "ｙ");
+  EXPECT_EQ(console_read_key(), 0x82);
+  EXPECT_EQ(console_read_key(), 'q');
+}
+
+// After a wrong answer, the rest of its line goes with it when nothing in it answers; a
+// rest that holds an answer (full width too) is read on key by key.
+TEST_F(ConsoleTest, ALineWithoutAnAnswerIsOneWrongAnswer) {
+  const auto digit = [](int key) { return key >= '0' && key <= '5'; };
+  input("xxxxx\r\nx ４\nあ");
+  EXPECT_EQ(console_read_key(), 'x');
+  console_drop_wrong_line(digit);
+  EXPECT_EQ(console_read_key(), 'x');
+  console_drop_wrong_line(digit);
+  EXPECT_EQ(console_read_key(), ' ');
+  EXPECT_EQ(console_read_key(), '4');
+  EXPECT_EQ(console_read_key(), 0xe3);
+  console_drop_wrong_line(digit);  // at the end of the input: nothing to drop
+  EXPECT_THROW(console_read_key(), EndOfInput);
+}
+
 TEST_F(ConsoleTest, IntReadsDropTheRestOfTheLineAndRefuseWhatIsNotAWholeNumber) {
   input("  \n\n  42 rest\n12abc 5\n9\n2.5\n2147483648\n+７\n-3");
   EXPECT_EQ(read_int(), 42);

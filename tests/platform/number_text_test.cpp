@@ -74,6 +74,9 @@ TEST(NumberText, Fractions) {
   EXPECT_EQ(refusal("0/0"), E::division_by_zero);
   EXPECT_EQ(refusal("-1/-0.0"), E::division_by_zero);
   EXPECT_EQ(refusal("1e300/1e-300"), E::out_of_range);
+  // A denominator too small for a double is out of range, though alone it reads as 0.
+  EXPECT_EQ(refusal("1/1e-400"), E::out_of_range);
+  EXPECT_EQ(refusal("1/-0.000e-400"), E::division_by_zero);
   EXPECT_EQ(refusal("1e999/2"), E::out_of_range);
   for (const char* bad : {"1/2/3", "/2", "1/", "/", "abc/0", "1//2"}) {
     EXPECT_EQ(refusal(bad), E::not_a_number) << bad;

@@ -124,6 +124,25 @@ TEST(NormalTables, ReadRefusesFaultyFilesAndKeepsTheTable) {
   EXPECT_FALSE(read_normal_table(dir.write("t.data", "1\n1 0.1\n2 0.2\n").c_str(), 5, &t, nullptr));
   EXPECT_EQ(std::memcmp(&before, &t, sizeof before), 0);
 
+  // Faults are told by the line of the file, counted from 1 as an editor shows it, and a
+  // line with a third number as extra columns, wherever the fault shows.
+  const struct {
+    const char* text;
+    const char* message;
+  } told[] = {
+      {"3\n1 0.1\n2 0.2\n3 0.1\n4 0.4\n", "key on line 4 does not ascend"},
+      {"3\n1 0.1\n2 0.2 9\n3 0.3\n4 0.4\n", "line 3 has more than two columns"},
+      {"1\n1 0.1\n2 0.2 9\n", "line 3 has more than two columns"},
+      {"2\n1 0.1 5\n2 0.2\n3 0.3\n", "line 2 has more than two columns"},
+      {"1\n1 0.1\n\n2 x\n", "line 4 is not two finite numbers"},
+      {"1\n1 0.1\n2 0.2\n\n7\n", "line 5: data after the last row"},
+  };
+  for (const auto& c : told) {
+    std::string error;
+    EXPECT_FALSE(read_normal_table(dir.write("t.data", c.text).c_str(), 2, &t, &error));
+    EXPECT_NE(error.find(c.message), std::string::npos) << c.text << error;
+  }
+
   ASSERT_TRUE(read_normal_table(dir.write("t.data", "1\n 1 0.1\t2\n0.2").c_str(), 2, &t, nullptr));
   EXPECT_EQ(t.normal_tab_last[2], 1);
   EXPECT_EQ(t.normal_tab[2][1].key, 0.2);
