@@ -30,7 +30,10 @@ bool window_ready() {
   static char name[] = "agv_display_bench";
   static char* argv[] = {name, nullptr};
   int argc = 1;
-  open_window(&argc, argv, {on_display, on_key});
+  open_window(&argc, argv,
+              {[](void* s) { on_display(*static_cast<AppState*>(s)); },
+               [](void* s, unsigned char key) { on_key(*static_cast<AppState*>(s), key); }},
+              &app);
   on_reshape(800, 800);
   open = true;
   return true;
@@ -54,7 +57,7 @@ void heaviest_frame(benchmark::State& state) {
   int i = 0;
   for (auto _ : state) {
     app.step = playing ? MAX - 100 + (i++ % 100) : MAX - 1;
-    on_display();
+    on_display(app);
     glFinish();
   }
   app.renderer.options = {};
@@ -70,7 +73,7 @@ void compose_heaviest_frame(benchmark::State& state) {
   app.step = MAX - 1;
   DrawList list;
   for (auto _ : state) {
-    compose_frame(list, app_frame());
+    compose_frame(list, app_frame(app));
     benchmark::DoNotOptimize(list.commands().data());
   }
 }

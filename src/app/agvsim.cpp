@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <memory>
 #include <string>
 
 #include "agvsim_version.h"
@@ -73,18 +74,32 @@ ESC 終了
 // ends it once the recording is written.
 constexpr unsigned watch_ms = 100;
 
-void watch_window(int) {
-  if (window_lost()) quit_program();
+void watch_window(void* window_state) {
+  AppState& state = *static_cast<AppState*>(window_state);
+  if (window_lost()) quit_program(state);
   if (const int sig = end_signal_pending()) {
-    end_gif_recording();
+    end_gif_recording(state);
     end_by_signal(sig);
   }
-  call_after_ms(watch_ms, watch_window, 0);
+  call_after_ms(watch_ms, watch_window);
 }
 
+// The window's callbacks, on the state handed to the window.
+AppState& of(void* window_state) {
+  return *static_cast<AppState*>(window_state);
+}
+void display(void* state) {
+  on_display(of(state));
+}
+void key(void* state, unsigned char k) {
+  on_key(of(state), k);
+}
+void reshape(void* state, int width, int height) {
+  app_reshape(of(state), width, height);
+}
 // The close button (the window manager's request to close) ends the program as ESC does.
-void on_close() {
-  quit_program();
+void close_request(void* state) {
+  quit_program(of(state));
 }
 
 [[noreturn]] void usage_error(const std::string& reason) {
@@ -140,18 +155,20 @@ int main(int argc, char** argv) {
     return 1;
   }
 
-  app_start(line.tables_dir);
+  // The window's state lives as long as the program; the window's callbacks get it.
+  auto state = std::make_unique<AppState>();
+  app_start(*state, line.tables_dir);
   if (line.scenario_given) {
-    if (!app_run_scenario(command_line_scenario(line))) return 3;
+    if (!app_run_scenario(*state, command_line_scenario(line))) return 3;
   } else {
-    app_run_dialogue(DialogueStart::error_menu);
+    app_run_dialogue(*state, DialogueStart::error_menu);
   }
   if (no_window) return 0;
   int window_argc = static_cast<int>(args.window.size());
   args.window.push_back(nullptr);
-  open_window(&window_argc, args.window.data(), {on_display, on_key, app_reshape, on_close});
+  open_window(&window_argc, args.window.data(), {display, key, reshape, close_request}, state.get());
   watch_window_loss();
-  call_after_ms(watch_ms, watch_window, 0);
+  call_after_ms(watch_ms, watch_window);
   run_window();
   return 0;
 }

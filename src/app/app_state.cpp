@@ -9,93 +9,92 @@
 #include "gl/window.h"
 #include "platform/console.h"
 
-AppState app;
-
-void app_start(const std::string& tables_dir) {
-  startup(&app.tables, &app.session, tables_dir);
-  static Workspace workspace;  // the store the window shows; lives as long as the program
-  app.workspace = &workspace;
-  app.agv_type = AgvType::t1FDW1FS;
-  app.step = 0;
-  app.last_key = '0';
-  app.view = default_view();
-  app.view.view_scale = 0.0;  // until the first computation
-  app.status_shown = true;
-  app.help_shown = false;
-  app.playback = {false, normal_speed, 0.0, 0, false};
-  app.window_width = 800;
-  app.window_height = 800;
+void app_start(AppState& state, const std::string& tables_dir) {
+  startup(&state.tables, &state.session, tables_dir);
+  state.owned_workspace = std::make_unique<Workspace>();
+  state.workspace = state.owned_workspace.get();
+  state.agv_type = AgvType::t1FDW1FS;
+  state.step = 0;
+  state.last_key = '0';
+  state.view = default_view();
+  state.view.view_scale = 0.0;  // until the first computation
+  state.status_shown = true;
+  state.help_shown = false;
+  state.playback = {false, normal_speed, 0.0, 0, false};
+  state.window_width = 800;
+  state.window_height = 800;
 }
 
 namespace {
 
 // A new computation is shown from its start.
-void show_new_computation() {
-  app.scenario = session_scenario(app.session);
-  app.view.view_scale = view_scale0;
-  app.step = 0;
-  app.agv_type = AgvType::t2DW1C;
-  app.playback.playing = false;
+void show_new_computation(AppState& state) {
+  state.scenario = session_scenario(state.session);
+  state.view.view_scale = view_scale0;
+  state.step = 0;
+  state.agv_type = AgvType::t2DW1C;
+  state.playback.playing = false;
 }
 
 }  // namespace
 
-void app_run_dialogue(DialogueStart start) {
-  app.scenario = session_scenario(app.session);
-  dialogue(app.session, start, app.agv_type, app.tables, *app.workspace, &app.result);
-  show_new_computation();
+void app_run_dialogue(AppState& state, DialogueStart start) {
+  state.scenario = session_scenario(state.session);
+  dialogue(state.session, start, state.agv_type, state.tables, *state.workspace, &state.result);
+  show_new_computation(state);
 }
 
-bool app_run_scenario(const Scenario& scenario) {
-  Session& s = app.session;
+bool app_run_scenario(AppState& state, const Scenario& scenario) {
+  Session& s = state.session;
   s.path_no = scenario.path.number;
   session_path(s, s.path_no) = scenario.path;
   s.error = scenario.error;
   const Scenario run = session_scenario(s);
-  print_settings(app.agv_type, run);
+  print_settings(state.agv_type, run);
   console_print("\n");
-  app.result = compute(run, app.tables, *app.workspace);
-  session_record(s, app.result.refusal == Refusal::none, app.result.last_errors,
-                 app.result.random_state);
-  if (app.result.refusal != Refusal::none) {
-    console_error("%s\n", refusal_text(app.result).c_str());
+  state.result = compute(run, state.tables, *state.workspace);
+  session_record(s, state.result.refusal == Refusal::none, state.result.last_errors,
+                 state.result.random_state);
+  if (state.result.refusal != Refusal::none) {
+    console_error("%s\n", refusal_text(state.result).c_str());
     return false;
   }
-  show_new_computation();
+  show_new_computation(state);
   return true;
 }
 
-FrameInput app_frame() {
-  const TrajectoryStore* store = app.workspace ? &app.workspace->store : nullptr;
-  FrameInput f = frame_input({store, &app.scenario, &app.result, app.agv_type, app.step, app.view,
-                              app.status_shown, app.playback.playing, app.playback.speed,
-                              picture_box(app.window_width, app.window_height).side});
-  f.help = app.help_shown;
-  f.recording = gif_recording();
+FrameInput app_frame(const AppState& state) {
+  const TrajectoryStore* store = state.workspace ? &state.workspace->store : nullptr;
+  FrameInput f =
+      frame_input({store, &state.scenario, &state.result, state.agv_type, state.step, state.view,
+                   state.status_shown, state.playback.playing, state.playback.speed,
+                   picture_box(state.window_width, state.window_height).side});
+  f.help = state.help_shown;
+  f.recording = gif_recording(state);
   return f;
 }
 
 // The picture is composed, read back for a picture file when one is asked for or a GIF is
 // being recorded, and only then gets the key list and the recording marker and is shown:
 // the files hold what the window shows without them.
-void on_display() {
-  if (picture_box(app.window_width, app.window_height).oversized) return;
-  const FrameInput frame = app_frame();
-  compose_frame(app.frame, frame);
-  app.renderer.draw_picture(app.frame);
-  capture_window_frame();
-  compose_overlays(app.frame, frame);
-  app.renderer.draw_overlays(app.frame);
+void on_display(AppState& state) {
+  if (picture_box(state.window_width, state.window_height).oversized) return;
+  const FrameInput frame = app_frame(state);
+  compose_frame(state.frame, frame);
+  state.renderer.draw_picture(state.frame);
+  capture_window_frame(state);
+  compose_overlays(state.frame, frame);
+  state.renderer.draw_overlays(state.frame);
   frame_end();
-  after_window_frame();
+  after_window_frame(state);
 }
 
-void app_reshape(int width, int height) {
+void app_reshape(AppState& state, int width, int height) {
   // A GIF's frames all have one size: a recording ends with the window's size.
-  if (gif_recording() && (width != app.window_width || height != app.window_height)) {
-    end_gif_recording();
+  if (gif_recording(state) && (width != state.window_width || height != state.window_height)) {
+    end_gif_recording(state);
   }
-  app.window_width = width;
-  app.window_height = height;
+  state.window_width = width;
+  state.window_height = height;
   on_reshape(width, height);
 }

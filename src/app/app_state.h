@@ -1,6 +1,10 @@
 #pragma once
 
+#include <memory>
+#include <string>
+
 #include "app/playback.h"
+#include "app/window_pictures.h"
 #include "control/dialogue.h"
 #include "control/session.h"
 #include "display/frame.h"
@@ -11,12 +15,14 @@
 #include "sim/computation.h"
 #include "sim/normal_tables.h"
 
-// The one program-wide state of agvsim, which the window's callbacks need: the dialogue's
-// session, the computation shown and how it is shown.
+// The state of agvsim's window, which its callbacks get: the dialogue's session, the
+// computation shown and how it is shown, the frame and its renderer, the pictures. The
+// program makes one and hands it to the window; tests make their own.
 struct AppState {
   NormalTables tables;
   Session session;
-  Workspace* workspace;  // made once at start
+  Workspace* workspace;  // the store shown: owned_workspace, or one a test gives
+  std::unique_ptr<Workspace> owned_workspace;
   Scenario scenario;     // of the computation shown
   ComputeResult result;  // the computation shown
   AgvType agv_type;      // the type shown (and named in the settings report)
@@ -28,32 +34,31 @@ struct AppState {
   Playback playback;  // space, '+', '-'
   int window_width;   // pixels, as the window system last reported
   int window_height;
-  DrawList frame;       // the frame being drawn, its buffers reused
-  GlRenderer renderer;  // draws it in the window's context
+  DrawList frame;           // the frame being drawn, its buffers reused
+  GlRenderer renderer;      // draws it in the window's context
+  WindowPictures pictures;  // 'p' and 'g'
 };
-
-extern AppState app;
 
 // Start-up: the random tables, the session, the workspace; the settings report names type
 // 2 until the first computation.
-void app_start(const std::string& tables_dir);
+void app_start(AppState& state, const std::string& tables_dir);
 
 // Runs the console dialogue from `start` to a successful computation and shows it from its
 // start: type 1, step 0, the scale back to view_scale0 (the shift stays).
-void app_run_dialogue(DialogueStart start);
+void app_run_dialogue(AppState& state, DialogueStart start);
 
 // Computes a scenario given on the command line as the dialogue would have had it
 // answered (the session takes its path and error, so 'c' and 'e' go on from it), prints
 // its settings report, and shows it like app_run_dialogue. False, with the reason printed
 // on the error stream, when it is refused.
-bool app_run_scenario(const Scenario& scenario);
+bool app_run_scenario(AppState& state, const Scenario& scenario);
 
 // What the window shows now.
-FrameInput app_frame();
+FrameInput app_frame(const AppState& state);
 
-// Display callback: draws app_frame(). The key handler calls it to redraw at once. Draws
+// Display callback: draws app_frame(state). The key handler calls it to redraw at once. Draws
 // nothing while the window is larger than the program draws into (it is shrinking).
-void on_display();
+void on_display(AppState& state);
 
 // Reshape callback: keeps the window's size and sets the viewport (on_reshape).
-void app_reshape(int width, int height);
+void app_reshape(AppState& state, int width, int height);

@@ -1,6 +1,8 @@
 #pragma once
 
-// Keyboard callback of the window. Stores the key in app.last_key, then: '1' '2' '3'
+struct AppState;
+
+// Keyboard callback of the window. Stores the key in state.last_key, then: '1' '2' '3'
 // choose the AGV type from step 0; 's' advances 3 records (held to 0..traj_last); '0' back
 // to step 0; 'x'/'X', 'y'/'Y' shift the scene by 0.05; 'w'/'W' zoom by 0.9 (held to
 // min_view_scale..max_view_scale); space plays or pauses, '+'/'-' change its speed; 'f'
@@ -9,8 +11,8 @@
 // on_display. 'c' and 'e' stop playing, set step 0 and run the console dialogue (no
 // redraw), then drop the keys pressed in the window meanwhile; ESC ends the process with
 // status 0. Other keys do nothing more.
-void on_key(unsigned char key, int x, int y);
+void on_key(AppState& state, unsigned char key);
 
 // Ends the program as ESC does: a GIF being recorded is written first, then exit status 0.
 // Also the end when the window is closed by its close button or by another program.
-[[noreturn]] void quit_program();
+[[noreturn]] void quit_program(AppState& state);

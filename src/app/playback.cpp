@@ -11,31 +11,32 @@ namespace {
 
 constexpr unsigned tick_ms = 15;  // about 66 frames a second at most
 
-int last_record() {
-  return app.workspace ? app.workspace->store.traj_last[type_index(app.agv_type)] : 0;
+int last_record(const AppState& state) {
+  return state.workspace ? state.workspace->store.traj_last[type_index(state.agv_type)] : 0;
 }
 
-void tick(int);
+void tick(void* state);
 
-void arm_timer() {
-  if (app.playback.timer_armed) return;
-  app.playback.timer_armed = true;
-  call_after_ms(tick_ms, tick, 0);
+void arm_timer(AppState& state) {
+  if (state.playback.timer_armed) return;
+  state.playback.timer_armed = true;
+  call_after_ms(tick_ms, tick);
 }
 
 // Shows the step that the clock has reached; stops at the last record.
-void tick(int) {
-  Playback& p = app.playback;
+void tick(void* window_state) {
+  AppState& state = *static_cast<AppState*>(window_state);
+  Playback& p = state.playback;
   p.timer_armed = false;
   if (!p.playing) return;
-  const int last = last_record();
-  const int step = played_step(p, clock_seconds(), app.scenario.vehicle.dt_sim, last);
+  const int last = last_record(state);
+  const int step = played_step(p, clock_seconds(), state.scenario.vehicle.dt_sim, last);
   if (step >= last) p.playing = false;
-  if (step != app.step) {
-    app.step = step;
-    on_display();
+  if (step != state.step) {
+    state.step = step;
+    on_display(state);
   }
-  if (p.playing) arm_timer();
+  if (p.playing) arm_timer(state);
 }
 
 }  // namespace
@@ -58,28 +59,28 @@ int played_step(const Playback& p, double now, double dt_sim, int last) {
   return std::clamp(p.anchor_step + static_cast<int>(std::floor(records)), 0, last);
 }
 
-void restart_playback_clock() {
-  app.playback.anchor_step = app.step;
-  app.playback.anchor_time = clock_seconds();
+void restart_playback_clock(AppState& state) {
+  state.playback.anchor_step = state.step;
+  state.playback.anchor_time = clock_seconds();
 }
 
-void toggle_playback() {
-  Playback& p = app.playback;
+void toggle_playback(AppState& state) {
+  Playback& p = state.playback;
   if (p.playing) {
     p.playing = false;
     return;
   }
-  if (app.step >= last_record()) app.step = 0;
+  if (state.step >= last_record(state)) state.step = 0;
   p.playing = true;
-  restart_playback_clock();
-  arm_timer();
+  restart_playback_clock(state);
+  arm_timer(state);
 }
 
-void change_playback_speed(int by) {
-  app.playback.speed = std::clamp(app.playback.speed + by, 0, playback_speed_count - 1);
-  restart_playback_clock();
+void change_playback_speed(AppState& state, int by) {
+  state.playback.speed = std::clamp(state.playback.speed + by, 0, playback_speed_count - 1);
+  restart_playback_clock(state);
 }
 
-void stop_playback() {
-  app.playback.playing = false;
+void stop_playback(AppState& state) {
+  state.playback.playing = false;
 }

@@ -4,6 +4,8 @@
 // x1/4 to x8. The clock is anchored at a step and a time; the step shown is worked out from
 // the time gone by since, so a slow frame never slows the motion down.
 
+struct AppState;
+
 inline constexpr double playback_speeds[] = {0.25, 0.5, 1.0, 2.0, 4.0, 8.0};
 inline constexpr int playback_speed_count = 6;
 inline constexpr int normal_speed = 2;  // x1
@@ -26,15 +28,15 @@ double clock_seconds();
 // to 0..last.
 int played_step(const Playback& playback, double now, double dt_sim, int last);
 
-// On app: space. Plays from the step shown (from the start when the motion has ended), or
+// space. Plays from the step shown (from the start when the motion has ended), or
 // pauses.
-void toggle_playback();
+void toggle_playback(AppState& state);
 
-// On app: '+' (+1) and '-' (-1) change the speed by a factor of two, within x1/4..x8.
-void change_playback_speed(int by);
+// '+' (+1) and '-' (-1) change the speed by a factor of two, within x1/4..x8.
+void change_playback_speed(AppState& state, int by);
 
-// On app: the step was set by a key; playing goes on from there.
-void restart_playback_clock();
+// the step was set by a key; playing goes on from there.
+void restart_playback_clock(AppState& state);
 
-// On app: stops playing (before the console dialogue).
-void stop_playback();
+// stops playing (before the console dialogue).
+void stop_playback(AppState& state);

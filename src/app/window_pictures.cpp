@@ -19,32 +19,20 @@ namespace {
 // A recording stops by itself when it holds this much (a few minutes of a large window).
 constexpr std::size_t max_recording_bytes = std::size_t{1} << 30;
 
-struct PictureRequest {
-  bool asked = false;
-  bool read = false;  // the frame has been read into pixels
-  int width = 0;
-  int height = 0;
-  std::vector<unsigned char> pixels;
-};
-PictureRequest picture;
-
-GifRecording recording;
-std::string recording_name;
-bool recorded_frame = false;  // on_display read a frame for the recording
-FrameMoment recorded_moment{};
-
-FrameMoment shown_moment() {
-  const TrajectoryStore& store = app.workspace->store;
-  return {app.agv_type, app.step, record_time(store, app.scenario, app.agv_type, app.step)};
+FrameMoment shown_moment(const AppState& state) {
+  const TrajectoryStore& store = state.workspace->store;
+  return {state.agv_type, state.step,
+          record_time(store, state.scenario, state.agv_type, state.step)};
 }
 
-std::string name_for(const char* extension) {
-  return free_picture_name(app.result.path_no, app.scenario.error.kind, app.agv_type, app.step,
-                           extension);
+std::string name_for(const AppState& state, const char* extension) {
+  return free_picture_name(state.result.path_no, state.scenario.error.kind, state.agv_type,
+                           state.step, extension);
 }
 
-bool window_drawable() {
-  if (app.workspace && !picture_box(app.window_width, app.window_height).oversized) return true;
+bool window_drawable(const AppState& state) {
+  if (state.workspace && !picture_box(state.window_width, state.window_height).oversized)
+    return true;
   console_error(
       "画像を保存できない: ウィンドウが大き過ぎる / cannot save a picture: the window is too "
       "large\n");
@@ -66,44 +54,47 @@ std::string free_picture_name(int path_no, ErrorKind kind, AgvType type, int ste
   return name;
 }
 
-void save_window_picture() {
-  if (!window_drawable()) return;
-  picture.asked = true;
-  picture.read = false;
-  picture.width = app.window_width;
-  picture.height = app.window_height;
+void save_window_picture(AppState& state) {
+  if (!window_drawable(state)) return;
+  state.pictures.picture.asked = true;
+  state.pictures.picture.read = false;
+  state.pictures.picture.width = state.window_width;
+  state.pictures.picture.height = state.window_height;
   // Made before the frame is drawn, so that drawing allocates nothing.
-  picture.pixels.resize(3 * static_cast<std::size_t>(picture.width) * picture.height);
-  on_display();
-  const bool read = picture.read;
-  picture.asked = picture.read = false;
+  state.pictures.picture.pixels.resize(3 * static_cast<std::size_t>(state.pictures.picture.width) *
+                                       state.pictures.picture.height);
+  on_display(state);
+  const bool read = state.pictures.picture.read;
+  state.pictures.picture.asked = state.pictures.picture.read = false;
   if (!read) return;
-  const std::string name = name_for("png");
+  const std::string name = name_for(state, "png");
   const std::string error =
-      write_png_file(name, picture.width, picture.height, picture.pixels.data());
-  std::vector<unsigned char>().swap(picture.pixels);
+      write_png_file(name, state.pictures.picture.width, state.pictures.picture.height,
+                     state.pictures.picture.pixels.data());
+  std::vector<unsigned char>().swap(state.pictures.picture.pixels);
   if (!error.empty()) {
     console_error("%s\n", error.c_str());
     return;
   }
-  console_print("画像を保存した / saved the picture: %s (%dx%d)\n", name.c_str(), picture.width,
-                picture.height);
+  console_print("画像を保存した / saved the picture: %s (%dx%d)\n", name.c_str(),
+                state.pictures.picture.width, state.pictures.picture.height);
   console_flush();
 }
 
-bool gif_recording() {
-  return recording.active();
+bool gif_recording(const AppState& state) {
+  return state.pictures.recording.active();
 }
 
-void toggle_gif_recording() {
-  if (recording.active()) {
-    end_gif_recording();
-    on_display();  // without the marker
+void toggle_gif_recording(AppState& state) {
+  if (state.pictures.recording.active()) {
+    end_gif_recording(state);
+    on_display(state);  // without the marker
     return;
   }
-  if (!window_drawable()) return;
-  recording_name = name_for("gif");
-  if (std::string error = recording.start(recording_name, app.window_width, app.window_height);
+  if (!window_drawable(state)) return;
+  state.pictures.recording_name = name_for(state, "gif");
+  if (std::string error = state.pictures.recording.start(state.pictures.recording_name,
+                                                         state.window_width, state.window_height);
       !error.empty()) {
     console_error("%s\n", error.c_str());
     return;
@@ -112,49 +103,54 @@ void toggle_gif_recording() {
   end_signals_hold(true);
   console_print(
       "GIF の記録を始めた（g でもう一度押すと終わる）/ recording a GIF, g again ends it: %s\n",
-      recording_name.c_str());
+      state.pictures.recording_name.c_str());
   console_flush();
-  on_display();
+  on_display(state);
 }
 
-void end_gif_recording() {
-  if (!recording.active()) return;
-  if (std::string error = recording.finish(); !error.empty()) {
+void end_gif_recording(AppState& state) {
+  if (!state.pictures.recording.active()) return;
+  if (std::string error = state.pictures.recording.finish(); !error.empty()) {
     console_error("%s\n", error.c_str());
   } else {
     console_print("GIF を保存した / saved the GIF: %s (%dx%d, %d frames, %.2f s)\n",
-                  recording_name.c_str(), recording.width(), recording.height(),
-                  recording.written_frames(), recording.written_cs() / 100.0);
+                  state.pictures.recording_name.c_str(), state.pictures.recording.width(),
+                  state.pictures.recording.height(), state.pictures.recording.written_frames(),
+                  state.pictures.recording.written_cs() / 100.0);
     console_flush();
   }
   end_signals_hold(false);  // a signal that came meanwhile ends the program now
 }
 
-void capture_window_frame() {
-  if (picture.asked && picture.width == app.window_width && picture.height == app.window_height) {
-    read_frame(picture.width, picture.height, picture.pixels.data());
-    picture.read = true;
+void capture_window_frame(AppState& state) {
+  if (state.pictures.picture.asked && state.pictures.picture.width == state.window_width &&
+      state.pictures.picture.height == state.window_height) {
+    read_frame(state.pictures.picture.width, state.pictures.picture.height,
+               state.pictures.picture.pixels.data());
+    state.pictures.picture.read = true;
   }
-  recorded_frame = false;
-  if (recording.active() && recording.width() == app.window_width &&
-      recording.height() == app.window_height) {
-    read_frame(recording.width(), recording.height(), recording.next_frame());
-    recorded_frame = true;
-    recorded_moment = shown_moment();
+  state.pictures.recorded_frame = false;
+  if (state.pictures.recording.active() && state.pictures.recording.width() == state.window_width &&
+      state.pictures.recording.height() == state.window_height) {
+    read_frame(state.pictures.recording.width(), state.pictures.recording.height(),
+               state.pictures.recording.next_frame());
+    state.pictures.recorded_frame = true;
+    state.pictures.recorded_moment = shown_moment(state);
   }
 }
 
-void after_window_frame() {
-  if (!recorded_frame) return;
-  recorded_frame = false;
-  if (std::string error = recording.add(recorded_moment); !error.empty()) {
+void after_window_frame(AppState& state) {
+  if (!state.pictures.recorded_frame) return;
+  state.pictures.recorded_frame = false;
+  if (std::string error = state.pictures.recording.add(state.pictures.recorded_moment);
+      !error.empty()) {
     console_error("%s\n", error.c_str());  // the recording is dropped
     end_signals_hold(false);
     return;
   }
-  if (recording.memory_bytes() > max_recording_bytes) {
+  if (state.pictures.recording.memory_bytes() > max_recording_bytes) {
     console_print(
         "GIF の記録が大きくなったので終える / the recording has grown large; it ends here\n");
-    end_gif_recording();
+    end_gif_recording(state);
   }
 }

@@ -8,22 +8,62 @@
 #include "display/help_overlay.h"
 #include "platform/window_title.h"
 
+namespace {
+
+// The window's callbacks and the program's state they get. The window library keeps one
+// set of callbacks per window, and there is one window per process.
+struct Binding {
+  WindowCallbacks callbacks{};
+  void* state = nullptr;
+  void (*timers[4])(void*) = {};  // callbacks of call_after_ms, by number
+};
+
+Binding& binding() {
+  static Binding b;
+  return b;
+}
+
+void display_callback() {
+  binding().callbacks.display(binding().state);
+}
+void keyboard_callback(unsigned char key, int, int) {
+  binding().callbacks.keyboard(binding().state, key);
+}
+void reshape_callback(int width, int height) {
+  Binding& b = binding();
+  if (b.callbacks.reshape) {
+    b.callbacks.reshape(b.state, width, height);
+  } else {
+    on_reshape(width, height);
+  }
+}
+void close_callback() {
+  binding().callbacks.close(binding().state);
+}
+void timer_callback(int number) {
+  binding().timers[number](binding().state);
+}
+
+}  // namespace
+
 // Whether this process drew into a window of the window library: frames drawn without
 // one (the off-screen context of tests and pictures) are not shown, and no timer runs.
 bool has_window() {
   return glutGet(GLUT_INIT_STATE) != 0 && glutGetWindow() != 0;
 }
 
-void open_window(int* argc, char** argv, const WindowCallbacks& callbacks) {
+void open_window(int* argc, char** argv, const WindowCallbacks& callbacks, void* state) {
+  binding().callbacks = callbacks;
+  binding().state = state;
   glutInitWindowSize(800, 800);
   glutInit(argc, argv);
   glutInitDisplayMode(GLUT_RGBA | GLUT_DOUBLE | GLUT_DEPTH);
   glutCreateWindow(window_title);
   set_window_title_utf8(window_title);
-  glutDisplayFunc(callbacks.display);
-  glutReshapeFunc(callbacks.reshape ? callbacks.reshape : on_reshape);
-  glutKeyboardFunc(callbacks.keyboard);
-  if (callbacks.close) glutCloseFunc(callbacks.close);
+  glutDisplayFunc(display_callback);
+  glutReshapeFunc(reshape_callback);
+  glutKeyboardFunc(keyboard_callback);
+  if (callbacks.close) glutCloseFunc(close_callback);
   init_frame_state();
   load_help_pictures();  // decoded now, so that no frame allocates for them
 }
@@ -32,8 +72,8 @@ void init_frame_state() {
   glClearColor(1.0f, 1.0f, 1.0f, 1.0f);
 }
 
-void start_window(int argc, char** argv, const WindowCallbacks& callbacks) {
-  open_window(&argc, argv, callbacks);
+void start_window(int argc, char** argv, const WindowCallbacks& callbacks, void* state) {
+  open_window(&argc, argv, callbacks, state);
   run_window();
 }
 
@@ -65,6 +105,14 @@ void frame_end() {
   if (has_window()) glutSwapBuffers();
 }
 
-void call_after_ms(unsigned ms, void (*callback)(int), int value) {
-  if (has_window()) glutTimerFunc(ms, callback, value);
+void call_after_ms(unsigned ms, void (*callback)(void* state)) {
+  if (!has_window()) return;
+  Binding& b = binding();
+  for (int number = 0; number < 4; ++number) {
+    if (b.timers[number] == nullptr) b.timers[number] = callback;
+    if (b.timers[number] == callback) {
+      glutTimerFunc(ms, timer_callback, number);
+      return;
+    }
+  }
 }

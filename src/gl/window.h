@@ -11,26 +11,27 @@ inline constexpr const char window_title[] =
     "，h:キー一覧，ESC:終了";
 
 // The callbacks the program gives the window: drawing a frame, a key and, when not null, a
-// change of the window's size (which must call on_reshape).
+// change of the window's size (which must call on_reshape). Each gets the program's state
+// given to open_window.
 struct WindowCallbacks {
-  void (*display)();
-  void (*keyboard)(unsigned char key, int x, int y);
-  void (*reshape)(int width, int height) = nullptr;
+  void (*display)(void* state);
+  void (*keyboard)(void* state, unsigned char key);
+  void (*reshape)(void* state, int width, int height) = nullptr;
   // When not null, the close button (the window manager's request to close).
-  void (*close)() = nullptr;
+  void (*close)(void* state) = nullptr;
 };
 
 // Creates the 800 x 800 window with its callbacks (and on_reshape) and white clear colour,
 // and gives it the title as a UTF-8 name too; everything start_window does short of the
-// main loop. Call once per process.
-void open_window(int* argc, char** argv, const WindowCallbacks& callbacks);
+// main loop. The callbacks get `state`. Call once per process.
+void open_window(int* argc, char** argv, const WindowCallbacks& callbacks, void* state);
 
 // The GL state the frames start from (the white clear colour): open_window sets it in the
 // window's context, an off-screen picture in its own.
 void init_frame_state();
 
 // Opens the window and runs the event loop, which never returns.
-void start_window(int argc, char** argv, const WindowCallbacks& callbacks);
+void start_window(int argc, char** argv, const WindowCallbacks& callbacks, void* state);
 
 // Runs the event loop of the window open_window made; never returns.
 void run_window();
@@ -49,6 +50,6 @@ void frame_end();
 // True once open_window has made the window.
 bool has_window();
 
-// Calls callback(value) from the event loop after `ms` milliseconds (nothing without a
-// window).
-void call_after_ms(unsigned ms, void (*callback)(int), int value);
+// Calls callback(state) from the event loop after `ms` milliseconds, with the state given
+// to open_window (nothing without a window). At most a few different callbacks.
+void call_after_ms(unsigned ms, void (*callback)(void* state));

@@ -74,7 +74,7 @@ TEST_F(KeysTest, EachKeyChangesItsStateAndRedrawsAtOnce) {
   for (const KeyCase& c : cases) {
     restart();
     paint_back_buffer_green();
-    on_key(c.key, 17, 23);
+    on_key(app, c.key);
     EXPECT_EQ(app.last_key, static_cast<char>(c.key));
     EXPECT_TRUE(c.effect()) << "key " << c.key;
     EXPECT_EQ(frame_was_drawn(), c.redraws) << "key " << c.key;
@@ -88,15 +88,15 @@ TEST_F(KeysTest, StepStopsAtTheLastRecordOfTheShownType) {
   for (const auto& c : cases) {
     app.agv_type = static_cast<AgvType>(c.type);
     app.step = c.step;
-    on_key('s', 0, 0);
+    on_key(app, 's');
     EXPECT_EQ(app.step, c.after) << "type " << c.type << " from " << c.step;
   }
 }
 
 TEST_F(KeysTest, TenZoomsOutThenTenInGiveTheScaleBack) {
-  for (int i = 0; i < 10; ++i) on_key('w', 0, 0);
+  for (int i = 0; i < 10; ++i) on_key(app, 'w');
   EXPECT_NEAR(app.view.view_scale, view_scale0 * 0.3486784401, 1e-12);
-  for (int i = 0; i < 10; ++i) on_key('W', 0, 0);
+  for (int i = 0; i < 10; ++i) on_key(app, 'W');
   EXPECT_NEAR(app.view.view_scale, view_scale0, 1e-15);
 }
 
@@ -107,7 +107,7 @@ TEST_F(KeysTest, DialogueKeysResetTheStepAndDoNotRedraw) {
     restart();
     paint_back_buffer_green();
     ScriptedConsole console;
-    EXPECT_THROW(on_key(key, 0, 0), input_ended) << key;
+    EXPECT_THROW(on_key(app, key), input_ended) << key;
     EXPECT_EQ(app.last_key, static_cast<char>(key));
     EXPECT_EQ(app.step, 0);
     EXPECT_FALSE(frame_was_drawn()) << key;
@@ -118,34 +118,34 @@ TEST_F(KeysTest, DialogueKeysResetTheStepAndDoNotRedraw) {
 // 88 presses of 'w' reach the smallest scale from the default, 175 of 'W' the largest from
 // there; each press redraws, so a few more than that are enough and quick.
 TEST_F(KeysTest, ZoomIsHeldToItsRange) {
-  for (int i = 0; i < 100; ++i) on_key('w', 0, 0);
+  for (int i = 0; i < 100; ++i) on_key(app, 'w');
   EXPECT_EQ(app.view.view_scale, min_view_scale);
-  on_key('W', 0, 0);
+  on_key(app, 'W');
   EXPECT_GT(app.view.view_scale, min_view_scale);
-  for (int i = 0; i < 200; ++i) on_key('W', 0, 0);
+  for (int i = 0; i < 200; ++i) on_key(app, 'W');
   EXPECT_EQ(app.view.view_scale, max_view_scale);
 }
 
 // Space plays from the step shown, from the start once the motion has ended, and pauses;
 // '+' and '-' stop at x8 and x1/4; the keys that set the step keep it playing from there.
 TEST_F(KeysTest, SpaceAndSpeedKeys) {
-  on_key(' ', 0, 0);
+  on_key(app, ' ');
   EXPECT_TRUE(app.playback.playing);
   EXPECT_EQ(app.step, 6);
-  on_key(' ', 0, 0);
+  on_key(app, ' ');
   EXPECT_FALSE(app.playback.playing);
   app.step = 10;  // the last record of type 1
-  on_key(' ', 0, 0);
+  on_key(app, ' ');
   EXPECT_TRUE(app.playback.playing);
   EXPECT_EQ(app.step, 0);
-  for (int i = 0; i < 9; ++i) on_key('+', 0, 0);
+  for (int i = 0; i < 9; ++i) on_key(app, '+');
   EXPECT_STREQ(speed_name(app.playback.speed), "x8");
-  for (int i = 0; i < 9; ++i) on_key('-', 0, 0);
+  for (int i = 0; i < 9; ++i) on_key(app, '-');
   EXPECT_STREQ(speed_name(app.playback.speed), "x1/4");
-  on_key('s', 0, 0);
+  on_key(app, 's');
   EXPECT_TRUE(app.playback.playing);
   EXPECT_EQ(app.playback.anchor_step, 3);
-  stop_playback();
+  stop_playback(app);
 }
 
 // One record per dt_sim at x1, held to the last record.
@@ -164,15 +164,15 @@ TEST(Playback, StepFollowsTheClock) {
 // it, ESC too; 'f' brings the motion and both path ends into the free area left of the panel.
 TEST_F(KeysTest, StatusLineKeyListAndFit) {
   const bool shown = app.status_shown;
-  on_key('i', 0, 0);
+  on_key(app, 'i');
   EXPECT_EQ(app.status_shown, !shown);
-  on_key('h', 0, 0);
+  on_key(app, 'h');
   EXPECT_TRUE(app.help_shown);
-  on_key('x', 0, 0);
+  on_key(app, 'x');
   EXPECT_FALSE(app.help_shown);
   EXPECT_EQ(app.view.view_dx, 0.0);
-  on_key('?', 0, 0);
-  on_key(27, 0, 0);  // the list says any key closes it: ESC closes it, and the program goes on
+  on_key(app, '?');
+  on_key(app, 27);  // the list says any key closes it: ESC closes it, and the program goes on
   EXPECT_FALSE(app.help_shown);
 
   for (int j = 0; j <= 10; ++j) {  // type 1: 10 m along x at y = 2 m, out under the panel
@@ -181,7 +181,7 @@ TEST_F(KeysTest, StatusLineKeyListAndFit) {
   }
   app.result.path.start_point = {0.0, 2.0};
   app.result.path.end_point = {10.0, 2.0};
-  on_key('f', 0, 0);
+  on_key(app, 'f');
   for (const point2d& p : {app.result.path.start_point, app.result.path.end_point}) {
     const point2d v = world_to_view(app.view, p);
     EXPECT_GT(v.x, -1.0);
@@ -192,7 +192,7 @@ TEST_F(KeysTest, StatusLineKeyListAndFit) {
 
 TEST_F(KeysTest, EscapeEndsTheProgramWithStatusZero) {
   GTEST_FLAG_SET(death_test_style, "threadsafe");
-  EXPECT_EXIT(on_key(27, 0, 0), ::testing::ExitedWithCode(0), "");
+  EXPECT_EXIT(on_key(app, 27), ::testing::ExitedWithCode(0), "");
 }
 
 }  // namespace

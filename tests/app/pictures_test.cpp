@@ -86,7 +86,7 @@ class PicturesTest : public ::testing::Test {
     ensure_window();
     reset_gui_state();
     app.tables = committed_tables();
-    ASSERT_TRUE(app_run_scenario(scenario_of({"--error", "1", "3", "-2"})));
+    ASSERT_TRUE(app_run_scenario(app, scenario_of({"--error", "1", "3", "-2"})));
     fs::current_path(folder_.path());
   }
   void TearDown() override { fs::current_path(home_); }
@@ -98,10 +98,10 @@ class PicturesTest : public ::testing::Test {
 
 TEST_F(PicturesTest, PngOfTheWindowAndOfTheExportHoldTheWindowsPixels) {
   app.step = 100;
-  on_display();
+  on_display(app);
   const RgbImage shown = window_pixels();
-  on_key('p', 0, 0);
-  on_key('p', 0, 0);  // the name exists now: a counter is added
+  on_key(app, 'p');
+  on_key(app, 'p');  // the name exists now: a counter is added
   EXPECT_EQ(differing(read_png("agvsim-1-1-t1-100.png"), shown), 0);
   EXPECT_TRUE(fs::exists("agvsim-1-1-t1-100-2.png"));
   EXPECT_NE(console_.output().find("agvsim-1-1-t1-100-2.png"), std::string::npos);
@@ -116,7 +116,7 @@ TEST_F(PicturesTest, PngOfTheWindowAndOfTheExportHoldTheWindowsPixels) {
 // pixels, also where the display named cannot be opened.
 TEST_F(PicturesTest, ExportWithoutADisplayHoldsTheWindowsPixels) {
   app.step = 100;
-  on_display();
+  on_display(app);
   const RgbImage shown = window_pixels();
   const std::vector<std::string> args = {"--error", "1",      "3",   "-2",    "--type",
                                          "1",       "--step", "100", "--png", "headless.png"};
@@ -131,11 +131,11 @@ TEST_F(PicturesTest, ExportWithoutADisplayHoldsTheWindowsPixels) {
 
 TEST_F(PicturesTest, GifRecordingHoldsTheWindowsFramesWithoutItsMarker) {
   const auto marker_pixels = [] { return count_in(capture_frame(), red, 700, 0, 799, 20); };
-  on_key('g', 0, 0);
+  on_key(app, 'g');
   EXPECT_GT(marker_pixels(), 0);
-  on_key('s', 0, 0);
-  on_key('s', 0, 0);
-  on_key('g', 0, 0);
+  on_key(app, 's');
+  on_key(app, 's');
+  on_key(app, 'g');
   EXPECT_EQ(marker_pixels(), 0);
   const RgbImage last = window_pixels();
 

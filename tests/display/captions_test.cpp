@@ -33,7 +33,7 @@ class CaptionsTest : public ::testing::Test {
 // may begin a pixel or two to the right (its side bearing).
 TEST_F(CaptionsTest, TitleAndLegendLinesStartAtTheirPositions) {
   app.scenario.error.kind = static_cast<ErrorKind>('1');
-  on_display();
+  on_display(app);
   const Picture& f = capture_frame();
   const struct {
     double x, y;
@@ -68,14 +68,14 @@ TEST_F(CaptionsTest, ValueTextStandsAfterTheCaptionOnlyForErrorsWithASize) {
           &app.result.errors.TRerr, &app.result.errors.SLIP}) {
       *v = 0.05;
     }
-    on_display();
+    on_display(app);
     capture(before);
     for (double* v :
          {&app.result.errors.RearWHeelerr_L, &app.result.errors.FronWHeelerr,
           &app.result.errors.steer_drift, &app.result.errors.WBerr, &app.result.errors.SLIP}) {
       *v = 0.47;
     }
-    on_display();
+    on_display(app);
     const Picture& after = capture_frame();
     Box changed{frame_size, frame_size, -1, -1};
     for (int y = 0; y < frame_size; ++y) {

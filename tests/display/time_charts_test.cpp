@@ -62,7 +62,7 @@ TEST_F(TimeChartsTest, SecondTicksAndTheirLabel) {
   } cases[] = {{7.5, 7, xt_px + 7 * 200 / 7.5}, {23.4, 23, xt_px + 23 * 200 / 23.4 - 8}};
   for (const auto& c : cases) {
     fill(100, c.t_end);
-    on_display();
+    on_display(app);
     const Picture& f = capture_frame();
     double centres[64];
     // Row 677: above the 2.4-pixel time axis, below the tick tops at 680.
@@ -82,7 +82,7 @@ TEST_F(TimeChartsTest, SecondTicksAndTheirLabel) {
 // Range 2.5 m: value ticks at -2 .. 2 m, 48 pixels apart; the labels 1 and -1 at +-1 m.
 TEST_F(TimeChartsTest, ValueTicksAndLabels) {
   fill(100, 7.5);
-  on_display();
+  on_display(app);
   const Picture& f = capture_frame();
   for (int i = -2; i <= 2; ++i) EXPECT_TRUE(near(f, black, 565, xt_py + 48 * i)) << i;
   for (int row : {xt_py - 72, xt_py - 24, xt_py + 24, xt_py + 72}) {
@@ -100,7 +100,7 @@ TEST_F(TimeChartsTest, ValueTicksAndLabels) {
 
 TEST_F(TimeChartsTest, CurvesAtTheirScaledHeights) {
   fill(100, 7.5);
-  on_display();
+  on_display(app);
   const Picture& f = capture_frame();
   for (int x : {600, 650, 700, 740}) {
     EXPECT_TRUE(near(f, red, x, xt_py + 36)) << x;   // 0.75 m * 0.12 * 400
@@ -118,7 +118,7 @@ TEST_F(TimeChartsTest, SegmentsAtOrBeyondTheHalfHeightAreLeftOut) {
     store.agv_traj[0][i].y = 2.5;
     if (i > 50) store.err_dev[0][i].x = 0.6;
   }
-  on_display();
+  on_display(app);
   const Picture& f = capture_frame();
   EXPECT_EQ(count_in(f, red, 566, 420 + 100, 754, 420 + 125), 0);
   EXPECT_GT(count_in(f, blue, 566, xt_py + 55, 655, xt_py + 65), 0);

@@ -20,7 +20,7 @@ class WindowTest : public ::testing::Test {
 };
 
 TEST_F(WindowTest, BackgroundIsWhiteAndThePanelCoversTheRightFromPointThreeFive) {
-  on_display();
+  on_display(app);
   const Picture& f = capture_frame();
   // A grid cell away from the vehicles (which stand at the world origin, pixel (280, 360)):
   // the grid lines are 80 pixels apart, at x = 280 + 80 i and y = 360 + 80 j.
@@ -41,7 +41,7 @@ TEST_F(WindowTest, TextIsNearBlackWithLightingOffAsInTheFirstFrameAndOn) {
     else
       glDisable(GL_LIGHTING);
     glColor4f(0.0f, 1.0f, 0.0f, 1.0f);
-    on_display();
+    on_display(app);
     const Picture& f = capture_frame();
     // The title row left of the grid line at x = 40: text and white only.
     const int text = count_in(f, text_colour, 0, 778, 38, 796);
@@ -58,12 +58,12 @@ namespace {
 // 800 on) and, inside it, white where the grid would cross.
 TEST_F(WindowTest, KeyListOverTheMiddleOfTheFrame) {
   app.help_shown = true;
-  on_display();
+  on_display(app);
   app.help_shown = false;
   const Picture& f = capture_frame();
   EXPECT_EQ(count_in(f, black, 131, 220, 131, 580), 361);  // its left frame line
   EXPECT_EQ(count_in(f, white, 134, 220, 144, 580), 11 * 361);
-  on_display();
+  on_display(app);
   EXPECT_LT(count_in(capture_frame(), white, 134, 220, 144, 580), 11 * 361);  // grid lines
 }
 

@@ -24,7 +24,7 @@ class DrawListTest : public ::testing::Test {
     app.step = 300;
   }
   const DrawList& compose() {
-    compose_frame(list, app_frame());
+    compose_frame(list, app_frame(app));
     return list;
   }
   std::vector<std::string> texts() {
@@ -52,7 +52,7 @@ TEST_F(DrawListTest, PartsInDrawingOrder) {
                                       PartId::red_vehicle, PartId::blue_trail, PartId::blue_vehicle,
                                       PartId::upper, PartId::status, PartId::chart_dots}));
   app.help_shown = true;
-  compose_overlays(list, app_frame());
+  compose_overlays(list, app_frame(app));
   ASSERT_NE(list.part(PartId::overlays), nullptr);
   EXPECT_EQ(list.commands()[list.part(PartId::overlays)->first].kind, DrawKind::image);
 }

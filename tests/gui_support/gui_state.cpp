@@ -3,6 +3,11 @@
 #include <cstring>
 #include <memory>
 
+AppState& gui_app() {
+  static const std::unique_ptr<AppState> state = std::make_unique<AppState>();
+  return *state;
+}
+
 Workspace& gui_workspace() {
   static const std::unique_ptr<Workspace> ws = std::make_unique<Workspace>();
   return *ws;

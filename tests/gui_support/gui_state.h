@@ -3,8 +3,12 @@
 #include "app/app_state.h"
 #include "sim/trajectory_store.h"
 
-// The window tests draw from the program's own application state, with a workspace of
-// their own; `store` is its trajectory store.
+// The window tests' own state of the window (one per test program), which they hand to
+// the program's functions as the program hands its own to the window; `app` names it.
+AppState& gui_app();
+inline AppState& app = gui_app();
+
+// Its workspace, made by the tests; `store` is its trajectory store.
 Workspace& gui_workspace();
 inline TrajectoryStore& store = gui_workspace().store;
 

@@ -54,7 +54,7 @@ void ensure_window() {
       std::abort();
     }
     reset_gui_state();
-    on_display();
+    on_display(app);
     reset_gl_value_guard();
     open = true;
     return;
@@ -68,9 +68,12 @@ void ensure_window() {
     // this program's leaks.
     [[maybe_unused]] LeakCheckPause pause;
     reset_gui_state();
-    open_window(&argc, argv, {on_display, on_key});
+    open_window(&argc, argv,
+                {[](void* s) { on_display(*static_cast<AppState*>(s)); },
+                 [](void* s, unsigned char key) { on_key(*static_cast<AppState*>(s), key); }},
+                &app);
     on_reshape(800, 800);
-    on_display();
+    on_display(app);
   }
   reset_gl_value_guard();
   open = true;

@@ -16,10 +16,10 @@ Picture batched;
 
 int differing_pixels() {
   app.renderer.options.batch_runs = false;
-  on_display();
+  on_display(app);
   capture(plain);
   app.renderer.options.batch_runs = true;
-  on_display();
+  on_display(app);
   capture(batched);
   int n = 0;
   for (int y = 0; y < frame_size; ++y) {
@@ -84,10 +84,10 @@ TEST_F(BatchedRunsTest, OtherViewportsChangeNoPixel) {
 // playback forwards, a step back, a change of view and type, and another window size.
 int differing_from_direct() {
   app.renderer.options.retain_layers = true;
-  on_display();
+  on_display(app);
   capture(batched);
   app.renderer.options.retain_layers = false;
-  on_display();
+  on_display(app);
   capture(plain);
   app.renderer.options.retain_layers = true;
   int n = 0;

@@ -83,7 +83,7 @@ TEST_F(DegenerateFramesTest, DrawSaneFramesWithoutNonFiniteValues) {
   for (const Case& c : cases) {
     prepare(c.damage);
     reset_gl_value_guard();
-    on_display();
+    on_display(app);
     EXPECT_EQ(nonfinite_gl_values(), 0) << c.name;
     const Picture& f = capture_frame();
     EXPECT_EQ(f.at(799, 0), white) << c.name;  // the panel's corner
@@ -97,7 +97,7 @@ TEST_F(DegenerateFramesTest, TooManyTicksAreLeftOut) {
     store.traj_tend[0] = 5e5;
     store.chart_range[0] = 1e6;
   });
-  on_display();
+  on_display(app);
   const Picture& f = capture_frame();
   EXPECT_LT(count_in(f, black, 565, 677, 755, 677), 5);  // second ticks
   EXPECT_LT(count_in(f, black, 565, 580, 565, 660), 5);  // value ticks

@@ -40,7 +40,7 @@ class SceneLayersTest : public ::testing::Test {
   }
   static Picture& draw() {
     frame_begin();
-    draw_now([](DrawList& l) { compose_scene(l, app_frame().scene); });
+    draw_now([](DrawList& l) { compose_scene(l, app_frame(app).scene); });
     static Picture f;
     capture(f);
     return f;
