@@ -4,7 +4,7 @@
 # without the status line), and the square around the CP path and the vehicles is scaled
 # to the sizes installed under share/icons/hicolor. Writes data/icons/agvsim.png (256x256)
 # and data/icons/agvsim-<N>.png for the smaller sizes; commit what it writes. Needs an X
-# display (scripts/make-pictures.sh runs it under Xvfb when there is none) and ImageMagick.
+# display or, without one, EGL, and ImageMagick.
 #
 # Usage: scripts/make-icon.sh [AGVSIM_EXPORT]  (default build/default/src/agvsim-export)
 set -euo pipefail

@@ -5,8 +5,8 @@
 #                        3 % and -2 %, type 2DW1C at the end of the motion
 #   docs/demo.gif        a lecture's demo: the same scenario, the three types one after
 #                        the other, in real time
-# and the desktop icon from the top view (scripts/make-icon.sh). Runs under a virtual X
-# display of its own (Xvfb) when DISPLAY is not set. Commit what it writes.
+# and the desktop icon from the top view (scripts/make-icon.sh). Needs no display (the
+# exporter draws without one). Commit what it writes.
 #
 # Usage: scripts/make-pictures.sh [--exe AGVSIM_EXPORT]
 #   --exe FILE  the exporter to run (default build/default/src/agvsim-export, built first
@@ -27,16 +27,6 @@ fi
 . scripts/picture-tools.sh
 [ -n "$exe" ] || exe=$(agv_default_exporter)
 [ -x "$exe" ] || die "no exporter at $exe"
-
-work=$(mktemp -d)
-xvfb_pid=
-cleanup() {
-  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null
-  rm -rf "$work"
-}
-trap cleanup EXIT
-
-agv_virtual_display || die "the pictures need a display or Xvfb"
 
 scenario=(--error 1 3 -2)
 "$exe" "${scenario[@]}" --type 1 --step end --png docs/screenshot.png
