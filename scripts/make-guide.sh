@@ -8,7 +8,7 @@
 #             <!-- END generated: NAME -->  (what lies between them is replaced)
 #   plot      docs/guide/demo-5-sweep.png, a sweep drawn with gnuplot
 #   pictures  docs/guide/*.png and docs/guide/demo-1.gif with agvsim-export --png / --gif
-#             (under a virtual X display when none is set)
+#             (no display needed)
 #
 # Usage: scripts/make-guide.sh [--quick | --no-pictures] [--check] [--exe AGVSIM_EXPORT]
 #   --quick        the tables only (a few seconds; the test runs this with --check)
@@ -54,9 +54,7 @@ done
 [ -x "$exe" ] || die "no exporter at $exe"
 
 work=$(mktemp -d)
-xvfb_pid=
 cleanup() {
-  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null
   rm -rf "$work"
 }
 trap cleanup EXIT
@@ -531,7 +529,6 @@ make_pictures() {
   "$exe" --help >"$work/help"
   grep -q -- '--png' "$work/help" ||
     die "this agvsim-export cannot write pictures (no --png); the tables and the plot are made"
-  agv_virtual_display || die "the pictures need a display or Xvfb"
   mkdir -p docs/guide
   local entry file opts
   for entry in "${pictures[@]}"; do
