@@ -19,6 +19,7 @@
 #include "control/refusal_text.h"
 #include "control/sweep.h"
 #include "control/table_files.h"
+#include "platform/catalogue.h"
 #include "platform/console.h"
 #include "platform/executable.h"
 #include "platform/file_io.h"
@@ -79,6 +80,7 @@ int main(int argc, char** argv) {
   const std::vector<std::string> arguments = program_arguments(argc, argv);
   std::vector<const char*> args;
   for (const std::string& a : arguments) args.push_back(a.c_str());
+  set_language(program_language(static_cast<int>(args.size()), args.data()));
   CommandLine line;
   std::string error;
   if (!parse_command_line(static_cast<int>(args.size()), args.data(), &line, &error)) {

@@ -7,7 +7,9 @@
 #include "control/refusal_text.h"
 #include "control/sweep.h"
 #include "path/path_table.h"
+#include "platform/catalogue.h"
 #include "platform/file_system.h"
+#include "platform/language_env.h"
 #include "platform/number_text.h"
 #include "sim/computation.h"
 
@@ -113,6 +115,12 @@ class Parser {
         if (!(arg = argument(&i)) || !constant(arg, o)) return false;
       } else if (opt == "--error") {
         if (!(arg = argument(&i)) || !error(arg, &i, o)) return false;
+      } else if (opt == "--lang") {
+        if (!(arg = argument(&i))) return false;
+        if (!language_from_code(arg, &o->language)) {
+          return fail(std::string("--lang is ja or en, not '") + arg + "' / --lang は ja か en");
+        }
+        o->language_given = true;
       } else if (opt == "--tables") {
         if (!(arg = file_name(&i))) return false;
         o->tables_dir = arg;
@@ -393,6 +401,16 @@ bool check_output_files(const CommandLine& line, std::string* error) {
   return true;
 }
 
+Language program_language(int argc, const char* const* argv) {
+  Language language;
+  for (int i = argc - 2; i >= 1; --i) {
+    if (std::strcmp(argv[i], "--lang") == 0 && language_from_code(argv[i + 1], &language)) {
+      return language;
+    }
+  }
+  return language_from_environment();
+}
+
 bool parse_command_line(int argc, const char* const* argv, CommandLine* line, std::string* error) {
   return Parser(argc, argv, error).parse(line);
 }
@@ -411,127 +429,5 @@ Scenario command_line_scenario(const CommandLine& line) {
 }
 
 const char* export_usage() {
-  return R"(Usage: agvsim-export [--path I] [--const NAME=VALUE]... [--error K [V1 [V2]]]
-                     [--tables DIR] [--out FILE] [--wheels FILE]
-       agvsim-export [--path I] [--const NAME=VALUE]... --sweep K FROM TO STEP [V2]
-                     [--tables DIR] [--out FILE]
-       agvsim-export [--path I] [--const NAME=VALUE]... [--error K [V1 [V2]]]
-                     [--png FILE] [--gif FILE] [--frame FILE] [--type T] [--step N]
-                     [--view V] [--size WxH] [--fps F] [--status on|off] [--out FILE]
-
-Runs the computation of agvsim for the given answers, without the dialogue and the
-window, and writes the trajectories as CSV: '#' lines with the settings and the deviation
-of the faulty vehicle from the error-free one, then one table. Numbers are written in the
-shortest form that reads back as the same double (0.04, not 0.040000000000000001).
-With --sweep it runs one computation per error size instead and writes one row per size
-and AGV type: the final and the largest deviation of the faulty vehicle from the
-error-free one (dx, dy, distance, dtheta).
-
-Numbers are read as the dialogue reads them, one per argument: decimals (2, -0.5, 1e-3),
-fractions (1/2), full-width forms (１／２); text, 1/0, values beyond a double, nan, inf
-and hex floats are refused.
-
-  --path I            CP path: 1-4, 11-16 (default 1)
-  --const NAME=VALUE  set a path constant (repeatable), VALUE >= 0; names:
-                      cosine_A cosine_L cosine_n cycloid_A cycloid_L quad_A quad_L
-                      cubic_A cubic_L ellipse_A ellipse_B spiral_A spiral_n cardioid_A
-                      rose_A rose_n arc_R arc_n wavy_A wavy_n     (e.g. rose_n=1/2)
-  --error K [V1 [V2]] error kind 0-5 (default 0) and its values as the dialogue takes them:
-                      1 rear wheels L R (%), 2 front wheel (%), 3 steering drift (deg),
-                      4 WheelBase Tread (%), 5 slip (%); missing values are 0
-  --sweep K FROM TO STEP [V2]
-                      error kind 1-5, its first value from FROM to TO in steps of STEP,
-                      its second value V2 (kinds 1 and 4; default 0); sizes run in
-                      parallel on every core, their progress shown on a terminal
-  --tables DIR        read the five random tables from DIR only
-  --out FILE          write to FILE instead of standard output
-  --wheels FILE       also write the wheel table (type,record,t,travel_1,travel_2,delta)
-                      to FILE, with the same '#' lines
-  --help              this text
-  --version           the version of the program
-
-Output files must be distinct files (also through other spellings and symbolic links);
-a write-protected file is not replaced.
-
-Pictures for slides and handouts, drawn by agvsim's own window code, pixel for pixel
-what the window shows for the same type, step, view and size (no CSV is written to the
-standard output then; --out still writes it):
-  --png FILE          one frame as PNG
-  --gif FILE          the whole motion as an animated GIF, in real time, looping; the
-                      last frame of each motion is held 2 s
-  --frame FILE        what the --png frame draws, as JSON: every line, shape, dot and
-                      text in pixels of the picture (docs/frame-json.md); needs no display
-  --type T            AGV type 1, 2 or 3 (default 1); for --gif also all: the three
-                      types one after the other
-  --step N            the record of the --png or --frame frame, or end (the default); a step past
-                      the end shows the end and says so
-  --view V            default (the window's view after a computation, the default) or
-                      fit (as the key 'f': the path and the motions fill the picture)
-  --size WxH          the picture's size in pixels, 16-4096 each (default 800x800; full
-                      width as ８００ｘ６００ too); the
-                      drawing keeps its proportions in the largest centred square
-  --fps F             at most F frames per second of motion (default 25): every n-th
-                      record and the last one
-  --status on|off     the status line at the bottom left (default on, as the window)
-Pictures are drawn with OpenGL: on the X display named by DISPLAY or, where there is
-none, without a display through Mesa's EGL (Debian packages libegl1, libegl-mesa0).
-
-Exit status: 0 done, 1 a table or the output could not be read or written,
-2 bad command line (error values that describe no vehicle included: a wheel, the
-WheelBase or the Tread of -100 % or less, a slip above 100 %), one file named by two
-output options, a write-protected output file, a picture file that cannot be created or
-no OpenGL for pictures, 3 the computation was refused (path too long, too short, too
-many records, or a motion that is not finite; for a sweep: at every size; no file is
-written).
-
-使い方: agvsim-export [--path I] [--const 名前=値]... [--error K [V1 [V2]]]
-                      [--tables DIR] [--out FILE] [--wheels FILE]
-        agvsim-export [--path I] [--const 名前=値]... --sweep K FROM TO STEP [V2]
-                      [--tables DIR] [--out FILE]
-
-対話とウィンドウなしで agvsim と同じ計算を行い、軌道データを CSV で書き出す（'#' で
-始まる設定と誤差の行、続いて表 1 つ）。数値は同じ値に読み戻せる最短の形で書く。
-数値は対話と同じく 1 引数に 1 つ読む: 小数、分数 (1/2)、全角 (１／２)。数値でないもの、
-0 での割り算、範囲外の値、nan、inf は誤り。
-
-  --path I            CP 経路番号 1-4, 11-16（既定 1）
-  --const 名前=値     経路の定数を設定（繰り返し可、値は 0 以上）。名前は上記のとおり
-  --error K [V1 [V2]] 誤差の種類 0-5（既定 0）と値（対話と同じく % または度）:
-                      1 後車輪 左 右(%), 2 前車輪(%), 3 ステアリングドリフト(度),
-                      4 WheelBase Tread(%), 5 滑り(%)。省略した値は 0
-  --sweep K FROM TO STEP [V2]
-                      誤差の種類 K (1-5) の第 1 の値を FROM から TO まで STEP 刻みで
-                      変えて計算し、大きさと AGV タイプごとに 1 行書く。V2 は第 2 の値
-                      （種類 1 と 4、既定 0）
-  --tables DIR        乱数変換表 5 つを DIR だけから読む
-  --out FILE          標準出力の代わりに FILE に書く
-  --wheels FILE       車輪の表も同じ '#' 行をつけて FILE に書く
-  --help              この説明
-  --version           プログラムの版
-
-出力ファイルは互いに別のファイルであること（別の綴りやシンボリックリンクでも同じなら誤り）。
-書き込み禁止のファイルは置き換えない。
-
-スライドや配布資料の画像（ウィンドウと同じ描画で、同じタイプ・刻み・表示・大きさなら
-ウィンドウと同じ画素。このとき CSV は標準出力に書かない。--out なら書く）:
-  --png FILE          1 コマを PNG で
-  --gif FILE          運動全体を実時間のアニメーション GIF で（繰り返し、各運動の最後
-                      のコマは 2 秒）
-  --frame FILE        --png のコマに描くもの（線・図形・点・文字、画素単位）を JSON で
-                      （docs/frame-json.md）。ディスプレイは要らない
-  --type T            AGV のタイプ 1, 2, 3（既定 1）。--gif では all（3 タイプを順に）も
-  --step N            --png と --frame の刻み、または end（既定）。最後より後なら最後を描いてそう言う
-  --view V            default（計算後のウィンドウの表示、既定）または fit（キー 'f' と同じ）
-  --size WxH          画像の大きさ（画素、各 16-4096、既定 800x800、８００ｘ６００ も可）
-  --fps F             運動 1 秒あたり最大 F コマ（既定 25）: n 刻みごとと最後の刻み
-  --status on|off     左下の状態表示（既定 on、ウィンドウと同じ）
-画像は OpenGL で描く: DISPLAY の X のディスプレイ、ディスプレイがなければ Mesa の EGL
-（Debian パッケージ libegl1, libegl-mesa0）で。
-
-終了状態: 0 正常, 1 変換表または出力の読み書きに失敗, 2 コマンドラインの誤り（車輪・
-WheelBase・Tread が -100% 以下、滑りが 100% を超える誤差を含む）、2 つの出力オプションが
-同じファイル、書き込み禁止の出力ファイル、画像ファイルを作れない、
-画像用の OpenGL がない, 3 計算が受け付けられない（経路が長過ぎる・短過ぎる・刻み数が
-多過ぎる・運動が有限でない。ファイルは書かない）
-)";
+  return tr(Msg::export_usage);
 }
