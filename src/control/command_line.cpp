@@ -19,8 +19,8 @@ namespace {
 // out, wheels, png, gif.
 std::string same_file_text(int a, int b, const std::string& name) {
   static const char* const options[] = {"--out", "--wheels", "--png", "--gif", "--frame"};
-  return std::string("two options name the same file ") + name + ": " + options[a] + " and " +
-         options[b] + " / " + options[a] + " と " + options[b] + " が同じファイル";
+  return format_text(tr(Msg::cli_same_file), name.c_str(), options[a], options[b], options[a],
+                     options[b]);
 }
 
 // Why an entry is not taken, in English and Japanese.
@@ -29,13 +29,13 @@ const char* refusal_words(NumberError error) {
     case NumberError::none:
       break;
     case NumberError::not_a_number:
-      return "not a number / 数値でない";
+      return tr(Msg::cli_not_a_number);
     case NumberError::division_by_zero:
-      return "division by zero / 0 で割っている";
+      return tr(Msg::cli_division_by_zero);
     case NumberError::out_of_range:
-      return "out of range / 範囲外の値";
+      return tr(Msg::cli_out_of_range);
     case NumberError::not_whole:
-      return "not a whole number / 整数でない";
+      return tr(Msg::cli_not_whole);
   }
   return "";
 }
@@ -65,7 +65,7 @@ class Parser {
   // The argument of option argv[i], or nullptr after reporting it missing.
   const char* argument(int* i) {
     if (*i + 1 >= argc_ || is_option(argv_[*i + 1])) {
-      fail(std::string("missing argument for ") + argv_[*i] + " / 引数がない");
+      fail(format_text(tr(Msg::cli_missing_argument), argv_[*i]));
       return nullptr;
     }
     return argv_[++*i];
@@ -76,18 +76,16 @@ class Parser {
     const NumberError error = read_number(text, value);
     if (error == NumberError::none) return true;
     if (read_number_items(text).size() > 1) {  // "3,-2" as the dialogue would take it
-      return fail(std::string("'") + text + "' for " + option +
-                  " holds several numbers: one per argument / 引数 1 つに数値は 1 つ");
+      return fail(format_text(tr(Msg::cli_several_numbers), text, option));
     }
-    return fail(std::string("bad number '") + text + "' for " + option + ": " +
-                refusal_words(error));
+    return fail(format_text(tr(Msg::cli_bad_number), text, option, refusal_words(error)));
   }
 
   // The argument of a file option, which must not be empty.
   const char* file_name(int* i) {
     const char* arg = argument(i);
     if (arg && *arg == '\0') {
-      fail(std::string("empty file name for ") + argv_[*i - 1] + " / ファイル名が空");
+      fail(format_text(tr(Msg::cli_empty_file_name), argv_[*i - 1]));
       return nullptr;
     }
     return arg;
@@ -108,8 +106,7 @@ class Parser {
       } else if (opt == "--path") {
         if (!(arg = argument(&i)) || !number("--path", arg, &o->path_no)) return false;
         if (!find_path(o->path_no)) {
-          return fail(std::string("no path number ") + arg +
-                      " (1-4, 11-16) / 経路番号は 1-4, 11-16");
+          return fail(format_text(tr(Msg::cli_no_path), arg));
         }
       } else if (opt == "--const") {
         if (!(arg = argument(&i)) || !constant(arg, o)) return false;
@@ -118,7 +115,7 @@ class Parser {
       } else if (opt == "--lang") {
         if (!(arg = argument(&i))) return false;
         if (!language_from_code(arg, &o->language)) {
-          return fail(std::string("--lang is ja or en, not '") + arg + "' / --lang は ja か en");
+          return fail(format_text(tr(Msg::cli_bad_language), arg));
         }
         o->language_given = true;
       } else if (opt == "--tables") {
@@ -135,8 +132,9 @@ class Parser {
       } else if (is_picture_option(opt)) {
         if (!picture_option(opt, &i, &o->picture)) return false;
       } else {
-        const char* what = is_option(argv_[i]) ? "unknown option" : "unexpected argument";
-        return fail(std::string(what) + " '" + argv_[i] + "' / 不明な引数");
+        const Msg what =
+            is_option(argv_[i]) ? Msg::cli_unknown_option : Msg::cli_unexpected_argument;
+        return fail(format_text(tr(what), argv_[i]));
       }
     }
     // --path may come after --const: the constants are checked against the path computed.
@@ -144,16 +142,15 @@ class Parser {
       const PathDescriptor* path = nullptr;
       find_enterable_constant(name, &path);
       if (path->number != o->path_no) {
-        return fail(name + " belongs to path " + std::to_string(path->number) + ", not to path " +
-                    std::to_string(o->path_no) + " / " + name + " は経路 " +
-                    std::to_string(path->number) + " の定数");
+        return fail(format_text(tr(Msg::cli_constant_of_other_path), name.c_str(), path->number,
+                                o->path_no, name.c_str(), path->number));
       }
     }
     if (o->sweep && o->error_kind != ErrorKind::none) {
-      return fail("--sweep and --error exclude each other / --sweep と --error は同時に使えない");
+      return fail(tr(Msg::cli_sweep_and_error));
     }
     if (o->sweep && !o->wheels_file.empty()) {
-      return fail("--sweep writes no wheel data / --sweep に --wheels は使えない");
+      return fail(tr(Msg::cli_sweep_no_wheels));
     }
     if (!o->wheels_file.empty() && o->wheels_file == o->out_file) {
       return fail(same_file_text(0, 1, o->out_file));
@@ -164,17 +161,16 @@ class Parser {
  private:
   bool constant(const char* arg, CommandLine* o) {
     const char* eq = std::strchr(arg, '=');
-    if (!eq)
-      return fail(std::string("expected NAME=VALUE, got '") + arg + "' / NAME=VALUE の形でない");
+    if (!eq) return fail(format_text(tr(Msg::cli_not_name_value), arg));
     const std::string name(arg, eq);
     if (find_enterable_constant(name, nullptr) < 0) {
-      return fail("unknown constant '" + name + "' / 不明な定数");
+      return fail(format_text(tr(Msg::cli_unknown_constant), name.c_str()));
     }
     double value;
     if (!number("--const", eq + 1, &value)) return false;
     // As the path dialog: negative values are refused, zero passes on to the length check,
     // which refuses what cannot be computed.
-    if (value < 0.0) return fail("negative constant " + std::string(arg) + " / 負の定数");
+    if (value < 0.0) return fail(format_text(tr(Msg::cli_negative_constant), arg));
     o->constants.emplace_back(name, value);
     return true;
   }
@@ -183,7 +179,7 @@ class Parser {
     int k;
     if (!number(option, arg, &k)) return false;
     if (k < 0 || k > 9 || !error_kind_from_char('0' + k, kind)) {
-      return fail(std::string("no error kind ") + arg + " (0-5) / 誤差の種類は 0-5");
+      return fail(format_text(tr(Msg::cli_no_error_kind), arg));
     }
     return true;
   }
@@ -200,8 +196,8 @@ class Parser {
     const ErrorSetting setting{o->error_kind, {o->error_values[0], o->error_values[1]}};
     const ErrorFault fault = error_fault(setting, default_vehicle());
     if (fault != ErrorFault::none) {
-      return fail(std::string("--error: ") + error_fault_english(fault) + " / " +
-                  error_fault_japanese(fault));
+      return fail(format_text(tr(Msg::cli_error_fault), "--error", error_fault_english(fault),
+                              error_fault_japanese(fault)));
     }
     return true;
   }
@@ -211,8 +207,7 @@ class Parser {
     SweepRange& r = o->sweep_range;
     const char* arg = argument(i);
     if (!arg || !error_kind("--sweep", arg, &r.kind)) return false;
-    if (r.kind == ErrorKind::none)
-      return fail("--sweep needs an error kind 1-5 / 誤差の種類は 1-5");
+    if (r.kind == ErrorKind::none) return fail(tr(Msg::cli_sweep_no_kind));
     double* const fields[3] = {&r.from, &r.to, &r.step};
     for (double* f : fields) {
       if (!(arg = argument(i)) || !number("--sweep", arg, f)) return false;
@@ -222,23 +217,20 @@ class Parser {
       if (!number("--sweep", argv_[++*i], &r.second)) return false;
     }
     if (r.step == 0.0) {
-      return fail("--sweep STEP is 0: the sizes never change / --sweep の刻みが 0");
+      return fail(tr(Msg::cli_sweep_step_zero));
     }
     const double count = (r.to - r.from) / r.step;
     if (count < 0.0) {
-      return fail(std::string("--sweep STEP ") + (r.step > 0.0 ? "is positive" : "is negative") +
-                  " but TO is " + (r.to < r.from ? "below" : "above") +
-                  " FROM: the sizes lead away from TO / --sweep の刻みの符号が逆");
+      return fail(tr(r.step > 0.0 ? Msg::cli_sweep_away_up : Msg::cli_sweep_away_down));
     }
     if (std::isfinite(count) && count > max_sweep_sizes) {
       const double sizes = std::floor(count + 1e-9) + 1.0;  // as sweep_sizes counts them
-      const std::string count_text =
-          sizes < 1e15 ? std::to_string(static_cast<long long>(sizes)) + " sizes, more than 10000"
-                       : std::string("more than 10000 sizes");
-      return fail("--sweep FROM TO STEP gives " + count_text + " / 大きさの数が 10000 を超える");
+      return fail(sizes < 1e15 ? format_text(tr(Msg::cli_sweep_too_many_count),
+                                             static_cast<long long>(sizes))
+                               : std::string(tr(Msg::cli_sweep_too_many)));
     }
     if (!(count >= 0.0) || !std::isfinite(count)) {
-      return fail("--sweep FROM TO STEP must give 1 to 10000 sizes / 範囲の指定が正しくない");
+      return fail(tr(Msg::cli_sweep_no_range));
     }
     // A sweep none of whose sizes describes a vehicle is refused as --error refuses one.
     ErrorFault fault = ErrorFault::none;
@@ -247,8 +239,8 @@ class Parser {
       if (fault == ErrorFault::none) break;
     }
     if (fault != ErrorFault::none) {
-      return fail(std::string("--sweep: ") + error_fault_english(fault) + " / " +
-                  error_fault_japanese(fault));
+      return fail(format_text(tr(Msg::cli_error_fault), "--sweep", error_fault_english(fault),
+                              error_fault_japanese(fault)));
     }
     o->sweep = true;
     return true;
@@ -279,8 +271,7 @@ class Parser {
       if (value == "all") {
         p->type = 0;
       } else if (!number("--type", arg, &p->type) || p->type < 1 || p->type > 3) {
-        return fail(std::string("no AGV type '") + arg + "' for --type (1, 2, 3 or all)" +
-                    " / AGV のタイプは 1, 2, 3, all");
+        return fail(format_text(tr(Msg::cli_no_type), arg));
       }
     } else if (opt == "--step") {
       step_given_ = true;
@@ -289,12 +280,11 @@ class Parser {
       } else if (!number("--step", arg, &p->step)) {
         return false;
       } else if (p->step < 0) {
-        return fail(std::string("negative step ") + arg + " for --step / 刻みが負");
+        return fail(format_text(tr(Msg::cli_negative_step), arg));
       }
     } else if (opt == "--view") {
       if (value != "fit" && value != "default") {
-        return fail(std::string("--view is fit or default, not '") + arg +
-                    "' / --view は fit か default");
+        return fail(format_text(tr(Msg::cli_bad_view), arg));
       }
       p->fit = value == "fit";
     } else if (opt == "--size") {
@@ -303,13 +293,11 @@ class Parser {
       fps_given_ = true;
       if (!number("--fps", arg, &p->fps)) return false;
       if (!(p->fps > 0.0 && p->fps <= 100.0)) {
-        return fail(std::string("--fps ") + arg + " is not above 0 and at most 100" +
-                    " / --fps は 0 より大きく 100 以下");
+        return fail(format_text(tr(Msg::cli_bad_fps), arg));
       }
     } else {  // --status
       if (value != "on" && value != "off") {
-        return fail(std::string("--status is on or off, not '") + arg +
-                    "' / --status は on か off");
+        return fail(format_text(tr(Msg::cli_bad_status), arg));
       }
       p->status = value == "on";
     }
@@ -327,9 +315,8 @@ class Parser {
         x_bytes = std::strlen(wide);
       }
     }
-    const std::string bad = "bad size '" + text + "' for --size (WIDTHxHEIGHT, sides " +
-                            std::to_string(min_picture_side) + "-" +
-                            std::to_string(max_picture_side) + ") / 大きさの指定が正しくない";
+    const std::string bad =
+        format_text(tr(Msg::cli_bad_size), arg, min_picture_side, max_picture_side);
     if (x == std::string::npos) return fail(bad);
     if (read_number(std::string_view(text).substr(0, x), &p->width) != NumberError::none ||
         read_number(std::string_view(text).substr(x + x_bytes), &p->height) != NumberError::none) {
@@ -344,20 +331,16 @@ class Parser {
     const PictureOptions& p = o.picture;
     if (!p.given) return true;
     if (!p.wanted()) {
-      return fail(
-          "--type, --step, --view, --size, --fps and --status go with --png, --gif or --frame"
-          " / これらは --png か --gif か --frame と使う");
+      return fail(tr(Msg::cli_picture_options_alone));
     }
-    if (o.sweep) return fail("--sweep draws no pictures / --sweep では画像を描かない");
+    if (o.sweep) return fail(tr(Msg::cli_sweep_no_pictures));
     if (p.one_frame() && p.type == 0) {
-      return fail("--type all is for --gif; a PNG shows one type / PNG は 1 つのタイプだけ");
+      return fail(tr(Msg::cli_type_all_png));
     }
     if (!p.one_frame() && step_given_) {
-      return fail(
-          "--step is the moment of --png; a GIF shows the whole motion"
-          " / --step は --png の刻み");
+      return fail(tr(Msg::cli_step_png));
     }
-    if (p.gif_file.empty() && fps_given_) return fail("--fps is for --gif / --fps は --gif 用");
+    if (p.gif_file.empty() && fps_given_) return fail(tr(Msg::cli_fps_gif));
     const std::string* files[] = {&o.out_file, &o.wheels_file, &p.png_file, &p.gif_file,
                                   &p.frame_file};
     for (int a = 0; a < 5; ++a) {
@@ -387,7 +370,7 @@ bool check_output_files(const CommandLine& line, std::string* error) {
   for (int a = 0; a < 5; ++a) {
     if (files[a]->empty()) continue;
     if (const int err = write_refusal(*files[a])) {
-      *error = "cannot write " + *files[a] + ": " + std::strerror(err) + " / 書き込めないファイル";
+      *error = format_text(tr(Msg::cli_cannot_write), files[a]->c_str(), std::strerror(err));
       return false;
     }
     targets[a] = output_target(*files[a]);
