@@ -82,13 +82,10 @@ int main(int argc, char** argv) {
     return 0;
   }
   if (line.sweep || !line.out_file.empty() || !line.wheels_file.empty()) {
-    usage_error(
-        "--sweep, --out and --wheels are options of agvsim-export / agvsim-export のオプション");
+    usage_error(tr(Msg::agvsim_export_only));
   }
   if (line.picture.given) {
-    usage_error(
-        "--png, --gif and their options are options of agvsim-export; in the window 'p' and "
-        "'g' save pictures / agvsim-export のオプション（ウィンドウでは p と g）");
+    usage_error(tr(Msg::agvsim_pictures_export_only));
   }
   if (!no_window && !display_available(args.window, &error)) {
     console_error("%s\n", error.c_str());

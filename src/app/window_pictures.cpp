@@ -11,6 +11,7 @@
 #include "gl/frame_capture.h"
 #include "gl/window.h"
 #include "picture/png_file.h"
+#include "platform/catalogue.h"
 #include "platform/console.h"
 #include "platform/end_signals.h"
 
@@ -45,9 +46,7 @@ std::string name_for(const char* extension) {
 
 bool window_drawable() {
   if (app.workspace && !picture_box(app.window_width, app.window_height).oversized) return true;
-  console_error(
-      "画像を保存できない: ウィンドウが大き過ぎる / cannot save a picture: the window is too "
-      "large\n");
+  console_error("%s", tr(Msg::window_too_large));
   return false;
 }
 
@@ -86,8 +85,7 @@ void save_window_picture() {
     console_error("%s\n", error.c_str());
     return;
   }
-  console_print("画像を保存した / saved the picture: %s (%dx%d)\n", name.c_str(), picture.width,
-                picture.height);
+  console_print(tr(Msg::window_saved_png), name.c_str(), picture.width, picture.height);
   console_flush();
 }
 
@@ -110,9 +108,7 @@ void toggle_gif_recording() {
   }
   // A signal that would end the program now waits until the recording is written.
   end_signals_hold(true);
-  console_print(
-      "GIF の記録を始めた（g でもう一度押すと終わる）/ recording a GIF, g again ends it: %s\n",
-      recording_name.c_str());
+  console_print(tr(Msg::window_gif_started), recording_name.c_str());
   console_flush();
   on_display();
 }
@@ -122,9 +118,8 @@ void end_gif_recording() {
   if (std::string error = recording.finish(); !error.empty()) {
     console_error("%s\n", error.c_str());
   } else {
-    console_print("GIF を保存した / saved the GIF: %s (%dx%d, %d frames, %.2f s)\n",
-                  recording_name.c_str(), recording.width(), recording.height(),
-                  recording.written_frames(), recording.written_cs() / 100.0);
+    console_print(tr(Msg::window_gif_saved), recording_name.c_str(), recording.width(),
+                  recording.height(), recording.written_frames(), recording.written_cs() / 100.0);
     console_flush();
   }
   end_signals_hold(false);  // a signal that came meanwhile ends the program now
@@ -153,8 +148,7 @@ void after_window_frame() {
     return;
   }
   if (recording.memory_bytes() > max_recording_bytes) {
-    console_print(
-        "GIF の記録が大きくなったので終える / the recording has grown large; it ends here\n");
+    console_print("%s", tr(Msg::window_gif_too_large));
     end_gif_recording();
   }
 }
