@@ -14,6 +14,7 @@
 #include "app/window_pictures.h"
 #include "control/command_line.h"
 #include "gl/window.h"
+#include "platform/catalogue.h"
 #include "platform/console.h"
 #include "platform/display_check.h"
 #include "platform/end_signals.h"
@@ -21,53 +22,6 @@
 #include "platform/window_input.h"
 
 namespace {
-
-const char usage[] = R"(Usage: agvsim [--path I] [--const NAME=VALUE]... [--error K [V1 [V2]]]
-              [--tables DIR] [--no-window] [window options]
-
-The console dialogue asks for a mechanism error and a CP path, then the window shows the
-motions. Given a scenario (--path, --const or --error), agvsim computes it and opens the
-window at once; 'c' and 'e' in the window still lead to the dialogue.
-
-  --path I            CP path: 1-4, 11-16 (default 1)
-  --const NAME=VALUE  set a path constant (repeatable), VALUE >= 0, e.g. ellipse_A=3
-                      (names: see agvsim-export --help)
-  --error K [V1 [V2]] error kind 0-5 and its values in % or degrees, as the dialogue
-                      asks them: 1 rear wheels L R, 2 front wheel, 3 steering drift,
-                      4 WheelBase Tread, 5 slip; missing values are 0
-  --tables DIR        read the five random tables from DIR only
-  --no-window         the dialogue (or the scenario) and its computation only; ends
-                      where the window would open
-  --help              this text
-  --version           the version of the program
-  window options      of the window library: -display NAME, -geometry WxH+X+Y, -iconic
-
-Keys in the window:
-  1 2 3    AGV type 2DW1C / 1FDW1FS / 1RDW1FS, from the start
-  space    play / pause in real time        + -      playback speed x1/4 ... x8
-  s        3 time steps on                  0        back to the start
-  f        fit the view to the path         x X y Y  move the scene
-  w W      zoom out / in                    i        status line on / off
-  h ?      key list                         c e      console: path / error and path
-  p        save the picture as PNG          g        record a GIF / write it
-  ESC      quit (so does the close button; a recording is written first)
-
-Exit status: 0 done, 1 no display or a table could not be read, 2 bad command line,
-3 the scenario's path was refused.
-
-使い方: agvsim [--path I] [--const 名前=値]... [--error K [V1 [V2]]] [--tables DIR]
-              [--no-window] [ウィンドウのオプション]
-
-文字画面で機構誤差と CP 経路を選ぶと、描画ウィンドウに運動を表示する。--path, --const,
---error で条件を与えると、対話なしで計算してすぐにウィンドウを開く（ウィンドウの 'c' 'e'
-で対話に戻れる）。オプションの意味は agvsim-export と同じ。--no-window は対話と計算だけ
-を行い、ウィンドウを開かずに終わる。
-
-ウィンドウのキー: 1 2 3 AGV のタイプ, space 再生・一時停止, + - 再生の速さ, s 3 刻み進める,
-0 初めに戻す, f 経路に合わせて表示, x X y Y 移動, w W 縮小・拡大, i 状態表示,
-h ? キー一覧, p 画像を PNG で保存, g GIF の記録の開始・保存, c e 文字画面へ,
-ESC 終了
-)";
 
 // Every 100 ms, whatever the window does: a window destroyed by another program ends the
 // program as ESC does, and so does a signal that came while a GIF was recorded, which then
@@ -113,6 +67,7 @@ int main(int argc, char** argv) {
   // First of all: a closed standard output would otherwise go to the X connection, and the
   // dialogue's texts with it.
   open_closed_standard_streams();
+  set_language(program_language(argc, argv));
   if (argc > 1 && std::strcmp(argv[1], "--version") == 0) {
     std::printf("agvsim %s\n", AGVSIM_VERSION);
     return 0;
@@ -133,7 +88,7 @@ int main(int argc, char** argv) {
     usage_error(error);
   }
   if (line.help) {
-    console_print("%s", usage);
+    console_print("%s", tr(Msg::agvsim_usage));
     console_flush();
     return 0;
   }
@@ -142,13 +97,10 @@ int main(int argc, char** argv) {
     return 0;
   }
   if (line.sweep || !line.out_file.empty() || !line.wheels_file.empty()) {
-    usage_error(
-        "--sweep, --out and --wheels are options of agvsim-export / agvsim-export のオプション");
+    usage_error(tr(Msg::agvsim_export_only));
   }
   if (line.picture.given) {
-    usage_error(
-        "--png, --gif and their options are options of agvsim-export; in the window 'p' and "
-        "'g' save pictures / agvsim-export のオプション（ウィンドウでは p と g）");
+    usage_error(tr(Msg::agvsim_pictures_export_only));
   }
   if (!no_window && !display_available(args.window, &error)) {
     console_error("%s\n", error.c_str());
@@ -166,7 +118,8 @@ int main(int argc, char** argv) {
   if (no_window) return 0;
   int window_argc = static_cast<int>(args.window.size());
   args.window.push_back(nullptr);
-  open_window(&window_argc, args.window.data(), {display, key, reshape, close_request}, state.get());
+  open_window(&window_argc, args.window.data(), {display, key, reshape, close_request},
+              state.get());
   watch_window_loss();
   call_after_ms(watch_ms, watch_window);
   run_window();

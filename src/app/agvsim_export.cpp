@@ -19,6 +19,7 @@
 #include "control/refusal_text.h"
 #include "control/sweep.h"
 #include "control/table_files.h"
+#include "platform/catalogue.h"
 #include "platform/console.h"
 #include "platform/executable.h"
 #include "platform/file_io.h"
@@ -47,7 +48,7 @@ int write_output(const std::string& name, Write write) {
     if (write(file.stream())) {
       error = file.commit();
     } else {
-      error = "cannot write " + name + ": " + std::strerror(errno) + " [書き込みに失敗しました]";
+      error = format_text(tr(Msg::write_failed), name.c_str(), std::strerror(errno));
       file.discard();
     }
   }
@@ -62,8 +63,7 @@ void show_sweep_progress(std::size_t done, std::size_t total) {
   const int percent = static_cast<int>(done * 100 / total);
   if (percent == shown && done != total) return;
   shown = percent;
-  console_error("\ragvsim-export: %zu/%zu sizes (%d %%) / 計算済み%s", done, total, percent,
-                done == total ? "\n" : "");
+  console_error(tr(Msg::export_progress), done, total, percent, done == total ? "\n" : "");
 }
 
 }  // namespace
@@ -79,6 +79,7 @@ int main(int argc, char** argv) {
   const std::vector<std::string> arguments = program_arguments(argc, argv);
   std::vector<const char*> args;
   for (const std::string& a : arguments) args.push_back(a.c_str());
+  set_language(program_language(static_cast<int>(args.size()), args.data()));
   CommandLine line;
   std::string error;
   if (!parse_command_line(static_cast<int>(args.size()), args.data(), &line, &error)) {
@@ -111,14 +112,13 @@ int main(int argc, char** argv) {
                                   pictures.gif_file, pictures.frame_file}) {
     std::string table;
     if (!name.empty() && is_normal_table_file(name, line.tables_dir, &table)) {
-      console_error("agvsim-export: the output %s is the random table %s / 出力先が乱数変換表\n",
-                    name.c_str(), table.c_str());
+      console_error(tr(Msg::export_output_is_table), name.c_str(), table.c_str());
       return 2;
     }
   }
   if (line.out_file.empty() && !pictures.wanted() &&
       (closed_streams & standard_output_was_closed)) {
-    console_error("agvsim-export: standard output is closed (use --out FILE) / 標準出力がない\n");
+    console_error("%s", tr(Msg::export_stdout_closed));
     return 1;
   }
   const Scenario scenario = command_line_scenario(line);
@@ -132,16 +132,12 @@ int main(int argc, char** argv) {
     });
     if (refused == static_cast<long>(points.size())) {  // the path, refused for every size
       console_error("%s\n", refusal_text(points.front().result).c_str());
-      console_error(
-          "agvsim-export: no size of the sweep can be computed, nothing written"
-          " / どの大きさも計算できない\n");
+      console_error("%s", tr(Msg::export_sweep_all_refused));
       return 3;
     }
     if (refused > 0) {
-      console_error(
-          "agvsim-export: %ld of %zu sizes refused (status column of the rows)"
-          " / %zu 個のうち %ld 個の大きさは計算できない\n",
-          refused, points.size(), points.size(), refused);
+      console_error(tr(Msg::export_sweep_some_refused), refused, points.size(), points.size(),
+                    refused);
     }
     return write_output(line.out_file, [&](std::FILE* out) {
       return write_sweep_csv(out, scenario, line.sweep_range, points);
@@ -161,10 +157,9 @@ int main(int argc, char** argv) {
   if (result.refusal != Refusal::none) {
     console_error("%s\n", refusal_text(result).c_str());
     if (result.refusal == Refusal::not_finite || result.refusal == Refusal::impossible_error) {
-      console_error("agvsim-export: computation refused, nothing written / 計算できない\n");
+      console_error("%s", tr(Msg::export_refused));
     } else {
-      console_error("agvsim-export: path %d refused, nothing written / 経路を計算できない\n",
-                    line.path_no);
+      console_error(tr(Msg::export_path_refused), line.path_no);
     }
     return 3;
   }

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "platform/catalogue.h"
+
 int FrameTimeline::delay_cs(const FrameMoment& shown, const FrameMoment* next) {
   double span = end_hold_cs;
   if (next && next->type == shown.type && next->step >= shown.step) {
@@ -35,7 +37,7 @@ std::string GifRecording::encode_pending(const FrameMoment* next) {
 }
 
 std::string GifRecording::add(const FrameMoment& moment) {
-  if (!active()) return "no GIF recording is open [GIF の記録が始まっていません]";
+  if (!active()) return tr(Msg::gif_not_recording);
   if (pending_) {
     if (std::string error = encode_pending(&moment); !error.empty()) return error;
   }
@@ -46,7 +48,7 @@ std::string GifRecording::add(const FrameMoment& moment) {
 }
 
 std::string GifRecording::finish() {
-  if (!active()) return "no GIF recording is open [GIF の記録が始まっていません]";
+  if (!active()) return tr(Msg::gif_not_recording);
   if (pending_) {
     if (std::string error = encode_pending(nullptr); !error.empty()) return error;
   }

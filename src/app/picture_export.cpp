@@ -16,6 +16,7 @@
 #include "gl/offscreen_frame.h"
 #include "gl/renderer.h"
 #include "picture/png_file.h"
+#include "platform/catalogue.h"
 #include "platform/console.h"
 #include "platform/replacing_file.h"
 #include "scene/draw_list.h"
@@ -76,15 +77,9 @@ int PictureExport::prepare(const PictureOptions& options) {
   if (!out_->target.open(options.width, options.height, &reason)) {
 #ifdef _WIN32
     // Windows always has a display: what failed is its OpenGL driver.
-    console_error("%s: 画像を描けない / cannot draw pictures:\n%s\n", program, reason.c_str());
+    console_error(tr(Msg::pictures_no_gl_win32), program, reason.c_str());
 #else
-    console_error(
-        "%s: 画像を描けない / cannot draw pictures:\n%s\n"
-        "画像を描くには OpenGL が要る: X のディスプレイか、ディスプレイがなければ Mesa の EGL"
-        "（Debian パッケージ libegl1 と libegl-mesa0）\n"
-        "Pictures need OpenGL: an X display or, without one, Mesa's EGL (Debian packages "
-        "libegl1 and libegl-mesa0).\n",
-        program, reason.c_str());
+    console_error(tr(Msg::pictures_no_gl), program, reason.c_str());
 #endif
     return 2;
   }
@@ -97,8 +92,7 @@ int PictureExport::write_frame_json(int width, int height) {
   if (std::fwrite(json.data(), 1, json.size(), out_->frame.stream()) == json.size()) {
     error = out_->frame.commit();
   } else {
-    error = "cannot write " + options_.frame_file + ": " + std::strerror(errno) +
-            " [書き込みに失敗しました]";
+    error = format_text(tr(Msg::write_failed), options_.frame_file.c_str(), std::strerror(errno));
     out_->frame.discard();
   }
   if (error.empty()) return 0;
@@ -135,10 +129,8 @@ int PictureExport::write(const Scenario& scenario, const ComputeResult& result,
     const int last = last_of(type);
     int step = options_.step < 0 ? last : options_.step;
     if (step > last) {
-      console_error(
-          "%s: step %d is past the end of type %d, whose last record is %d: the end is drawn"
-          " / 刻み %d は最後の刻み %d より後なので、最後を描く\n",
-          program, step, options_.type, last, step, last);
+      console_error(tr(Msg::pictures_step_past_end), program, step, options_.type, last, step,
+                    last);
       step = last;
     }
     compose(type, step, view_of(type), false);

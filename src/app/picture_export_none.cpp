@@ -2,6 +2,7 @@
 // library, no PNG or GIF library. Every picture is refused before the computation.
 #include "app/picture_export.h"
 
+#include "platform/catalogue.h"
 #include "platform/console.h"
 
 struct PictureExport::Output {};
@@ -12,10 +13,7 @@ PictureExport::~PictureExport() = default;
 
 int PictureExport::prepare(const PictureOptions& options) {
   options_ = options;
-  console_error(
-      "agvsim-export: この版には画像の機能が入っていない (--png, --gif, --frame)\n"
-      "agvsim-export: pictures are not built into this build (--png, --gif, --frame): it was "
-      "configured with AGV_WITH_PICTURES=OFF\n");
+  console_error("%s", tr(Msg::pictures_not_built));
   return 2;
 }
 

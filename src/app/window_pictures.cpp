@@ -11,6 +11,7 @@
 #include "gl/frame_capture.h"
 #include "gl/window.h"
 #include "picture/png_file.h"
+#include "platform/catalogue.h"
 #include "platform/console.h"
 #include "platform/end_signals.h"
 
@@ -33,9 +34,7 @@ std::string name_for(const AppState& state, const char* extension) {
 bool window_drawable(const AppState& state) {
   if (state.workspace && !picture_box(state.window_width, state.window_height).oversized)
     return true;
-  console_error(
-      "画像を保存できない: ウィンドウが大き過ぎる / cannot save a picture: the window is too "
-      "large\n");
+  console_error("%s", tr(Msg::window_too_large));
   return false;
 }
 
@@ -76,8 +75,8 @@ void save_window_picture(AppState& state) {
     console_error("%s\n", error.c_str());
     return;
   }
-  console_print("画像を保存した / saved the picture: %s (%dx%d)\n", name.c_str(),
-                state.pictures.picture.width, state.pictures.picture.height);
+  console_print(tr(Msg::window_saved_png), name.c_str(), state.pictures.picture.width,
+                state.pictures.picture.height);
   console_flush();
 }
 
@@ -101,9 +100,7 @@ void toggle_gif_recording(AppState& state) {
   }
   // A signal that would end the program now waits until the recording is written.
   end_signals_hold(true);
-  console_print(
-      "GIF の記録を始めた（g でもう一度押すと終わる）/ recording a GIF, g again ends it: %s\n",
-      state.pictures.recording_name.c_str());
+  console_print(tr(Msg::window_gif_started), state.pictures.recording_name.c_str());
   console_flush();
   on_display(state);
 }
@@ -113,9 +110,9 @@ void end_gif_recording(AppState& state) {
   if (std::string error = state.pictures.recording.finish(); !error.empty()) {
     console_error("%s\n", error.c_str());
   } else {
-    console_print("GIF を保存した / saved the GIF: %s (%dx%d, %d frames, %.2f s)\n",
-                  state.pictures.recording_name.c_str(), state.pictures.recording.width(),
-                  state.pictures.recording.height(), state.pictures.recording.written_frames(),
+    console_print(tr(Msg::window_gif_saved), state.pictures.recording_name.c_str(),
+                  state.pictures.recording.width(), state.pictures.recording.height(),
+                  state.pictures.recording.written_frames(),
                   state.pictures.recording.written_cs() / 100.0);
     console_flush();
   }
@@ -149,8 +146,7 @@ void after_window_frame(AppState& state) {
     return;
   }
   if (state.pictures.recording.memory_bytes() > max_recording_bytes) {
-    console_print(
-        "GIF の記録が大きくなったので終える / the recording has grown large; it ends here\n");
+    console_print("%s", tr(Msg::window_gif_too_large));
     end_gif_recording(state);
   }
 }

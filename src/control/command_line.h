@@ -6,6 +6,7 @@
 
 #include "model/error_kind.h"
 #include "model/scenario.h"
+#include "platform/messages.h"
 
 // The command line of the programs: the same answers the console dialogue would get, where
 // to find the random tables, and what to write.
@@ -56,6 +57,8 @@ struct CommandLine {
   bool sweep = false;
   SweepRange sweep_range;
   PictureOptions picture;
+  Language language = Language{};  // --lang
+  bool language_given = false;
   bool help = false;
   bool version = false;         // --version, wherever it stands
   bool scenario_given = false;  // --path, --const or --error was given
@@ -72,6 +75,11 @@ struct CommandLine {
 // step is 0 or leads away from TO, or none of whose sizes describes a vehicle; picture
 // options that do not fit together (see export_usage). Stops at --help and at --version.
 bool parse_command_line(int argc, const char* const* argv, CommandLine* line, std::string* error);
+
+// The language of the program's texts: the one --lang names anywhere on the command line
+// when it is one of the catalogue's, else the environment's (language_from_environment).
+// Chosen before the command line is read, so that its errors are told in it too.
+Language program_language(int argc, const char* const* argv);
 
 // The output files (--out, --wheels, --png, --gif) must be distinct files, told by what the
 // names lead to (the same file through another spelling or a symbolic link, or the same

@@ -1,6 +1,7 @@
 #include "control/path_dialog.h"
 
 #include "path/path_table.h"
+#include "platform/catalogue.h"
 #include "platform/console.h"
 
 namespace {
@@ -12,7 +13,7 @@ namespace {
 void read_constants(const PathDescriptor& d, PathChoice& choice) {
   double values[max_path_constants];
   for (;;) {
-    console_print("%s", d.prompt);
+    console_print("%s", tr(d.prompt));
     if (console_read_reals(d.entered_count, values, NumberRefused::again) != d.entered_count) {
       continue;
     }
@@ -27,17 +28,16 @@ void read_constants(const PathDescriptor& d, PathChoice& choice) {
 
 void select_path(Session& session) {
   for (;;) {
-    console_print("\n\nCP経路曲線を設定・変更　　曲線番号入力");
-    console_print("\n 定数は全て正値");
-    for (const PathDescriptor& d : path_table) console_print("%s", d.menu_line);
+    console_print("%s", tr(Msg::path_menu_title));
+    for (const PathDescriptor& d : path_table) console_print("%s", tr(d.menu_line));
     console_print("\n Input I= ");
     int I;
     if (!console_read_int(&I)) continue;  // not a whole number: told, and the menu again
     if (I <= 0) continue;
-    console_print("\n 定数を設定　A,B=0-10 間の値とする");
+    console_print("%s", tr(Msg::path_constants_hint));
     const PathDescriptor* d = find_path(I);
     if (d == nullptr) {
-      console_print("\n I=%d  やり直し", I);
+      console_print(tr(Msg::path_no_such), I);
       continue;
     }
     read_constants(*d, session_path(session, I));
@@ -50,5 +50,5 @@ void print_path(const PathChoice& path) {
   const PathDescriptor* d = find_path(path.number);
   if (d == nullptr) return;
   const double* c = path.constants;
-  console_print(d->description, c[0], c[1], c[2]);
+  console_print(tr(d->description), c[0], c[1], c[2]);
 }

@@ -1,5 +1,6 @@
 #include "control/table_files.h"
 
+#include "platform/catalogue.h"
 #include "platform/executable.h"
 #include "platform/file_system.h"
 
@@ -21,8 +22,7 @@ bool read_normal_tables(NormalTables* tables, const std::string& dir, std::strin
     const std::string path = find_normal_table(normal_table_files[f], dir);
     std::string reason;
     if (!read_normal_table(path.c_str(), f, tables, &reason)) {
-      *message = "\n乱数変換表 " + path + " を読み込めない: " + reason +
-                 "\n(cannot read random table " + path + ")\n";
+      *message = format_text(tr(Msg::table_unreadable), path.c_str(), reason.c_str(), path.c_str());
       return false;
     }
   }

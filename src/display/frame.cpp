@@ -2,6 +2,7 @@
 
 #include "display/help_overlay.h"
 #include "display/time_charts.h"
+#include "platform/catalogue.h"
 #include "scene/circles.h"
 #include "scene/part_key.h"
 
@@ -22,10 +23,11 @@ std::uint64_t upper_key(const FrameInput& in, const TextStyle& style) {
 void draw_recording_marker(DrawList& list, const TextStyle& style) {
   const double px = 1.0 / style.px_per_unit;
   const double radius = 6.0 * px;
-  const point2d dot{0.98 - 2.0 * radius - text_width(style, style.font, "REC") - 6.0 * px,
-                    -0.98 + radius};
+  const point2d dot{
+      0.98 - 2.0 * radius - text_width(style, style.font, tr(Msg::status_recording)) - 6.0 * px,
+      -0.98 + radius};
   fill_disc(list, dot, radius, color_red);
-  draw_text(list, dot.x + radius + 5.0 * px, dot.y - radius, style.font, "REC");
+  draw_text(list, dot.x + radius + 5.0 * px, dot.y - radius, style.font, tr(Msg::status_recording));
 }
 
 }  // namespace

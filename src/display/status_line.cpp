@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "platform/catalogue.h"
 #include "scene/rect.h"
 #include "scene/rgba.h"
 
@@ -17,20 +18,21 @@ constexpr double margin_px = 4.0;
 void compose_status(const StatusInput& in, StatusText* out) {
   char(&motion_text)[sizeof out->motion] = out->motion;
   char(&deviation_text)[sizeof out->deviation] = out->deviation;
-  const char* state = in.step >= in.last ? "end of motion" : in.playing ? "playing" : "paused";
-  std::snprintf(motion_text, sizeof motion_text, "%s  t = %.2f / %.2f s  step %d / %d  %s %s",
-                agv_type_code(in.type), in.time, in.duration, in.step, in.last, in.speed, state);
+  const char* state = tr(in.step >= in.last ? Msg::status_end_of_motion
+                         : in.playing       ? Msg::status_playing
+                                            : Msg::status_paused);
+  std::snprintf(motion_text, sizeof motion_text, tr(Msg::status_motion), agv_type_code(in.type),
+                in.time, in.duration, in.step, in.last, in.speed, state);
   if (in.error_free) {
-    std::snprintf(deviation_text, sizeof deviation_text, "no mechanism error");
+    std::snprintf(deviation_text, sizeof deviation_text, "%s", tr(Msg::status_no_error));
     return;
   }
   if (in.no_effect) {
-    std::snprintf(deviation_text, sizeof deviation_text,
-                  "this error does not act on the %s mechanism", agv_type_code(in.type));
+    std::snprintf(deviation_text, sizeof deviation_text, tr(Msg::status_no_effect),
+                  agv_type_code(in.type));
     return;
   }
-  std::snprintf(deviation_text, sizeof deviation_text,
-                "deviation now %.1f mm %.2f deg, at the end %.1f mm %.2f deg",
+  std::snprintf(deviation_text, sizeof deviation_text, tr(Msg::status_deviation),
                 in.now.distance * 1000.0, in.now.dtheta * deg_per_rad, in.at_end.distance * 1000.0,
                 in.at_end.dtheta * deg_per_rad);
 }

@@ -4,9 +4,11 @@
 
 #include "model/scenario.h"
 #include "path/path.h"
+#include "platform/messages.h"
 
 // One entry per CP path: its number, its constants with their code names and defaults,
-// its curve and its console texts. A new path is one more entry with its curve functions.
+// its curve and its console texts (their ids in the catalogue). A new path is one more entry with
+// its curve functions.
 
 // The pi of the path and motion computations, and twice it.
 inline constexpr double path_pi = 3.14159265358979;
@@ -39,11 +41,11 @@ struct PathDescriptor {
   int entered_count;
   int shown_count;
   PathConstantDef constants[max_path_constants];
-  // Console texts (printf formats taking the shown constants in order).
-  const char* menu_line;    // line of the selection menu
-  const char* prompt;       // asks for the enterable constants
-  const char* description;  // one line describing the path with its constants
-  const char* report;       // the path line of the settings report
+  // Console texts in the catalogue (printf formats taking the shown constants in order).
+  Msg menu_line;    // line of the selection menu
+  Msg prompt;       // asks for the enterable constants
+  Msg description;  // one line describing the path with its constants
+  Msg report;       // the path line of the settings report
   // The curve at parameter p.
   Derivs (*derivs)(double p, const Path& path);
   // Derived constants, end parameter, start and end points from the constants.

@@ -9,6 +9,7 @@
 #include <iostream>
 #include <vector>
 
+#include "platform/catalogue.h"
 #include "platform/encoding.h"
 #include "platform/number_text.h"
 #include "platform/terminal.h"
@@ -371,8 +372,7 @@ int console_read_reals(int n, double* values, NumberRefused refused) {
 }
 
 void console_end_of_input() {
-  console_error(
-      "\n入力が終わりました。プログラムを終了します。(end of input: the program stops)\n");
+  console_error("%s", tr(Msg::end_of_input));
   terminal_restore();
   if (end_of_input_handler) end_of_input_handler();
   std::exit(1);

@@ -4,6 +4,8 @@
 #include <cstring>
 #include <string>
 
+#include "platform/catalogue.h"
+
 namespace {
 
 // The options the window library takes out of argv, and whether each
@@ -39,13 +41,12 @@ bool split_window_arguments(int argc, char** argv, int max_side, SplitArguments*
     out->window.push_back(argv[i]);
     if (!o->has_value) continue;
     if (i + 1 >= argc) {
-      *error = std::string("missing value for ") + o->name + " / " + o->name + " の値がない";
+      *error = format_text(tr(Msg::window_option_no_value), o->name, o->name);
       return false;
     }
     const char* value = argv[++i];
     if (std::strcmp(o->name, "-geometry") == 0 && !window_geometry_ok(value, max_side)) {
-      *error = std::string("bad window geometry '") + value + "' (WIDTHxHEIGHT+X+Y, sides 1-" +
-               std::to_string(max_side) + ") / ウィンドウの大きさ・位置の指定が正しくない";
+      *error = format_text(tr(Msg::window_bad_geometry), value, max_side);
       return false;
     }
     out->window.push_back(argv[i]);

@@ -7,6 +7,8 @@
 #include <cstring>
 #include <string>
 
+#include "platform/catalogue.h"
+
 namespace {
 
 bool size_ok(int mask, int bit, unsigned size, int max_side) {
@@ -30,15 +32,12 @@ bool display_available(const std::vector<char*>& window_arguments, std::string* 
   }
   if (name == nullptr) name = std::getenv("DISPLAY");
   if (name == nullptr || *name == '\0') {
-    *error =
-        "描画ウィンドウを開けない: ディスプレイがない（DISPLAY が設定されていない）\n"
-        "cannot open the window: no display (DISPLAY is not set)";
+    *error = tr(Msg::window_no_display);
     return false;
   }
   Display* display = XOpenDisplay(name);
   if (display == nullptr) {
-    *error = std::string("描画ウィンドウを開けない: ディスプレイ ") + name +
-             " に接続できない\ncannot open the window: cannot open display " + name;
+    *error = format_text(tr(Msg::window_cannot_open_display), name, name);
     return false;
   }
   XCloseDisplay(display);

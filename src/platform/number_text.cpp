@@ -7,6 +7,8 @@
 #include <string>
 #include <system_error>
 
+#include "platform/catalogue.h"
+
 namespace {
 
 // Separators between entries: a length in bytes, 0 when s[i] does not start one.
@@ -177,37 +179,29 @@ std::string quoted(std::string_view text) {
   return q + "'";
 }
 
-struct Reason {
-  const char* japanese;  // follows the quoted entry; ends with "ので" (because)
-  const char* english;   // follows the quoted entry
-};
-
-Reason reason_of(NumberError error) {
+// Why an entry is refused, to follow the quoted entry (in Japanese it ends with "ので",
+// because).
+Msg reason_of(NumberError error) {
   switch (error) {
     case NumberError::division_by_zero:
-      return {" は 0 で割っているので", " divides by zero"};
+      return Msg::number_divides_by_zero;
     case NumberError::out_of_range:
-      return {" は範囲外の値なので", " is out of range"};
+      return Msg::number_out_of_range;
     case NumberError::not_whole:
-      return {" は整数ではないので", " is not a whole number"};
+      return Msg::number_not_whole;
     default:
-      return {" は数値ではないので", " is not a number"};
+      return Msg::number_not_a_number;
   }
 }
 
-// "'abc' は数値ではないので" and "'abc' is not a number", or the words for no value.
-void describe(std::string_view text, NumberError error, std::string* japanese,
-              std::string* english) {
+// "'abc' は数値ではないので" and "'abc' is not a number", or the words for no value: in the
+// language of the process and in English.
+void describe(std::string_view text, NumberError error, std::string* words, std::string* english) {
   text = trim_blanks(text);
-  if (text.empty()) {
-    *japanese = "値がないので";
-    *english = "no value";
-    return;
-  }
-  const Reason r = reason_of(error);
-  const std::string q = quoted(text);
-  *japanese = q + r.japanese;
-  *english = q + r.english;
+  const Msg id = text.empty() ? Msg::number_no_value : reason_of(error);
+  const std::string q = text.empty() ? std::string() : quoted(text);
+  *words = q + tr(id);
+  *english = q + ::text(Language::en, id);
 }
 
 }  // namespace
@@ -268,14 +262,14 @@ std::string number_notice_used(std::string_view text, NumberError error, double 
   char number[32];
   const auto [end, ec] = std::to_chars(number, number + sizeof number, used);
   const std::string u(number, ec == std::errc() ? end : number);
-  std::string japanese, english;
-  describe(text, error, &japanese, &english);
-  return japanese + " " + u + " とします (" + english + "; " + u + " is used)";
+  std::string words, english;
+  describe(text, error, &words, &english);
+  return format_text(tr(Msg::number_used), words.c_str(), u.c_str(), english.c_str(), u.c_str());
 }
 
 std::string number_notice_again(std::string_view text, NumberError error) {
   if (error == NumberError::none) return "";
-  std::string japanese, english;
-  describe(text, error, &japanese, &english);
-  return japanese + "、もう一度入力してください (" + english + "; please enter it again)";
+  std::string words, english;
+  describe(text, error, &words, &english);
+  return format_text(tr(Msg::number_again), words.c_str(), english.c_str());
 }

@@ -11,6 +11,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "platform/catalogue.h"
 #include "platform/end_signals.h"
 #include "platform/file_system.h"
 
@@ -22,9 +23,8 @@ std::string folder_of(const std::string& path) {
   return slash == 0 ? "/" : path.substr(0, slash);
 }
 
-std::string failure(const std::string& what, const std::string& path, int err,
-                    const char* japanese) {
-  return what + " " + path + ": " + std::strerror(err) + " [" + japanese + "]";
+std::string failure(Msg message, const std::string& path, int err) {
+  return format_text(tr(message), path.c_str(), std::strerror(err));
 }
 
 // The signals that end the program held back (blocked) for a step a cleanup must see whole;
@@ -80,12 +80,12 @@ void release_temp(int* slot) {
 
 std::string ReplacingFile::create(const std::string& target_name) {
   discard();
-  if (target_name.empty()) return "no file name given [ファイル名がありません]";
+  if (target_name.empty()) return tr(Msg::file_no_name);
   std::string target = target_name;
   struct stat existing;
   const bool exists = stat(target.c_str(), &existing) == 0;
   if (exists && S_ISDIR(existing.st_mode)) {
-    return failure("cannot write", target, EISDIR, "ファイルに書き込めません");
+    return failure(Msg::file_cannot_write, target, EISDIR);
   }
   if (exists && !S_ISREG(existing.st_mode)) {
     // Nothing to replace: the device or pipe takes the bytes as they come.
@@ -94,7 +94,7 @@ std::string ReplacingFile::create(const std::string& target_name) {
     if (!file_) {
       const int err = errno;
       if (fd >= 0) close(fd);
-      return failure("cannot write", target, err, "ファイルに書き込めません");
+      return failure(Msg::file_cannot_write, target, err);
     }
     target_ = target;
     return {};
@@ -104,7 +104,7 @@ std::string ReplacingFile::create(const std::string& target_name) {
     if (realpath(target.c_str(), resolved)) target = resolved;
     // A write-protected file stays as it is, as a redirection of the shell leaves it.
     if (const int err = write_refusal(target)) {
-      return failure("cannot write", target, err, "ファイルに書き込めません");
+      return failure(Msg::file_cannot_write, target, err);
     }
   } else {
     target = written_name(target);  // a link to a missing file: the file is made at its end
@@ -124,8 +124,7 @@ std::string ReplacingFile::create(const std::string& target_name) {
     }
     if (fd < 0) {
       if (errno == EEXIST) continue;
-      return failure("cannot create a file in", folder_of(target), errno,
-                     "ファイルを作成できません");
+      return failure(Msg::file_cannot_create_in, folder_of(target), errno);
     }
     if (exists) fchmod(fd, existing.st_mode & 07777);
     file_ = fdopen(fd, "wb");
@@ -134,17 +133,17 @@ std::string ReplacingFile::create(const std::string& target_name) {
       close(fd);
       unlink(temp.c_str());
       release_temp(&temp_slot_);
-      return failure("cannot write", temp, err, "ファイルに書き込めません");
+      return failure(Msg::file_cannot_write, temp, err);
     }
     target_ = target;
     temp_ = std::move(temp);
     return {};
   }
-  return "cannot find a free temporary name beside " + target + " [一時ファイル名がありません]";
+  return format_text(tr(Msg::file_no_temp_name), target.c_str());
 }
 
 std::string ReplacingFile::commit() {
-  if (!file_) return "no file is being written [書き込み中のファイルがありません]";
+  if (!file_) return tr(Msg::file_not_open);
   int err = 0;
   errno = 0;  // a stream error seen by an earlier write leaves no errno of its own here
   if (std::fflush(file_) != 0 || std::ferror(file_)) err = errno ? errno : EIO;
@@ -153,7 +152,7 @@ std::string ReplacingFile::commit() {
   file_ = nullptr;
   if (!err && !closed) err = errno;
   if (err) {
-    const std::string message = failure("cannot write", target_, err, "書き込みに失敗しました");
+    const std::string message = failure(Msg::write_failed, target_, err);
     discard();
     return message;
   }
@@ -168,8 +167,7 @@ std::string ReplacingFile::commit() {
     release_temp(&temp_slot_);
   }
   if (renamed != 0) {
-    const std::string message =
-        failure("cannot replace", target_, errno, "ファイルを置き換えられません");
+    const std::string message = failure(Msg::file_cannot_replace, target_, errno);
     discard();
     return message;
   }

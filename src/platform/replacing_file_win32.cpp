@@ -9,6 +9,7 @@
 #include <cerrno>
 #include <cstring>
 
+#include "platform/catalogue.h"
 #include "platform/end_signals.h"
 #include "platform/file_system.h"
 #include "platform/replacing_file.h"
@@ -22,9 +23,8 @@ std::string folder_of(const std::string& path) {
   return slash == 0 ? path.substr(0, 1) : path.substr(0, slash);
 }
 
-std::string failure(const std::string& what, const std::string& path, const std::string& why,
-                    const char* japanese) {
-  return what + " " + path + ": " + why + " [" + japanese + "]";
+std::string failure(Msg message, const std::string& path, const std::string& why) {
+  return format_text(tr(message), path.c_str(), why.c_str());
 }
 
 std::string system_error(DWORD code) {
@@ -66,11 +66,11 @@ void release_temp(int* slot) {
 
 std::string ReplacingFile::create(const std::string& target) {
   discard();
-  if (target.empty()) return "no file name given [ファイル名がありません]";
+  if (target.empty()) return tr(Msg::file_no_name);
   const std::wstring wide = wide_from_utf8(target);
   const DWORD attributes = GetFileAttributesW(wide.c_str());
   if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY)) {
-    return failure("cannot write", target, std::strerror(EISDIR), "ファイルに書き込めません");
+    return failure(Msg::file_cannot_write, target, std::strerror(EISDIR));
   }
   // A device such as NUL or a pipe cannot be replaced: it takes the bytes as they come.
   const HANDLE probe = CreateFileW(wide.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
@@ -80,15 +80,14 @@ std::string ReplacingFile::create(const std::string& target) {
     CloseHandle(probe);
     if (!disk) {
       file_ = _wfopen(wide.c_str(), L"wb");
-      if (!file_)
-        return failure("cannot write", target, std::strerror(errno), "ファイルに書き込めません");
+      if (!file_) return failure(Msg::file_cannot_write, target, std::strerror(errno));
       target_ = target;
       return {};
     }
   }
   // A read-only file stays as it is, as a redirection of the shell leaves it.
   if (const int err = write_refusal(target)) {
-    return failure("cannot write", target, std::strerror(err), "ファイルに書き込めません");
+    return failure(Msg::file_cannot_write, target, std::strerror(err));
   }
   // A name of our own beside the target: the process id and a counter keep two writers
   // apart; CREATE_NEW never opens someone else's file. The handle is not inherited.
@@ -103,8 +102,7 @@ std::string ReplacingFile::create(const std::string& target) {
     if (handle == INVALID_HANDLE_VALUE) {
       const DWORD code = GetLastError();
       if (code == ERROR_FILE_EXISTS || code == ERROR_ALREADY_EXISTS) continue;
-      return failure("cannot create a file in", folder_of(target), system_error(code),
-                     "ファイルを作成できません");
+      return failure(Msg::file_cannot_create_in, folder_of(target), system_error(code));
     }
     temp_slot_ = hold_temp(wide_temp);
     const int fd = _open_osfhandle(reinterpret_cast<intptr_t>(handle), _O_WRONLY | _O_BINARY);
@@ -118,17 +116,17 @@ std::string ReplacingFile::create(const std::string& target) {
       }
       DeleteFileW(wide_temp.c_str());
       release_temp(&temp_slot_);
-      return failure("cannot write", temp, std::strerror(err), "ファイルに書き込めません");
+      return failure(Msg::file_cannot_write, temp, std::strerror(err));
     }
     target_ = target;
     temp_ = std::move(temp);
     return {};
   }
-  return "cannot find a free temporary name beside " + target + " [一時ファイル名がありません]";
+  return format_text(tr(Msg::file_no_temp_name), target.c_str());
 }
 
 std::string ReplacingFile::commit() {
-  if (!file_) return "no file is being written [書き込み中のファイルがありません]";
+  if (!file_) return tr(Msg::file_not_open);
   int err = 0;
   errno = 0;
   if (std::fflush(file_) != 0 || std::ferror(file_)) err = errno ? errno : EIO;
@@ -137,8 +135,7 @@ std::string ReplacingFile::commit() {
   file_ = nullptr;
   if (!err && !closed) err = errno ? errno : EIO;
   if (err) {
-    const std::string message =
-        failure("cannot write", target_, std::strerror(err), "書き込みに失敗しました");
+    const std::string message = failure(Msg::write_failed, target_, std::strerror(err));
     discard();
     return message;
   }
@@ -150,8 +147,8 @@ std::string ReplacingFile::commit() {
                                  MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
   release_temp(&temp_slot_);
   if (!moved) {
-    const std::string message = failure("cannot replace", target_, system_error(GetLastError()),
-                                        "ファイルを置き換えられません");
+    const std::string message =
+        failure(Msg::file_cannot_replace, target_, system_error(GetLastError()));
     discard();
     return message;
   }

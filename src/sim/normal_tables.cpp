@@ -7,6 +7,7 @@
 
 #include "sim/normal_tables.h"
 
+#include "platform/catalogue.h"
 #include "platform/file_system.h"
 
 namespace {
@@ -62,31 +63,28 @@ const char* not_a_file(FileKind kind) {
     case FileKind::regular:
       break;
     case FileKind::directory:
-      return "フォルダでありファイルでない (a directory, not a file)";
+      return tr(Msg::table_directory);
     case FileKind::fifo:
-      return "名前付きパイプでありファイルでない (a named pipe, not a file)";
+      return tr(Msg::table_fifo);
     case FileKind::device:
-      return "デバイスでありファイルでない (a device, not a file)";
+      return tr(Msg::table_device);
     case FileKind::socket:
-      return "ソケットでありファイルでない (a socket, not a file)";
+      return tr(Msg::table_socket);
     case FileKind::other:
-      return "通常のファイルでない (not a regular file)";
+      return tr(Msg::table_not_regular);
   }
-  return "ファイルを開けない (cannot open the file)";
+  return tr(Msg::table_cannot_open);
 }
 
-const char extra_columns[] = "%d 行目に数が 3 つ以上ある (line %d has more than two columns)";
-
-bool fail_line(std::string* error, const char* format, int line) {
-  char buf[200];
-  std::snprintf(buf, sizeof buf, format, line, line);
-  return fail(error, buf);
+// The message takes the line number twice (its English only once).
+bool fail_line(std::string* error, Msg message, int line) {
+  return fail(error, format_text(tr(message), line, line).c_str());
 }
 
 }  // namespace
 
 bool read_normal_table(const char* path, int f, NormalTables* tables, std::string* error) {
-  if (f < 0 || f >= normal_table_count) return fail(error, "表番号が範囲外 (no such table)");
+  if (f < 0 || f >= normal_table_count) return fail(error, tr(Msg::table_no_such));
   FileKind kind;
   std::FILE* in = open_regular_file(path, &kind);
   if (!in) return fail(error, not_a_file(kind));
@@ -99,9 +97,9 @@ bool read_normal_table(const char* path, int f, NormalTables* tables, std::strin
   TokenReader reader{in};
   int len = reader.next(token, sizeof token);
   if (len <= 0 || !parse_int(token, len, &last)) {
-    fail(error, "先頭が行数 L の整数でない (first entry is not the integer L)");
+    fail(error, tr(Msg::table_no_count));
   } else if (last < 1 || last > normal_table_rows - 1) {
-    fail(error, "L が 1..49 の範囲外 (L is not within 1..49)");
+    fail(error, tr(Msg::table_count_range));
   } else {
     ok = true;
     // A row may wrap, but a fault is told by the line its row starts on. A row that starts
@@ -121,23 +119,20 @@ bool read_normal_table(const char* path, int f, NormalTables* tables, std::strin
       }
       const bool ascends = ok && (i == 0 || rows[i].key > rows[i - 1].key);
       if (!ascends && extra_line != 0) {
-        ok = fail_line(error, extra_columns, extra_line);
+        ok = fail_line(error, Msg::table_extra_columns, extra_line);
       } else if (!ok) {
-        fail_line(error, "%d 行目が有限の数 2 つでない (line %d is not two finite numbers)", line);
+        fail_line(error, Msg::table_not_two_numbers, line);
       } else if (!ascends) {
-        ok = fail_line(error, "%d 行目のキーが昇順でない (key on line %d does not ascend)", line);
+        ok = fail_line(error, Msg::table_key_order, line);
       }
     }
     if (ok && reader.next(token, sizeof token) != 0) {
       if (extra_line == 0 && reader.token_line == key_line) extra_line = key_line;
-      ok = extra_line != 0
-               ? fail_line(error, extra_columns, extra_line)
-               : fail_line(error,
-                           "%d 行目: 最終行の後に余分なデータ (line %d: data after the last row)",
-                           reader.token_line);
+      ok = extra_line != 0 ? fail_line(error, Msg::table_extra_columns, extra_line)
+                           : fail_line(error, Msg::table_data_after, reader.token_line);
     }
   }
-  if (ok && std::ferror(in)) ok = fail(error, "読み取りエラー (read error)");
+  if (ok && std::ferror(in)) ok = fail(error, tr(Msg::table_read_error));
   std::fclose(in);
   if (!ok) return false;
 
