@@ -77,7 +77,7 @@ TEST_F(DrawListTest, TrailsGrowWithTheStepAndKeysFollowWhatIsShown) {
   EXPECT_NE(list.part(PartId::red_trail)->key, trail);
 }
 
-// The specified captions in the 800-pixel fonts; smaller pictures take smaller fonts.
+// The captions in the 800-pixel fonts; smaller pictures take smaller fonts.
 TEST_F(DrawListTest, TextsAndTheirFonts) {
   compose();
   const auto all = texts();
