@@ -119,6 +119,11 @@ class Writer {
     out_ += name;
     out_ += "\":";
   }
+  // A field after the first: ,"name":
+  void field(const char* name) {
+    out_ += ',';
+    key(name);
+  }
 
   void command(const DrawList& list, const DrawCmd& c) {
     out_ += "{";
@@ -132,39 +137,30 @@ class Writer {
         shape(list, c);
         break;
       case DrawKind::disc:
-        out_ += ',';
-        key("colour");
+        field("colour");
         colour(c.colour);
-        out_ += ',';
-        key("centre");
+        field("centre");
         point(c.origin);
-        out_ += ',';
-        key("radius");
+        field("radius");
         number(length(c.radius));
         break;
       case DrawKind::discs:
-        out_ += ',';
-        key("colour");
+        field("colour");
         colour(c.colour);
-        out_ += ',';
-        key("radius");
+        field("radius");
         number(length(c.radius));
-        out_ += ',';
-        key("centres");
+        field("centres");
         points(list.vertices(c), c.count, nullptr);
         break;
       case DrawKind::text:
         text(list, c);
         break;
       case DrawKind::image:
-        out_ += ',';
-        key("corner");
+        field("corner");
         point(c.origin);
-        out_ += ',';
-        key("width");
+        field("width");
         number(c.image->width);
-        out_ += ',';
-        key("height");
+        field("height");
         number(c.image->height);
         break;
     }
@@ -186,44 +182,36 @@ class Writer {
   }
 
   void shape(const DrawList& list, const DrawCmd& c) {
-    out_ += ',';
-    key("colour");
+    field("colour");
     colour(c.colour);
     if (c.kind != DrawKind::polygon) {
-      out_ += ',';
-      key("width");
+      field("width");
       number(static_cast<double>(c.width));
       if (c.stipple != 0) {
-        out_ += ',';
-        key("stipple");
+        field("stipple");
         number(static_cast<int>(c.stipple));
       }
     }
-    out_ += ',';
-    key("points");
+    field("points");
     points(list.vertices(c), c.count, &c);
   }
 
   void text(const DrawList& list, const DrawCmd& c) {
     const BitmapFont& font = bitmap_font(c.font);
     const std::string_view s = list.text_of(c);
-    out_ += ',';
-    key("text");
+    field("text");
     string(s);
-    out_ += ',';
-    key("at");
+    field("at");
     point(c.origin);
-    out_ += ",\"anchor\":\"left-baseline\",";
-    key("font");
+    field("anchor");
+    string("left-baseline");
+    field("font");
     string(font_name(c.font));
-    out_ += ',';
-    key("size");
+    field("size");
     number(font.height);
-    out_ += ',';
-    key("width");
+    field("width");
     number(bitmap_text_width(font, s));
-    out_ += ',';
-    key("colour");
+    field("colour");
     colour(c.colour);
   }
 

@@ -208,24 +208,16 @@ void GlRenderer::draw_commands(const DrawList& list) {
   for (const DrawCmd& c : list.commands()) draw_command(list, c);
 }
 
-bool GlRenderer::trail_ready(const KeptTrail& kept, const DrawList& list,
-                             const DrawPart& part) const {
+// A frame of playback adds only the dots since the last frame to the image. True when the
+// image then holds this frame's trail.
+bool GlRenderer::prepare_trail(KeptTrail& kept, const DrawList& list, const DrawPart& part) {
   const DrawCmd* run = trail_run(list, part);
-  if (!run || kept.drawn != run->count) return false;
-  const std::uint64_t key = with_viewport(part.key, options.batch_runs);
-  return kept.key == key && kept.image.holds(kept.hash) &&
-         centres_hash(key, list.vertices(*run), run->count) == kept.hash;
-}
-
-// A frame of playback adds only the dots since the last frame to the image.
-void GlRenderer::prepare_trail(KeptTrail& kept, const DrawList& list, const DrawPart& part) {
-  const DrawCmd* run = trail_run(list, part);
-  if (!run || LayerImage::viewport_side() == 0) return;
+  if (!run || LayerImage::viewport_side() == 0) return false;
   const std::uint64_t key = with_viewport(part.key, options.batch_runs);
   const point2d* centres = list.vertices(*run);
   const int n = run->count;
   const std::uint64_t hash = centres_hash(key, centres, n);
-  if (kept.key == key && kept.drawn == n && kept.image.holds(hash)) return;
+  if (kept.key == key && kept.drawn == n && kept.image.holds(hash)) return true;
   if (kept.key == key && kept.drawn >= 0 && kept.drawn < n &&
       kept.image.holds(centres_hash(key, centres, kept.drawn))) {
     int box[4];
@@ -235,13 +227,14 @@ void GlRenderer::prepare_trail(KeptTrail& kept, const DrawList& list, const Draw
                        [&] { draw_discs(list, *run, from); })) {
       kept.drawn = n;
       kept.hash = hash;
-      return;
+      return true;
     }
   }
   const bool made = kept.image.prepare(hash, [&] { draw_discs(list, *run, 0); });
   kept.key = key;
   kept.drawn = made ? n : -1;
   kept.hash = hash;
+  return made;
 }
 
 void GlRenderer::draw_picture(const DrawList& list) {
@@ -253,9 +246,14 @@ void GlRenderer::draw_picture(const DrawList& list) {
     upper_kept = upper_.prepare(with_viewport(upper->key, options.batch_runs),
                                 [&] { draw_part(list, *upper); });
   }
+  bool trail_kept[2] = {false, false};
   if (keep) {
-    if (const DrawPart* p = list.part(PartId::red_trail)) prepare_trail(trails_[0], list, *p);
-    if (const DrawPart* p = list.part(PartId::blue_trail)) prepare_trail(trails_[1], list, *p);
+    if (const DrawPart* p = list.part(PartId::red_trail)) {
+      trail_kept[0] = prepare_trail(trails_[0], list, *p);
+    }
+    if (const DrawPart* p = list.part(PartId::blue_trail)) {
+      trail_kept[1] = prepare_trail(trails_[1], list, *p);
+    }
   }
   frame_begin();
   for (const DrawPart& part : list.parts()) {
@@ -269,9 +267,9 @@ void GlRenderer::draw_picture(const DrawList& list) {
         break;
       case PartId::red_trail:
       case PartId::blue_trail: {
-        const KeptTrail& kept = trails_[part.id == PartId::red_trail ? 0 : 1];
-        if (keep && trail_ready(kept, list, part)) {
-          kept.image.draw();
+        const int which = part.id == PartId::red_trail ? 0 : 1;
+        if (trail_kept[which]) {
+          trails_[which].image.draw();
         } else {
           draw_part(list, part);
         }

@@ -41,8 +41,7 @@ class GlRenderer {
     int drawn = -1;          // discs in the image
     std::uint64_t hash = 0;  // of their centres
   };
-  void prepare_trail(KeptTrail& kept, const DrawList& list, const DrawPart& part);
-  bool trail_ready(const KeptTrail& kept, const DrawList& list, const DrawPart& part) const;
+  bool prepare_trail(KeptTrail& kept, const DrawList& list, const DrawPart& part);
   void draw_command(const DrawList& list, const DrawCmd& c);
   void draw_discs(const DrawList& list, const DrawCmd& c, int from);
 

@@ -5,12 +5,12 @@
 
 void draw_trail(DrawList& list, const View& view, const traj_rec* records, int n,
                 const rgba& colour, double covered_from) {
-  begin_discs(list, mark_radius, colour, covered_from);
+  list.begin_discs(mark_radius, colour, covered_from);
   for (int i = 0; i <= n; ++i) {
     const point2d c = world_to_view(view, {records[i].x, records[i].y});
-    if (drawable(c)) add_disc(list, c);
+    if (drawable(c)) list.add_disc(c);
   }
-  end_discs(list);
+  list.end_discs();
 }
 
 void draw_path_line(DrawList& list, const View& view, const traj_rec* records, int last,
