@@ -6,6 +6,7 @@
 
 #include "display/picture_box.h"
 #include "platform/bitmap_font.h"
+#include "platform/scalable_font.h"
 
 namespace {
 
@@ -44,12 +45,13 @@ const char* retain_name(Retain retain) {
 }
 
 const char* font_name(FontId font) {
-  switch (font) {
-    case FontId::helvetica10:
+  if (font.is_scalable()) return "sans";
+  switch (font.bitmap) {
+    case BitmapFontId::helvetica10:
       return "helvetica10";
-    case FontId::helvetica12:
+    case BitmapFontId::helvetica12:
       return "helvetica12";
-    case FontId::helvetica18:
+    case BitmapFontId::helvetica18:
       return "helvetica18";
   }
   return "";
@@ -197,7 +199,6 @@ class Writer {
   }
 
   void text(const DrawList& list, const DrawCmd& c) {
-    const BitmapFont& font = bitmap_font(c.font);
     const std::string_view s = list.text_of(c);
     field("text");
     string(s);
@@ -208,9 +209,16 @@ class Writer {
     field("font");
     string(font_name(c.font));
     field("size");
-    number(font.height);
-    field("width");
-    number(bitmap_text_width(font, s));
+    if (c.font.is_scalable()) {
+      number(static_cast<double>(c.font.px));
+      field("width");
+      number(scalable_text_width(s, c.font.px));
+    } else {
+      const BitmapFont& font = bitmap_font(c.font.bitmap);
+      number(font.height);
+      field("width");
+      number(bitmap_text_width(font, s));
+    }
     field("colour");
     colour(c.colour);
   }

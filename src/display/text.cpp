@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "platform/bitmap_font.h"
+#include "platform/scalable_font.h"
 
 void draw_text(DrawList& list, double x, double y, FontId font, const char* text) {
   list.text(x, y, font, {text, std::strlen(text)}, text_rgba);
@@ -13,15 +14,18 @@ void draw_text(DrawList& list, double x, double y, FontId font, const char* text
 // pixels (the height of the smallest screen in use) Helvetica 10 throughout.
 TextStyle text_style(int picture_px) {
   const double ppu = picture_px > 0 ? picture_px / 2.0 : 1.0;
-  if (picture_px >= 800) return {FontId::helvetica18, FontId::helvetica12, ppu, true};
-  if (picture_px >= 480) return {FontId::helvetica12, FontId::helvetica10, ppu, false};
-  return {FontId::helvetica10, FontId::helvetica10, ppu, false};
+  using B = BitmapFontId;
+  if (picture_px >= 800) return {B::helvetica18, B::helvetica12, ppu, true};
+  if (picture_px >= 480) return {B::helvetica12, B::helvetica10, ppu, false};
+  return {B::helvetica10, B::helvetica10, ppu, false};
 }
 
 double text_width(const TextStyle& style, FontId font, const char* text) {
-  return bitmap_text_width(bitmap_font(font), text) / style.px_per_unit;
+  if (font.is_scalable()) return scalable_text_width(text, font.px) / style.px_per_unit;
+  return bitmap_text_width(bitmap_font(font.bitmap), text) / style.px_per_unit;
 }
 
 double line_height(const TextStyle& style, FontId font) {
-  return bitmap_font(font).height / style.px_per_unit;
+  if (font.is_scalable()) return scalable_font_metrics(font.px).line / style.px_per_unit;
+  return bitmap_font(font.bitmap).height / style.px_per_unit;
 }

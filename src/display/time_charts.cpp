@@ -75,7 +75,9 @@ std::uint64_t chart_lines_key(const TrajectoryStore& store, AgvType type, const 
   const int k = type_index(type);
   const int n = last_record(store, k);
   PartKey key;
-  key.add(static_cast<long long>(style.font)).add(static_cast<long long>(style.small_font));
+  for (const FontId f : {style.font, style.small_font}) {
+    key.add(static_cast<long long>(f.bitmap)).add(static_cast<double>(f.px));
+  }
   key.add(store.chart_range[k]).add(store.traj_tend[k]);
   key.add_positions(store.cp_traj[k], n).add_positions(store.agv_traj[k], n);
   key.add_positions(store.err_traj[k], n).add_positions(store.err_dev[k], n);

@@ -87,7 +87,8 @@ void disc(const point2d& centre, double radius, const rgba& colour) {
 }
 
 void text(const DrawList& list, const DrawCmd& c) {
-  const BitmapFont& font = bitmap_font(c.font);
+  if (c.font.is_scalable()) return;  // TODO scalable text
+  const BitmapFont& font = bitmap_font(c.font.bitmap);
   set_colour(c.colour);
   glRasterPos2d(c.origin.x, c.origin.y);
   glPushClientAttrib(GL_CLIENT_PIXEL_STORE_BIT);

@@ -28,8 +28,9 @@ const char* part_name(PartId id) {
   return "";
 }
 
-void DrawList::clear(int side) {
-  side_ = side;
+void DrawList::clear(int width, int height) {
+  width_ = width;
+  height_ = height;
   parts_.clear();
   cmds_.clear();
   vertices_.clear();

@@ -10,7 +10,8 @@
 
 // A frame as data: what to draw, in drawing order, for a backend to draw it (OpenGL in the
 // window and the pictures, a JSON file for scripts and tests). Coordinates are window
-// units, -1..1 across the square the picture is drawn in, y upward; a backend maps them to
+// units, y upward: -1..1 up the picture's height and as many units per pixel across, so
+// -1..1 across a square picture and -w/h..w/h across a wider one; a backend maps them to
 // its pixels. A shape may carry a local frame (an origin and a turn), which a backend
 // applies to its vertices the way the GL matrix stack would.
 //
@@ -21,8 +22,23 @@
 // The buffers are reused: clear() keeps their capacity, and composing a frame of a size
 // seen before allocates nothing.
 
-// Bitmap fonts of the classic frame (their glyphs and metrics: platform/bitmap_font.h).
-using FontId = BitmapFontId;
+// The font of a text: one of the bitmap fonts of the classic frame (their glyphs and
+// metrics: platform/bitmap_font.h), or the program's scalable font at a size in pixels
+// (platform/scalable_font.h), which has the characters of every language of the catalogue.
+struct FontId {
+  BitmapFontId bitmap = BitmapFontId::helvetica12;
+  float px = 0.0f;  // > 0: the scalable font, this many pixels to the em; `bitmap` unused
+
+  constexpr FontId() = default;
+  constexpr FontId(BitmapFontId id) : bitmap(id) {}  // NOLINT: a bitmap font is a font
+  static constexpr FontId scalable(float size_px) {
+    FontId f;
+    f.px = size_px;
+    return f;
+  }
+  constexpr bool is_scalable() const { return px > 0.0f; }
+  bool operator==(const FontId&) const = default;
+};
 
 enum class DrawKind : std::uint8_t {
   lines,       // pairs of vertices, each pair a segment
@@ -91,9 +107,13 @@ struct DrawPart {
 
 class DrawList {
  public:
-  // Empties the list for a frame drawn `side` pixels square.
-  void clear(int side);
-  int side() const { return side_; }
+  // Empties the list for a frame drawn `side` pixels square, or `width` x `height` pixels.
+  void clear(int side) { clear(side, side); }
+  void clear(int width, int height);
+  int width() const { return width_; }
+  int height() const { return height_; }
+  // Half the width in window units: w/h (1 for a square picture).
+  double half_width() const { return height_ > 0 ? static_cast<double>(width_) / height_ : 1.0; }
 
   // Parts: begin one, add its commands, end it. Parts come in PartId order, each at most
   // once; a part not begun in a frame is absent from it.
@@ -128,7 +148,8 @@ class DrawList {
   const DrawPart* part(PartId id) const;
 
  private:
-  int side_ = 0;
+  int width_ = 0;
+  int height_ = 0;
   std::vector<DrawPart> parts_;
   std::vector<DrawCmd> cmds_;
   std::vector<point2d> vertices_;

@@ -91,9 +91,9 @@ TEST_F(DrawListTest, TextsAndTheirFonts) {
     compose();
     return list.commands()[list.part(PartId::title)->first].font;
   };
-  EXPECT_EQ(font_of_title(800), FontId::helvetica18);
-  EXPECT_EQ(font_of_title(600), FontId::helvetica12);
-  EXPECT_EQ(font_of_title(400), FontId::helvetica10);
+  EXPECT_EQ(font_of_title(800), BitmapFontId::helvetica18);
+  EXPECT_EQ(font_of_title(600), BitmapFontId::helvetica12);
+  EXPECT_EQ(font_of_title(400), BitmapFontId::helvetica10);
 }
 
 // Thin lines and outlines are 2 pixels wide, the grid's 1 and 2, wide lines width x 400.
