@@ -110,6 +110,7 @@ int main(int argc, char** argv) {
   // The window's state lives as long as the program; the window's callbacks get it.
   auto state = std::make_unique<AppState>();
   app_start(*state, line.tables_dir);
+  state->style = line.projector ? FrameStyle::projector : FrameStyle::classic;
   if (line.scenario_given) {
     if (!app_run_scenario(*state, command_line_scenario(line))) return 3;
   } else {

@@ -7,6 +7,7 @@
 #include "control/settings_report.h"
 #include "control/startup.h"
 #include "gl/window.h"
+#include "platform/catalogue.h"
 #include "platform/console.h"
 
 void app_start(AppState& state, const std::string& tables_dir) {
@@ -18,6 +19,8 @@ void app_start(AppState& state, const std::string& tables_dir) {
   state.last_key = '0';
   state.view = default_view();
   state.view.view_scale = 0.0;  // until the first computation
+  state.style = FrameStyle::classic;
+  state.language = language();
   state.status_shown = true;
   state.help_shown = false;
   state.playback = {false, normal_speed, 0.0, 0, false};
@@ -30,13 +33,24 @@ namespace {
 // A new computation is shown from its start.
 void show_new_computation(AppState& state) {
   state.scenario = session_scenario(state.session);
-  state.view.view_scale = view_scale0;
   state.step = 0;
   state.agv_type = AgvType::t2DW1C;
   state.playback.playing = false;
+  reset_view(state);
 }
 
 }  // namespace
+
+void reset_view(AppState& state) {
+  if (state.style == FrameStyle::classic) {
+    state.view.view_scale = view_scale0;
+    return;
+  }
+  if (state.workspace && state.result.refusal == Refusal::none) {
+    fit_projector_view(state.workspace->store, state.result, state.agv_type, state.window_width,
+                       state.window_height, &state.view);
+  }
+}
 
 void app_run_dialogue(AppState& state, DialogueStart start) {
   state.scenario = session_scenario(state.session);
@@ -68,7 +82,8 @@ FrameInput app_frame(const AppState& state) {
   FrameInput f =
       frame_input({store, &state.scenario, &state.result, state.agv_type, state.step, state.view,
                    state.status_shown, state.playback.playing, state.playback.speed,
-                   picture_box(state.window_width, state.window_height).side});
+                   picture_box(state.window_width, state.window_height).side, state.style,
+                   state.language, state.window_width, state.window_height});
   f.help = state.help_shown;
   f.recording = gif_recording(state);
   return f;
@@ -81,6 +96,7 @@ void on_display(AppState& state) {
   if (picture_box(state.window_width, state.window_height).oversized) return;
   const FrameInput frame = app_frame(state);
   compose_frame(state.frame, frame);
+  set_frame_viewport(frame_box(state.frame, state.window_width, state.window_height));
   state.renderer.draw_picture(state.frame);
   capture_window_frame(state);
   compose_overlays(state.frame, frame);
@@ -97,4 +113,5 @@ void app_reshape(AppState& state, int width, int height) {
   state.window_width = width;
   state.window_height = height;
   on_reshape(width, height);
+  if (state.style == FrameStyle::projector) reset_view(state);
 }

@@ -29,6 +29,8 @@ struct AppState {
   int step;              // record shown, 0..traj_last of the shown type
   char last_key;         // last key pressed in the window
   View view;
+  FrameStyle style;   // classic or projector ('v', --style)
+  Language language;  // of the window's texts ('l'; at the start the program's)
   bool status_shown;  // the status line ('i')
   bool help_shown;    // the key list, until the next key ('h', '?')
   Playback playback;  // space, '+', '-'
@@ -55,6 +57,11 @@ bool app_run_scenario(AppState& state, const Scenario& scenario);
 
 // What the window shows now.
 FrameInput app_frame(const AppState& state);
+
+// The view a new computation, a change of style or of the window's size starts from: in the
+// classic style the scale back to view_scale0 (the shift stays), in the projector style the
+// motion of the shown type fitted into the top view.
+void reset_view(AppState& state);
 
 // Display callback: draws app_frame(state). The key handler calls it to redraw at once. Draws
 // nothing while the window is larger than the program draws into (it is shrinking).

@@ -32,8 +32,28 @@ void zoom(AppState& state, bool in) {
 }
 
 void fit(AppState& state) {
-  if (state.workspace)
+  if (!state.workspace) return;
+  if (state.style == FrameStyle::projector) {
+    reset_view(state);
+  } else {
     fit_view_to_motion(state.workspace->store, state.result, state.agv_type, &state.view);
+  }
+}
+
+void switch_style(AppState& state) {
+  if (state.style == FrameStyle::classic) {
+    state.style = FrameStyle::projector;
+  } else {
+    state.style = FrameStyle::classic;
+    const View start = default_view();
+    state.view.view_dx = start.view_dx;
+    state.view.view_dy = start.view_dy;
+  }
+  reset_view(state);
+}
+
+void switch_language(AppState& state) {
+  state.language = static_cast<Language>((static_cast<int>(state.language) + 1) % language_count);
 }
 
 void console_dialogue(AppState& state, DialogueStart start) {
@@ -107,6 +127,12 @@ void on_key(AppState& state, unsigned char key) {
       break;
     case 'i':
       state.status_shown = !state.status_shown;
+      break;
+    case 'v':
+      switch_style(state);
+      break;
+    case 'l':
+      switch_language(state);
       break;
     case 'h':
     case '?':

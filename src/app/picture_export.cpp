@@ -15,6 +15,7 @@
 #include "gl/frame_capture.h"
 #include "gl/offscreen_frame.h"
 #include "gl/renderer.h"
+#include "gl/window.h"
 #include "picture/png_file.h"
 #include "platform/catalogue.h"
 #include "platform/console.h"
@@ -105,19 +106,30 @@ int PictureExport::write(const Scenario& scenario, const ComputeResult& result,
   const int width = options_.width;
   const int height = options_.height;
   const int picture_px = picture_box(width, height).side;
+  const FrameStyle style = options_.projector ? FrameStyle::projector : FrameStyle::classic;
   const auto view_of = [&](AgvType type) {
     View view = default_view();
     view.view_scale = view_scale0;
-    if (options_.fit) fit_view_to_motion(store, result, type, &view);
+    if (style == FrameStyle::projector) {
+      fit_projector_view(store, result, type, width, height, &view);
+    } else if (options_.fit) {
+      fit_view_to_motion(store, result, type, &view);
+    }
     return view;
   };
   const auto compose = [&](AgvType type, int step, const View& view, bool playing) {
-    compose_frame(out_->list, frame_input({&store, &scenario, &result, type, step, view,
-                                           options_.status, playing, normal_speed, picture_px}));
+    compose_frame(out_->list,
+                  frame_input({&store, &scenario, &result, type, step, view, options_.status,
+                               playing, normal_speed, picture_px, style, language(), width,
+                               height}));
+  };
+  const auto draw_composed = [&] {
+    set_frame_viewport(frame_box(out_->list, width, height));
+    out_->renderer.draw_picture(out_->list);
   };
   const auto draw = [&](AgvType type, int step, const View& view, bool playing) {
     compose(type, step, view, playing);
-    out_->renderer.draw_picture(out_->list);
+    draw_composed();
   };
   const auto last_of = [&](AgvType type) {
     return std::clamp(store.traj_last[type_index(type)], 0, MAX - 1);
@@ -137,7 +149,7 @@ int PictureExport::write(const Scenario& scenario, const ComputeResult& result,
     if (!options_.frame_file.empty() && write_frame_json(width, height) != 0) status = 1;
     if (!options_.png_file.empty()) {
       std::vector<unsigned char> pixels(3 * static_cast<std::size_t>(width) * height);
-      out_->renderer.draw_picture(out_->list);
+      draw_composed();
       read_frame(width, height, pixels.data());
       if (std::string error = out_->png.write(width, height, pixels.data()); !error.empty()) {
         console_error("%s: %s\n", program, error.c_str());

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "app/playback.h"
+#include "display/projector_frame.h"
 #include "scene/chart_layout.h"
 #include "scene/view_fit.h"
 #include "sim/deviation.h"
@@ -13,6 +14,8 @@ namespace {
 // for the vehicles drawn at its ends (they reach 1.3 m from their reference point).
 constexpr Box fit_area{-0.97, -0.86, chart_panel_left - 0.02, 0.6};
 constexpr double vehicle_reach = 1.3;  // m
+// The projector style fits the trails themselves: a vehicle at an end may reach past them.
+constexpr double projector_margin = 0.4;  // m
 
 StatusInput status_input(const ShownMotion& shown) {
   const TrajectoryStore& store = *shown.store;
@@ -30,6 +33,7 @@ StatusInput status_input(const ShownMotion& shown) {
   s.no_effect = deviation_negligible(shown.result->deviation[k]);
   s.playing = shown.playing;
   s.speed = speed_name(shown.speed);
+  s.language = shown.language;
   return s;
 }
 
@@ -58,6 +62,10 @@ FrameInput frame_input(const ShownMotion& shown) {
   f.help = false;
   f.recording = false;
   f.picture_px = shown.picture_px;
+  f.style = shown.style;
+  f.language = shown.language;
+  f.width_px = shown.width_px;
+  f.height_px = shown.height_px;
   return f;
 }
 
@@ -68,5 +76,15 @@ bool fit_view_to_motion(const TrajectoryStore& store, const ComputeResult& resul
     return false;
   }
   *view = fit_view(*view, box, vehicle_reach, fit_area);
+  return true;
+}
+
+bool fit_projector_view(const TrajectoryStore& store, const ComputeResult& result, AgvType type,
+                        int width_px, int height_px, View* view) {
+  Box box;
+  if (!motion_box(store, type, result.path.start_point, result.path.end_point, &box)) {
+    return false;
+  }
+  *view = fit_view(*view, box, projector_margin, projector_fit_area(width_px, height_px));
   return true;
 }

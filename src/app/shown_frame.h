@@ -19,7 +19,11 @@ struct ShownMotion {
   bool status_shown;  // the status line
   bool playing;       // played in real time (the status line says so)
   int speed;          // index into playback_speeds
-  int picture_px;     // side of the square the frame is drawn in
+  int picture_px;     // side of the square the classic frame is drawn in
+  FrameStyle style;
+  Language language;
+  int width_px;  // of the whole window or picture
+  int height_px;
 };
 
 // The frame of a shown motion, without the key list and the recording marker.
@@ -34,3 +38,8 @@ double record_time(const TrajectoryStore& store, const Scenario& scenario, AgvTy
 // their ends. False (view unchanged) when the motion has no finite point.
 bool fit_view_to_motion(const TrajectoryStore& store, const ComputeResult& result, AgvType type,
                         View* view);
+
+// The same for the projector style in a width x height window: the motion fills the top
+// view but for a margin and the status line's band.
+bool fit_projector_view(const TrajectoryStore& store, const ComputeResult& result, AgvType type,
+                        int width_px, int height_px, View* view);

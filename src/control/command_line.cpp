@@ -118,6 +118,14 @@ class Parser {
           return fail(format_text(tr(Msg::cli_bad_language), arg));
         }
         o->language_given = true;
+      } else if (opt == "--style") {
+        if (!(arg = argument(&i))) return false;
+        const std::string_view value = arg;
+        if (value != "classic" && value != "projector") {
+          return fail(format_text(tr(Msg::cli_bad_style), arg));
+        }
+        o->projector = value == "projector";
+        o->picture.projector = o->projector;
       } else if (opt == "--tables") {
         if (!(arg = file_name(&i))) return false;
         o->tables_dir = arg;

@@ -36,6 +36,7 @@ struct PictureOptions {
   int height = 800;
   double fps = 25.0;   // --fps: at most this many frames per second of motion (GIF)
   bool status = true;  // --status on|off: the status line at the bottom left
+  bool projector = false;  // --style projector: the frame fills the picture (else classic)
   bool given = false;  // any of these options was given
 
   bool wanted() const { return drawn() || !frame_file.empty(); }
@@ -59,6 +60,7 @@ struct CommandLine {
   PictureOptions picture;
   Language language = Language{};  // --lang
   bool language_given = false;
+  bool projector = false;  // --style projector (else classic)
   bool help = false;
   bool version = false;         // --version, wherever it stands
   bool scenario_given = false;  // --path, --const or --error was given

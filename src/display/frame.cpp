@@ -1,6 +1,9 @@
 #include "display/frame.h"
 
+#include <algorithm>
+
 #include "display/help_overlay.h"
+#include "display/projector_frame.h"
 #include "display/time_charts.h"
 #include "platform/catalogue.h"
 #include "scene/circles.h"
@@ -20,14 +23,28 @@ std::uint64_t upper_key(const FrameInput& in, const TextStyle& style) {
 
 // A red dot and "REC" in the bottom right corner of the chart panel, which the charts
 // leave white.
-void draw_recording_marker(DrawList& list, const TextStyle& style) {
+void draw_recording_marker(DrawList& list, const TextStyle& style, Language language,
+                           double right) {
+  const char* rec = text(language, Msg::status_recording);
   const double px = 1.0 / style.px_per_unit;
-  const double radius = 6.0 * px;
-  const point2d dot{
-      0.98 - 2.0 * radius - text_width(style, style.font, tr(Msg::status_recording)) - 6.0 * px,
-      -0.98 + radius};
+  const double radius = 0.4 * style.font.px * px;
+  const point2d dot{right - 0.02 - 2.0 * radius - text_width(style, style.font, rec) - 6.0 * px,
+                    -0.98 + radius};
   fill_disc(list, dot, radius, color_red);
-  draw_text(list, dot.x + radius + 5.0 * px, dot.y - radius, style.font, tr(Msg::status_recording));
+  draw_text(list, dot.x + radius + 5.0 * px, dot.y - radius, style.font, rec);
+}
+
+// The texts beyond the classic frame's own (status line, key list, recording marker) are in
+// the frame's language, in the scalable font, sized from the picture.
+TextStyle language_style(const FrameInput& in) {
+  if (in.style == FrameStyle::projector) {
+    const int h = std::max(in.height_px, 1);
+    const FontId f = FontId::scalable(projector_sizes(h).caption_px);
+    return {f, f, h / 2.0, false};
+  }
+  const TextStyle fixed = text_style(in.picture_px);
+  const FontId f = FontId::scalable(static_cast<float>(std::max(13.0, 0.0175 * in.picture_px)));
+  return {f, f, fixed.px_per_unit, fixed.specified};
 }
 
 }  // namespace
@@ -35,6 +52,10 @@ void draw_recording_marker(DrawList& list, const TextStyle& style) {
 // The status line lies left of the chart panel and below the charts' labels there, so it
 // may come after the upper layer without covering any of it.
 void compose_frame(DrawList& list, const FrameInput& in) {
+  if (in.style == FrameStyle::projector) {
+    compose_projector_frame(list, in);
+    return;
+  }
   const TextStyle style = text_style(in.picture_px);
   list.clear(in.picture_px);
   list.begin_part(PartId::title, Retain::none, 0);
@@ -47,7 +68,7 @@ void compose_frame(DrawList& list, const FrameInput& in) {
   if (in.scene.store) draw_chart_lines(list, *in.scene.store, in.scene.type, style);
   list.end_part();
   list.begin_part(PartId::status, Retain::none, 0);
-  draw_status_line(list, in.status, style);
+  draw_status_line(list, in.status, language_style(in));
   list.end_part();
   list.begin_part(PartId::chart_dots, Retain::none, 0);
   if (in.scene.store) draw_chart_dots(list, *in.scene.store, in.scene.type, in.scene.step);
@@ -55,9 +76,10 @@ void compose_frame(DrawList& list, const FrameInput& in) {
 }
 
 void compose_overlays(DrawList& list, const FrameInput& in) {
-  const TextStyle style = text_style(in.picture_px);
+  const TextStyle style = language_style(in);
+  const double right = in.style == FrameStyle::projector ? list.half_width() : 1.0;
   list.begin_part(PartId::overlays, Retain::none, 0);
-  if (in.recording) draw_recording_marker(list, style);
-  if (in.help) draw_help_overlay(list, style);
+  if (in.recording) draw_recording_marker(list, style, in.language, right);
+  if (in.help) draw_help_overlay(list, style, in.language);
   list.end_part();
 }

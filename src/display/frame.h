@@ -1,9 +1,16 @@
 #pragma once
 
+#include <cstdint>
+
 #include "display/captions.h"
+#include "platform/messages.h"
 #include "display/status_line.h"
 #include "scene/draw_list.h"
 #include "scene/scene_layers.h"
+
+// How a frame is laid out: the classic frame, a square of fixed fonts, or the projector
+// style, which fills the window and sizes its texts and lines from its height.
+enum class FrameStyle : std::uint8_t { classic, projector };
 
 // Everything one frame shows.
 struct FrameInput {
@@ -12,12 +19,16 @@ struct FrameInput {
   StatusInput status;
   bool help;       // the key list over everything
   bool recording;  // the marker of a GIF recording, over everything
-  int picture_px;  // side of the square the frame is drawn in (800 at start)
+  int picture_px;  // classic: side of the square the frame is drawn in (800 at start)
+  FrameStyle style;
+  Language language;  // of the status line, the key list and the projector style's texts
+  int width_px;       // projector: the whole window
+  int height_px;
 };
 
 // Composes the picture of one frame into `list` (emptied first): title, legend, scene,
-// status line, time charts of the shown type at the shown step. This is what saved
-// pictures hold.
+// status line, time charts of the shown type at the shown step, in the frame's style. This
+// is what saved pictures hold.
 void compose_frame(DrawList& list, const FrameInput& in);
 
 // Adds the part drawn over a composed picture, in the window only: the recording marker and

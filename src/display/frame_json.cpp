@@ -59,11 +59,11 @@ const char* font_name(FontId font) {
 
 class Writer {
  public:
-  Writer(std::string& out, int width, int height) : out_(out), height_(height) {
-    const PictureBox box = picture_box(width, height);
+  Writer(std::string& out, const FrameBox& box, int height) : out_(out), height_(height) {
     x0_ = box.x;
     y0_ = box.y;
-    half_ = box.side / 2.0;
+    half_ = box.height / 2.0;
+    half_width_ = box.height > 0 ? static_cast<double>(box.width) / box.height : 1.0;
   }
 
   // A number to a thousandth of a pixel, in its shortest form.
@@ -83,7 +83,7 @@ class Writer {
   // Window units to picture pixels, y downward.
   void point(const point2d& p) {
     out_ += '[';
-    number(x0_ + (p.x + 1.0) * half_);
+    number(x0_ + (p.x + half_width_) * half_);
     out_ += ',';
     number(height_ - (y0_ + (p.y + 1.0) * half_));
     out_ += ']';
@@ -192,6 +192,10 @@ class Writer {
       if (c.stipple != 0) {
         field("stipple");
         number(static_cast<int>(c.stipple));
+        if (c.stipple_factor > 1) {
+          field("stipple_factor");
+          number(static_cast<int>(c.stipple_factor));
+        }
       }
     }
     field("points");
@@ -228,18 +232,19 @@ class Writer {
   int x0_ = 0;
   int y0_ = 0;
   double half_ = 1.0;
+  double half_width_ = 1.0;
 };
 
 }  // namespace
 
 std::string frame_json(const DrawList& list, int width, int height) {
   std::string out;
-  Writer w(out, width, height);
-  const PictureBox box = picture_box(width, height);
+  const FrameBox box = frame_box(list, width, height);
+  Writer w(out, box, height);
   out += "{\"format\":\"agvsim-frame\",\"version\":1,";
   out += "\"width\":" + std::to_string(width) + ",\"height\":" + std::to_string(height) + ",";
-  out += "\"clip\":[" + std::to_string(box.x) + "," + std::to_string(height - box.y - box.side) +
-         "," + std::to_string(box.side) + "," + std::to_string(box.side) + "],";
+  out += "\"clip\":[" + std::to_string(box.x) + "," + std::to_string(height - box.y - box.height) +
+         "," + std::to_string(box.width) + "," + std::to_string(box.height) + "],";
   out += "\"parts\":[";
   bool first_part = true;
   for (const DrawPart& part : list.parts()) {

@@ -15,3 +15,13 @@ struct PictureBox {
   bool oversized;  // the window is larger than max_window_side (it is asked to shrink)
 };
 PictureBox picture_box(int width, int height);
+
+struct DrawList;
+
+// Where a composed frame goes in a window: a square frame in the picture box, a frame of
+// the window's own size over the whole window.
+struct FrameBox {
+  int x, y;  // bottom left corner, pixels from the window's bottom left
+  int width, height;
+};
+FrameBox frame_box(const DrawList& list, int window_width, int window_height);

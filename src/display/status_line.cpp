@@ -18,6 +18,7 @@ constexpr double margin_px = 4.0;
 void compose_status(const StatusInput& in, StatusText* out) {
   char(&motion_text)[sizeof out->motion] = out->motion;
   char(&deviation_text)[sizeof out->deviation] = out->deviation;
+  const auto tr = [&](Msg id) { return text(in.language, id); };
   const char* state = tr(in.step >= in.last ? Msg::status_end_of_motion
                          : in.playing       ? Msg::status_playing
                                             : Msg::status_paused);

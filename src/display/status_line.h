@@ -2,6 +2,7 @@
 
 #include "display/text.h"
 #include "model/agv_type.h"
+#include "platform/messages.h"
 #include "sim/deviation.h"
 
 // The status line at the bottom left of the top view: where the shown motion stands and
@@ -19,6 +20,7 @@ struct StatusInput {
   bool no_effect;     // the error leaves this type's motion as it is
   bool playing;       // played in real time
   const char* speed;  // "x1", "x1/4", ...
+  Language language;
 };
 
 // The two lines of the status line (what draw_status_line shows).

@@ -47,7 +47,7 @@ bool push_frame(const DrawCmd& c) {
 
 void set_stipple(const DrawCmd& c) {
   if (c.stipple == 0) return;
-  glLineStipple(1, c.stipple);
+  glLineStipple(c.stipple_factor > 0 ? c.stipple_factor : 1, c.stipple);
   glEnable(GL_LINE_STIPPLE);
 }
 
@@ -162,6 +162,16 @@ const DrawCmd* trail_run(const DrawList& list, const DrawPart& part) {
   return c.kind == DrawKind::discs ? &c : nullptr;
 }
 
+// Window units to the viewport: -1..1 up, -w/h..w/h across (the identity for a square
+// frame, as the classic frame has always been drawn).
+void set_projection(const DrawList& list) {
+  glMatrixMode(GL_PROJECTION);
+  glLoadIdentity();
+  const double a = list.half_width();
+  if (a != 1.0 && a > 0.0) glOrtho(-a, a, -1.0, 1.0, -1.0, 1.0);
+  glMatrixMode(GL_MODELVIEW);
+}
+
 }  // namespace
 
 void GlRenderer::draw_discs(const DrawList& list, const DrawCmd& c, int from) {
@@ -176,6 +186,16 @@ void GlRenderer::draw_discs(const DrawList& list, const DrawCmd& c, int from) {
 }
 
 void GlRenderer::draw_command(const DrawList& list, const DrawCmd& c) {
+  const bool blend = c.kind != DrawKind::text && c.kind != DrawKind::image && c.colour.translucent();
+  if (blend) {
+    glEnable(GL_BLEND);
+    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+  }
+  draw_opaque(list, c);
+  if (blend) glDisable(GL_BLEND);
+}
+
+void GlRenderer::draw_opaque(const DrawList& list, const DrawCmd& c) {
   switch (c.kind) {
     case DrawKind::lines:
     case DrawKind::line_loop:
@@ -206,6 +226,7 @@ void GlRenderer::draw_part(const DrawList& list, const DrawPart& part) {
 
 void GlRenderer::draw_commands(const DrawList& list) {
   glDisable(GL_LIGHTING);
+  set_projection(list);
   for (const DrawCmd& c : list.commands()) draw_command(list, c);
 }
 
@@ -240,27 +261,28 @@ bool GlRenderer::prepare_trail(KeptTrail& kept, const DrawList& list, const Draw
 
 void GlRenderer::draw_picture(const DrawList& list) {
   glDisable(GL_LIGHTING);  // flat colours throughout
+  set_projection(list);
   const bool keep = options.retain_layers;
   const DrawPart* upper = list.part(PartId::upper);
   bool upper_kept = false;
-  if (keep && upper) {
+  if (keep && upper && upper->retain == Retain::stays) {
     upper_kept = upper_.prepare(with_viewport(upper->key, options.batch_runs),
                                 [&] { draw_part(list, *upper); });
   }
   bool trail_kept[2] = {false, false};
   if (keep) {
-    if (const DrawPart* p = list.part(PartId::red_trail)) {
-      trail_kept[0] = prepare_trail(trails_[0], list, *p);
-    }
-    if (const DrawPart* p = list.part(PartId::blue_trail)) {
-      trail_kept[1] = prepare_trail(trails_[1], list, *p);
+    const DrawPart* red = list.part(PartId::red_trail);
+    const DrawPart* blue = list.part(PartId::blue_trail);
+    if (red && red->retain == Retain::grows) trail_kept[0] = prepare_trail(trails_[0], list, *red);
+    if (blue && blue->retain == Retain::grows) {
+      trail_kept[1] = prepare_trail(trails_[1], list, *blue);
     }
   }
   frame_begin();
   for (const DrawPart& part : list.parts()) {
     switch (part.id) {
       case PartId::grid:
-        if (keep) {
+        if (keep && part.retain == Retain::stays) {
           grid_.draw(part.key, [&] { draw_part(list, part); });
         } else {
           draw_part(list, part);

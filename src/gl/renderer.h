@@ -43,6 +43,7 @@ class GlRenderer {
   };
   bool prepare_trail(KeptTrail& kept, const DrawList& list, const DrawPart& part);
   void draw_command(const DrawList& list, const DrawCmd& c);
+  void draw_opaque(const DrawList& list, const DrawCmd& c);
   void draw_discs(const DrawList& list, const DrawCmd& c, int from);
 
   RetainedList grid_;

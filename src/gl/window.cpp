@@ -5,7 +5,6 @@
 
 #include <algorithm>
 
-#include "display/help_overlay.h"
 #include "platform/window_title.h"
 
 namespace {
@@ -65,7 +64,6 @@ void open_window(int* argc, char** argv, const WindowCallbacks& callbacks, void*
   glutKeyboardFunc(keyboard_callback);
   if (callbacks.close) glutCloseFunc(close_callback);
   init_frame_state();
-  load_help_pictures();  // decoded now, so that no frame allocates for them
 }
 
 void init_frame_state() {
@@ -91,6 +89,11 @@ void on_reshape(int width, int height) {
   glMatrixMode(GL_PROJECTION);
   glLoadIdentity();
   glMatrixMode(GL_MODELVIEW);
+}
+
+void set_frame_viewport(const FrameBox& box) {
+  glViewport(box.x, box.y, box.width, box.height);
+  glScissor(box.x, box.y, box.width, box.height);
 }
 
 void frame_begin() {

@@ -40,6 +40,9 @@ void run_window();
 // projection; a window beyond max_window_side is asked to shrink to it.
 void on_reshape(int width, int height);
 
+// Sets the viewport (and the scissor box) to where a composed frame goes in the window.
+void set_frame_viewport(const FrameBox& box);
+
 // Clears the whole window and resets the model-view matrix; drawing is then held to the
 // picture's square.
 void frame_begin();

@@ -60,6 +60,7 @@ void DrawList::begin_shape(DrawKind mode, const rgba& colour, float width, const
   c.turned = turned;
   c.colour = colour;
   c.width = width;
+  c.stipple_factor = 1;
   c.origin = origin;
   c.angle = angle;
   c.first = static_cast<int>(vertices_.size());

@@ -88,6 +88,7 @@ struct DrawCmd {
   rgba colour;
   float width;            // lines: width in pixels as the backend sets it
   std::uint16_t stipple;  // lines: 16-bit on/off pattern along the line, 0 for solid
+  std::uint8_t stipple_factor;  // pixels per bit of the pattern (1 unless set)
   point2d origin;         // local frame origin; disc centre; text position; image corner
   double angle;           // radians, counter-clockwise (turned shapes)
   double radius;          // disc, discs
@@ -124,8 +125,11 @@ class DrawList {
   // vertex(). A turned frame turns by `angle` radians about `origin`.
   void begin_shape(DrawKind mode, const rgba& colour, float width, const point2d& origin,
                    bool turned = false, double angle = 0.0);
-  // The stipple of the shape begun last.
-  void stipple(std::uint16_t pattern) { cmds_.back().stipple = pattern; }
+  // The stipple of the shape begun last: each bit of the pattern `factor` pixels long.
+  void stipple(std::uint16_t pattern, std::uint8_t factor = 1) {
+    cmds_.back().stipple = pattern;
+    cmds_.back().stipple_factor = factor;
+  }
   void vertex(double x, double y);
   void end_shape();
 

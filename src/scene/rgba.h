@@ -1,12 +1,14 @@
 #pragma once
 
-// A drawing colour: red, green, blue, alpha, handed to glColor4f in that order. Blending is
-// never enabled, so alpha has no visible effect.
+// A drawing colour: red, green, blue, alpha, handed to glColor4f in that order. An alpha
+// strictly between 0 and 1 is drawn translucent over what lies below; 0 and 1 are opaque
+// (the classic frame's colours carry 0).
 struct rgba {
   float r;
   float g;
   float b;
   float a;
+  constexpr bool translucent() const { return a > 0.0f && a < 1.0f; }
 };
 
 inline constexpr rgba color_red{1.0f, 0.0f, 0.0f, 0.0f};    // motion without error

@@ -24,3 +24,23 @@ void draw_path_line(DrawList& list, const View& view, const traj_rec* records, i
   }
   end_wide_lines(list);
 }
+
+void draw_trail_line(DrawList& list, const View& view, const traj_rec* records, int n,
+                     const LineLook& look) {
+  bool open = false;
+  for (int i = 0; i <= n; ++i) {
+    const point2d c = world_to_view(view, {records[i].x, records[i].y});
+    if (!drawable(c)) {
+      if (open) list.end_shape();
+      open = false;
+      continue;
+    }
+    if (!open) {
+      list.begin_shape(DrawKind::line_strip, look.colour, look.width_px, {0.0, 0.0});
+      if (look.stipple != 0) list.stipple(look.stipple, look.stipple_factor);
+      open = true;
+    }
+    list.vertex(c.x, c.y);
+  }
+  if (open) list.end_shape();
+}

@@ -167,3 +167,14 @@ void draw_vehicle(DrawList& list, const View& view, AgvType type, const point2d&
   }
   mark_point_r(list, view, world, ref_dot_radius, color_white);
 }
+
+void draw_vehicle_outlined(DrawList& list, const View& view, AgvType type, const point2d& world,
+                           double theta, double phi, const rgba& colour, const rgba& outline,
+                           float outline_px) {
+  draw_vehicle(list, view, type, world, theta, phi, colour);
+  const double k = view.view_scale;
+  const point2d pv = world_to_view(view, world);
+  if (!drawable(pv) || !std::isfinite(theta) || !std::isfinite(k)) return;
+  outline_body(list, pv, body_length * k, body_width * k, rear_overhang * k, nose_angle, theta,
+               outline, outline_px);
+}

@@ -12,3 +12,9 @@
 // outlines, a white dot on the reference point. A pose that is not finite draws nothing.
 void draw_vehicle(DrawList& list, const View& view, AgvType type, const point2d& world,
                   double theta, double phi, const rgba& colour);
+
+// The same with the body's outline drawn over it, `outline_px` pixels wide in `outline`
+// (a translucent `colour` then lets the other vehicle and the trails show through).
+void draw_vehicle_outlined(DrawList& list, const View& view, AgvType type, const point2d& world,
+                           double theta, double phi, const rgba& colour, const rgba& outline,
+                           float outline_px);
