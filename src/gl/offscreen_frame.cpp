@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "gl/window.h"
+#include "platform/catalogue.h"
 #include "platform/gl_functions.h"
 #include "platform/offscreen_context.h"
 
@@ -24,9 +25,7 @@ bool has_framebuffers() {
 // shown, made the picture's size.
 bool open_window_buffer(int width, int height, std::string* error) {
   if (!size_offscreen_window(width, height)) {
-    *error =
-        "OpenGL のドライバにフレームバッファオブジェクトがなく、隠したウィンドウにも描けない\n"
-        "the OpenGL driver has no framebuffer objects, and the hidden window cannot be sized";
+    *error = tr(Msg::offscreen_no_framebuffers);
     return false;
   }
   glDrawBuffer(GL_BACK);
@@ -40,8 +39,7 @@ bool open_window_buffer(int width, int height, std::string* error) {
 
 bool OffscreenFrame::open(int width, int height, std::string* error) {
   if (width < 1 || height < 1 || width > max_side || height > max_side) {
-    *error = "picture size " + std::to_string(width) + "x" + std::to_string(height) +
-             " outside 1-" + std::to_string(max_side) + " / 画像の大きさが範囲外";
+    *error = format_text(tr(Msg::offscreen_bad_size), width, height, max_side);
     return false;
   }
   std::string reason;
@@ -75,9 +73,7 @@ bool OffscreenFrame::open(int width, int height, std::string* error) {
   glReadBuffer(GL_COLOR_ATTACHMENT0);
   if (gl.check_framebuffer_status(GL_FRAMEBUFFER) != GL_FRAMEBUFFER_COMPLETE ||
       glGetError() != GL_NO_ERROR) {
-    *error = "OpenGL で " + std::to_string(width) + "x" + std::to_string(height) +
-             " の画像を描けない\ncannot draw a " + std::to_string(width) + "x" +
-             std::to_string(height) + " picture with OpenGL (framebuffer object)";
+    *error = format_text(tr(Msg::offscreen_cannot_draw), width, height);
     return false;
   }
   init_frame_state();

@@ -17,8 +17,8 @@ class OffscreenFrame {
 
   // Makes a width x height target and draws into it from now on, as into a window of that
   // size (the picture in its largest centred square, see picture_box). The context is
-  // made on the first call. False with a reason in Japanese and English when there is no
-  // display, no OpenGL or no framebuffer object of that size.
+  // made on the first call. False with the reason, in the language of the process, when
+  // there is no display, no OpenGL or no framebuffer object of that size.
   bool open(int width, int height, std::string* error);
 
   // The largest side open() takes.

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 
+#include "platform/catalogue.h"
 #include "platform/window_title.h"
 
 namespace {
@@ -57,8 +58,8 @@ void open_window(int* argc, char** argv, const WindowCallbacks& callbacks, void*
   glutInitWindowSize(800, 800);
   glutInit(argc, argv);
   glutInitDisplayMode(GLUT_RGBA | GLUT_DOUBLE | GLUT_DEPTH);
-  glutCreateWindow(window_title);
-  set_window_title_utf8(window_title);
+  glutCreateWindow(tr(Msg::window_title));
+  set_window_title_utf8(tr(Msg::window_title));
   glutDisplayFunc(display_callback);
   glutReshapeFunc(reshape_callback);
   glutKeyboardFunc(keyboard_callback);

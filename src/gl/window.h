@@ -4,12 +4,6 @@
 
 // The graphics window: creation, callbacks and the frame's beginning and end.
 
-// Window title: the keys of the window (UTF-8), with quitting and the key list added after
-// the original key help.
-inline constexpr const char window_title[] =
-    "1,2,3:機構選択, c,e:経路orAGV誤差変更，W,w:画面拡大縮小，x,X,y,Y:画面移動，0:初期へ，s:継続"
-    "，h:キー一覧，ESC:終了";
-
 // The callbacks the program gives the window: drawing a frame, a key and, when not null, a
 // change of the window's size (which must call on_reshape). Each gets the program's state
 // given to open_window.
@@ -22,8 +16,9 @@ struct WindowCallbacks {
 };
 
 // Creates the 800 x 800 window with its callbacks (and on_reshape) and white clear colour,
-// and gives it the title as a UTF-8 name too; everything start_window does short of the
-// main loop. The callbacks get `state`. Call once per process.
+// and gives it its title, the window's keys (Msg::window_title), as a UTF-8 name too;
+// everything start_window does short of the main loop. The callbacks get `state`. Call once
+// per process.
 void open_window(int* argc, char** argv, const WindowCallbacks& callbacks, void* state);
 
 // The GL state the frames start from (the white clear colour): open_window sets it in the

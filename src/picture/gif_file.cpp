@@ -7,14 +7,16 @@
 #include <cstring>
 #include <memory>
 
+#include "platform/catalogue.h"
+
 namespace {
 
 constexpr int max_delay_cs = 65535;  // a GIF delay is a 16-bit number
 // The palette entry of pixels left as the previous frame shows them; not an RGB colour.
 constexpr std::uint32_t unchanged = 0x1000000;
 
-std::string frame_text(int n) {
-  return "frame " + std::to_string(n);
+std::string cannot_write(const std::string& path, const std::string& why) {
+  return format_text(tr(Msg::picture_cannot_write), path.c_str(), why.c_str());
 }
 
 struct MapDeleter {
@@ -62,8 +64,7 @@ std::string GifWriter::open(const std::string& path, int width, int height) {
   file_.discard();
   // The GIF screen size is a 16-bit number.
   if (width <= 0 || height <= 0 || width > 65535 || height > 65535) {
-    return "cannot write " + path + ": bad picture size " + std::to_string(width) + "x" +
-           std::to_string(height) + " [画像の大きさが不正です]";
+    return cannot_write(path, format_text(tr(Msg::picture_bad_size), width, height));
   }
   if (std::string error = file_.create(path); !error.empty()) return error;
   path_ = path;
@@ -94,17 +95,15 @@ void GifWriter::reset() {
 
 std::string GifWriter::add_frame(const unsigned char* pixels, int delay_cs, std::size_t row_bytes) {
   if (!error_.empty()) return error_;
-  if (!file_.is_open()) return "no GIF recording is open [GIF の記録が始まっていません]";
+  if (!file_.is_open()) return tr(Msg::gif_not_recording);
   ++added_;
   const std::size_t packed = 3 * static_cast<std::size_t>(width_);
   if (row_bytes == 0) row_bytes = packed;
   if (!pixels || row_bytes < packed) {
-    return fail("cannot write " + path_ + ": " + frame_text(added_) +
-                " has no pixels or rows shorter than the picture [コマの画素がありません]");
+    return fail(cannot_write(path_, format_text(tr(Msg::gif_frame_no_pixels), added_)));
   }
   if (delay_cs < 0 || delay_cs > max_delay_cs) {
-    return fail("cannot write " + path_ + ": " + frame_text(added_) + " has the delay " +
-                std::to_string(delay_cs) + ", not 0 to 65535 [表示時間が範囲外です]");
+    return fail(cannot_write(path_, format_text(tr(Msg::gif_frame_bad_delay), added_, delay_cs)));
   }
   // Row y of the file (top row 0) is row height-1-y of OpenGL's read-back.
   const auto row = [&](int y) {
@@ -192,9 +191,7 @@ std::string GifWriter::add_frame(const unsigned char* pixels, int delay_cs, std:
   // The first frame has nothing to keep; a rectangle whose colours fill the palette
   // without room for the transparent entry is stored as it is.
   if (!index_pixels(frames_.size() > 0) && (frames_.empty() || !index_pixels(false))) {
-    return fail("cannot write " + path_ + ": " + frame_text(added_) +
-                " has more than 256 colours where it changed; a GIF frame holds at most 256 "
-                "[GIF の 1 コマは 256 色までです]");
+    return fail(cannot_write(path_, format_text(tr(Msg::gif_frame_too_many_colours), added_)));
   }
   for (int y = top; y <= bottom; ++y) {
     std::memcpy(previous_.data() + packed * static_cast<std::size_t>(y) + 3 * left,
@@ -213,9 +210,8 @@ std::string GifWriter::finish() {
     reset();
     return error;
   }
-  if (!file_.is_open()) return "no GIF recording is open [GIF の記録が始まっていません]";
-  std::string error =
-      frames_.empty() ? "cannot write " + path_ + ": no frames [コマがありません]" : write_file();
+  if (!file_.is_open()) return tr(Msg::gif_not_recording);
+  std::string error = frames_.empty() ? cannot_write(path_, tr(Msg::gif_no_frames)) : write_file();
   if (error.empty()) {
     error = file_.commit();
   } else {
@@ -229,8 +225,7 @@ std::string GifWriter::write_file() {
   Output output{file_.stream()};
   int code = 0;
   GifFileType* gif = EGifOpen(&output, write_output, &code);
-  if (!gif)
-    return "cannot write " + path_ + ": " + GifErrorString(code) + " [GIF ファイルを書けません]";
+  if (!gif) return cannot_write(path_, GifErrorString(code));
   EGifSetGifVersion(gif, true);  // delays and looping need GIF89a
 
   // One global palette when every colour (and the transparent entry, if a frame uses it)
@@ -295,10 +290,12 @@ std::string GifWriter::write_file() {
     code = close_code;
   }
   if (ok && output.error == 0) return {};
-  std::string error = "cannot write " + path_ + ": ";
-  error += code ? GifErrorString(code) : "write error";
-  if (output.error) error += std::string(" (") + std::strerror(output.error) + ")";
-  return error + " [GIF ファイルを書けません]";
+  // giflib's reason and the system's for a write that failed, as far as they are known.
+  const std::string system = output.error ? std::strerror(output.error) : "";
+  if (code == 0 && !system.empty()) return cannot_write(path_, system);
+  std::string why = GifErrorString(code ? code : E_GIF_ERR_WRITE_FAILED);
+  if (!system.empty()) why += " (" + system + ")";
+  return cannot_write(path_, why);
 }
 
 namespace {
@@ -326,7 +323,10 @@ int loop_count(const ExtensionBlock* blocks, int count) {
 std::string read_gif_file(const std::string& path, GifAnimation& animation,
                           const std::function<void(int, const RgbImage&)>& on_frame) {
   const auto failure = [&](const std::string& why) {
-    return "cannot read " + path + ": " + why + " [GIF ファイルを読めません]";
+    return format_text(tr(Msg::picture_cannot_read), path.c_str(), why.c_str());
+  };
+  const auto frame_failure = [&](Msg why, int frame) {
+    return failure(format_text(tr(why), frame));
   };
   int code = 0;
   std::unique_ptr<GifFileType, GifCloser> gif(DGifOpenFileName(path.c_str(), &code));
@@ -359,10 +359,10 @@ std::string read_gif_file(const std::string& path, GifAnimation& animation,
     read.frames.push_back({d.Left, d.Top, d.Width, d.Height, control.DelayTime,
                            control.DisposalMode, d.ColorMap != nullptr});
     const ColorMapObject* map = d.ColorMap ? d.ColorMap : gif->SColorMap;
-    if (!map) return failure(frame_text(n + 1) + " has no palette");
+    if (!map) return frame_failure(Msg::gif_frame_no_palette, n + 1);
     if (d.Left < 0 || d.Top < 0 || d.Width < 0 || d.Height < 0 || d.Left + d.Width > read.width ||
         d.Top + d.Height > read.height) {
-      return failure(frame_text(n + 1) + " lies outside the picture");
+      return frame_failure(Msg::gif_frame_outside, n + 1);
     }
     if (control.DisposalMode == DISPOSE_PREVIOUS) before = canvas.rgb;
     const GifByteType* in = image.RasterBits;
@@ -372,7 +372,7 @@ std::string read_gif_file(const std::string& path, GifAnimation& animation,
       for (int x = 0; x < d.Width; ++x, ++in, out += 3) {
         if (*in == control.TransparentColor) continue;
         if (*in >= map->ColorCount)
-          return failure(frame_text(n + 1) + " has a pixel outside its palette");
+          return frame_failure(Msg::gif_frame_pixel_outside_palette, n + 1);
         const GifColorType& c = map->Colors[*in];
         out[0] = c.Red, out[1] = c.Green, out[2] = c.Blue;
       }

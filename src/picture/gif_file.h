@@ -31,8 +31,9 @@
 // of its rectangle plus its colours, until finish().
 //
 // Use: open(), add_frame() for each frame, finish(). Every call returns an empty string on
-// success, otherwise the reason in English with a Japanese version in brackets. A refused
-// frame ends the recording: later calls return the same reason and nothing is written.
+// success, otherwise the reason in the language of the process (platform/catalogue.h). A
+// refused frame ends the recording: later calls return the same reason and nothing is
+// written.
 class GifWriter {
  public:
   GifWriter() = default;

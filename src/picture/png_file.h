@@ -13,7 +13,7 @@
 // shows the picture upright. The file is written beside path under a temporary name and
 // renamed over path only when complete: on any failure the temporary file is removed and an
 // existing file at path is left as it was. Returns an empty string when written, otherwise
-// the reason in English with a Japanese version in brackets.
+// the reason in the language of the process (platform/catalogue.h).
 [[nodiscard]] std::string write_png_file(const std::string& path, int width, int height,
                                          const unsigned char* pixels, std::size_t row_bytes = 0);
 

@@ -11,7 +11,9 @@
 //
 // The language is one setting for the whole process, chosen once at the start (--lang or
 // the locale) before any text is shown; until then it is the reference language, Japanese.
-// Lower layers hand out Msg ids or codes; the layers that talk to the user call tr().
+// Lower layers hand out Msg ids or codes; the layers that talk to the user call tr(). Where a
+// reason is made of several parts (a file, a library's own words, the reasons of two ways of
+// doing a thing) the lower layer builds its text with tr() itself: files and OpenGL.
 
 // The text of a message in a language.
 const char* text(Language language, Msg id);

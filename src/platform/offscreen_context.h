@@ -11,7 +11,8 @@
 
 // Makes the context current, once per process (later calls give the first outcome). On
 // X11 on the display named by DISPLAY, or without a display when DISPLAY is unset or the
-// display cannot be used. False with a reason in Japanese and English when neither works.
+// display cannot be used. False with the reasons of both, in the language of the process,
+// when neither works.
 bool open_offscreen_context(std::string* error);
 
 // Gives the never-shown window of the context width x height pixels, for a driver without

@@ -5,6 +5,8 @@
 
 #include <cstring>
 
+#include "platform/catalogue.h"
+
 namespace {
 
 // Whether the space-separated list `extensions` names `name`.
@@ -19,9 +21,8 @@ bool has_extension(const char* extensions, const char* name) {
   return false;
 }
 
-std::string failure(const std::string& ja, const std::string& en) {
-  return "ディスプレイなしの OpenGL (EGL) を使えない: " + ja +
-         "\ncannot use OpenGL without a display (EGL): " + en;
+std::string failure(Msg why) {
+  return format_text(tr(Msg::offscreen_no_egl), tr(why));
 }
 
 }  // namespace
@@ -32,8 +33,7 @@ bool open_surfaceless_context(std::string* error) {
   const auto get_platform_display = reinterpret_cast<PFNEGLGETPLATFORMDISPLAYEXTPROC>(
       eglGetProcAddress("eglGetPlatformDisplayEXT"));
   if (!has_extension(client, "EGL_MESA_platform_surfaceless") || get_platform_display == nullptr) {
-    *error = failure("surfaceless プラットフォームがない（Debian パッケージ libegl-mesa0）",
-                     "no surfaceless platform (Debian package libegl-mesa0)");
+    *error = failure(Msg::egl_no_surfaceless);
     return false;
   }
   const EGLDisplay display =
@@ -41,14 +41,13 @@ bool open_surfaceless_context(std::string* error) {
   EGLint major = 0;
   EGLint minor = 0;
   if (display == EGL_NO_DISPLAY || !eglInitialize(display, &major, &minor)) {
-    *error = failure("初期化できない", "cannot initialise it");
+    *error = failure(Msg::egl_cannot_initialise);
     return false;
   }
   const char* extensions = eglQueryString(display, EGL_EXTENSIONS);
   if (!has_extension(extensions, "EGL_KHR_surfaceless_context") || !eglBindAPI(EGL_OPENGL_API)) {
     eglTerminate(display);
-    *error = failure("デスクトップ用 OpenGL がないか、面なしで使えない",
-                     "no desktop OpenGL, or none without a surface");
+    *error = failure(Msg::egl_no_desktop_gl);
     return false;
   }
   // Any configuration that renders desktop OpenGL, whatever surfaces it has (no window
@@ -59,7 +58,7 @@ bool open_surfaceless_context(std::string* error) {
   EGLint configs = 0;
   if (!eglChooseConfig(display, config_attributes, &config, 1, &configs) || configs < 1) {
     eglTerminate(display);
-    *error = failure("デスクトップ用 OpenGL の設定がない", "no configuration for desktop OpenGL");
+    *error = failure(Msg::egl_no_config);
     return false;
   }
   // No attributes: a context of the legacy kind (the compatibility profile), which keeps
@@ -68,7 +67,7 @@ bool open_surfaceless_context(std::string* error) {
   if (context == EGL_NO_CONTEXT ||
       !eglMakeCurrent(display, EGL_NO_SURFACE, EGL_NO_SURFACE, context)) {
     eglTerminate(display);
-    *error = failure("OpenGL の描画の準備ができない", "cannot make an OpenGL context current");
+    *error = failure(Msg::egl_cannot_make_current);
     return false;
   }
   return true;  // kept until the process ends

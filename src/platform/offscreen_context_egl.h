@@ -8,6 +8,6 @@
 // legacy kind, so that OpenGL 1.x drawing works, made current without any surface: the
 // pictures are drawn into a framebuffer object (gl/offscreen_frame.h).
 
-// Makes the context current. False with a reason in Japanese and English when EGL, its
-// surfaceless platform or desktop OpenGL on it cannot be had.
+// Makes the context current. False with the reason, in the language of the process, when
+// EGL, its surfaceless platform or desktop OpenGL on it cannot be had.
 bool open_surfaceless_context(std::string* error);

@@ -1,5 +1,6 @@
 #include <windows.h>
 
+#include "platform/catalogue.h"
 #include "platform/offscreen_context.h"
 
 namespace {
@@ -30,9 +31,7 @@ bool open_context(std::string* error) {
   const HGLRC context =
       chosen && SetPixelFormat(dc, chosen, &format) ? wglCreateContext(dc) : nullptr;
   if (context == nullptr || !wglMakeCurrent(dc, context)) {
-    *error =
-        "OpenGL を使えない（ウィンドウの描画の準備ができない）\n"
-        "cannot use OpenGL (no drawing context for a window)";
+    *error = tr(Msg::offscreen_no_gl_win32);
     return false;
   }
   context_window = window;

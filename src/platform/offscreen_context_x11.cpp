@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <thread>
 
+#include "platform/catalogue.h"
 #include "platform/offscreen_context_egl.h"
 
 namespace {
@@ -24,14 +25,12 @@ Display* connect(const char* name) {
 bool open_x11_context(std::string* error) {
   const char* name = std::getenv("DISPLAY");
   if (name == nullptr || *name == '\0') {
-    *error =
-        "ディスプレイがない（DISPLAY が設定されていない）\n"
-        "no display (DISPLAY is not set)";
+    *error = tr(Msg::offscreen_no_display);
     return false;
   }
   Display* display = connect(name);
   if (display == nullptr) {
-    *error = std::string("ディスプレイ ") + name + " に接続できない\ncannot open display " + name;
+    *error = format_text(tr(Msg::offscreen_cannot_open_display), name);
     return false;
   }
   // The window's pixel format: RGBA of 8 bits each, double-buffered, with depth.
@@ -41,8 +40,7 @@ bool open_x11_context(std::string* error) {
   XVisualInfo* visual = glXChooseVisual(display, screen, attributes);
   if (visual == nullptr) {
     XCloseDisplay(display);
-    *error = std::string("ディスプレイ ") + name + " に OpenGL の画素形式がない\ndisplay " + name +
-             " has no OpenGL pixel format (GLX)";
+    *error = format_text(tr(Msg::offscreen_no_pixel_format), name);
     return false;
   }
   const Window root = RootWindow(display, screen);
@@ -55,8 +53,7 @@ bool open_x11_context(std::string* error) {
   const GLXContext context = glXCreateContext(display, visual, nullptr, True);
   XFree(visual);
   if (context == nullptr || !glXMakeCurrent(display, window, context)) {
-    *error = std::string("ディスプレイ ") + name +
-             " で OpenGL を使えない\ncannot use OpenGL on display " + name;
+    *error = format_text(tr(Msg::offscreen_no_gl_on_display), name);
     return false;
   }
   return true;  // kept until the process ends

@@ -4,6 +4,7 @@
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <memory>
@@ -68,6 +69,10 @@ ExportRun run_without_display(const std::vector<std::string>& args,
   if (!variable.empty()) unsetenv(name.c_str());
   if (set) setenv("DISPLAY", display.c_str(), 1);
   return run;
+}
+
+bool ascii(const std::string& text) {
+  return std::all_of(text.begin(), text.end(), [](char c) { return (c & 0x80) == 0; });
 }
 
 Scenario scenario_of(std::vector<const char*> args) {
@@ -205,12 +210,21 @@ TEST_F(PicturesTest, BadRequestsAndRefusedScenariosWriteNoFile) {
   EXPECT_TRUE(fs::is_empty("."));  // no picture, no temporary file left behind
 
   // Neither a display nor EGL's driver (the vendor list of the EGL dispatcher made empty).
-  const ExportRun no_opengl =
-      run_without_display({"--png", "a.png"}, "__EGL_VENDOR_LIBRARY_FILENAMES=/nonexistent.json");
+  const ExportRun no_opengl = run_without_display(
+      {"--lang", "en", "--png", "a.png"}, "__EGL_VENDOR_LIBRARY_FILENAMES=/nonexistent.json");
   EXPECT_EQ(no_opengl.status, 2);
   EXPECT_NE(no_opengl.err.find("no display (DISPLAY is not set)"), std::string::npos);
   EXPECT_NE(no_opengl.err.find("libegl-mesa0"), std::string::npos) << no_opengl.err;
+  EXPECT_TRUE(ascii(no_opengl.err)) << no_opengl.err;
   EXPECT_TRUE(fs::is_empty("."));
+
+  // The picture files' own failures (a full disk), in English only.
+  for (const char* option : {"--png", "--gif"}) {
+    const ExportRun full = run_export_program({"--lang", "en", option, "/dev/full"});
+    EXPECT_EQ(full.status, 1) << option;
+    EXPECT_NE(full.err.find("cannot write /dev/full"), std::string::npos) << full.err;
+    EXPECT_TRUE(ascii(full.err)) << full.err;
+  }
 
   // A step past the end is drawn at the end, and said so.
   const ExportRun past = run_export_program({"--png", "past.png", "--step", "99999"});

@@ -147,7 +147,7 @@ TEST(GifFile, RefusalsAndFailedWritesLeaveTheOldFileUnchanged) {
   ASSERT_EQ(gif.open(target, 20, 20), "");
   ASSERT_EQ(gif.add_frame(Frame(20, 20, white).rows.data(), 4), "");
   const std::string refused = gif.add_frame(colourful.rows.data(), 4);
-  EXPECT_NE(refused.find("more than 256 colours"), std::string::npos) << refused;
+  EXPECT_NE(refused.find("256"), std::string::npos) << refused;
   EXPECT_EQ(gif.add_frame(Frame(20, 20, black).rows.data(), 4), refused);
   EXPECT_EQ(gif.finish(), refused);
   EXPECT_EQ(folder.names(), std::set<std::string>{"a.gif"}) << "temporary file removed at once";
