@@ -20,6 +20,7 @@ StatusInput halfway() {
   s.now = {0.01, 0.02, 0.0223607, -0.01};
   s.at_end = {0.09, -0.04, 0.0966, -0.0878};
   s.speed = "x1/4";
+  s.language = Language::en;
   return s;
 }
 
@@ -43,6 +44,8 @@ TEST(StatusLine, TimeStepStateAndDeviationInMillimetresAndDegrees) {
   s.step = 146;
   s.time = 2.92;
   EXPECT_EQ(motion(s), "2DW1C  t = 2.92 / 2.92 s  step 146 / 146  x1/4 end of motion");
+  s.language = Language::ja;
+  EXPECT_EQ(deviation(s), "ずれ 現在 22.4 mm -0.57°  終点 96.6 mm -5.03°");
 }
 
 TEST(StatusLine, SaysWhenTheErrorDoesNotActOrThereIsNone) {

@@ -54,17 +54,15 @@ TEST_F(WindowTest, TextIsNearBlackWithLightingOffAsInTheFirstFrameAndOn) {
 
 namespace {
 
-// The key list lies over the middle of the frame: its black frame (540 x 390 pixels from
-// 800 on) and, inside it, white where the grid would cross.
+// The key list lies over the middle of the frame, on a box that hides the grid lines there.
 TEST_F(WindowTest, KeyListOverTheMiddleOfTheFrame) {
+  on_display(app);
+  const int grid = count_in(capture_frame(), black, 300, 350, 500, 450);
   app.help_shown = true;
   on_display(app);
   app.help_shown = false;
-  const Picture& f = capture_frame();
-  EXPECT_EQ(count_in(f, black, 131, 220, 131, 580), 361);  // its left frame line
-  EXPECT_EQ(count_in(f, white, 134, 220, 144, 580), 11 * 361);
-  on_display(app);
-  EXPECT_LT(count_in(capture_frame(), white, 134, 220, 144, 580), 11 * 361);  // grid lines
+  EXPECT_GT(grid, 300);
+  EXPECT_EQ(count_in(capture_frame(), black, 300, 350, 500, 450), 0);
 }
 
 }  // namespace
