@@ -118,10 +118,9 @@ int PictureExport::write(const Scenario& scenario, const ComputeResult& result,
     return view;
   };
   const auto compose = [&](AgvType type, int step, const View& view, bool playing) {
-    compose_frame(out_->list,
-                  frame_input({&store, &scenario, &result, type, step, view, options_.status,
-                               playing, normal_speed, picture_px, style, language(), width,
-                               height}));
+    compose_frame(out_->list, frame_input({&store, &scenario, &result, type, step, view,
+                                           options_.status, playing, normal_speed, picture_px,
+                                           style, language(), width, height}));
   };
   const auto draw_composed = [&] {
     set_frame_viewport(frame_box(out_->list, width, height));

@@ -16,7 +16,8 @@ PictureBox picture_box(int width, int height) {
 }
 
 FrameBox frame_box(const DrawList& list, int window_width, int window_height) {
-  if (list.width() == window_width && list.height() == window_height && list.width() != list.height()) {
+  if (list.width() == window_width && list.height() == window_height &&
+      list.width() != list.height()) {
     return {0, 0, window_width, window_height};
   }
   const PictureBox box = picture_box(window_width, window_height);

@@ -126,17 +126,38 @@ Msg type_note(AgvType type) {
 
 bool path_name(int path_no, Msg* id) {
   switch (path_no) {
-    case 1: *id = Msg::path_name_1; return true;
-    case 2: *id = Msg::path_name_2; return true;
-    case 3: *id = Msg::path_name_3; return true;
-    case 4: *id = Msg::path_name_4; return true;
-    case 11: *id = Msg::path_name_11; return true;
-    case 12: *id = Msg::path_name_12; return true;
-    case 13: *id = Msg::path_name_13; return true;
-    case 14: *id = Msg::path_name_14; return true;
-    case 15: *id = Msg::path_name_15; return true;
-    case 16: *id = Msg::path_name_16; return true;
-    default: return false;
+    case 1:
+      *id = Msg::path_name_1;
+      return true;
+    case 2:
+      *id = Msg::path_name_2;
+      return true;
+    case 3:
+      *id = Msg::path_name_3;
+      return true;
+    case 4:
+      *id = Msg::path_name_4;
+      return true;
+    case 11:
+      *id = Msg::path_name_11;
+      return true;
+    case 12:
+      *id = Msg::path_name_12;
+      return true;
+    case 13:
+      *id = Msg::path_name_13;
+      return true;
+    case 14:
+      *id = Msg::path_name_14;
+      return true;
+    case 15:
+      *id = Msg::path_name_15;
+      return true;
+    case 16:
+      *id = Msg::path_name_16;
+      return true;
+    default:
+      return false;
   }
 }
 
@@ -238,7 +259,8 @@ double nice_step(double range) {
 }
 
 void number_text(char (&out)[32], double v, double step) {
-  const int decimals = step >= 1.0 ? 0 : std::min(6, static_cast<int>(std::ceil(-std::log10(step))));
+  const int decimals =
+      step >= 1.0 ? 0 : std::min(6, static_cast<int>(std::ceil(-std::log10(step))));
   std::snprintf(out, sizeof out, "%.*f", decimals, std::fabs(v) < 0.5 * step * 1e-6 ? 0.0 : v);
 }
 

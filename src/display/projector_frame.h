@@ -9,10 +9,10 @@
 
 // Sizes of the style in pixels, from the window's height.
 struct ProjectorSizes {
-  float caption_px;  // legend, chart labels, key list
-  float status_px;   // status line and title
-  float trail_px;    // trails and chart curves
-  float thin_px;     // CP path line, 5 x error
+  float caption_px;          // legend, chart labels, key list
+  float status_px;           // status line and title
+  float trail_px;            // trails and chart curves
+  float thin_px;             // CP path line, 5 x error
   std::uint8_t dash_factor;  // pixels per bit of the dash patterns
 };
 ProjectorSizes projector_sizes(int height_px);

@@ -186,7 +186,8 @@ void GlRenderer::draw_discs(const DrawList& list, const DrawCmd& c, int from) {
 }
 
 void GlRenderer::draw_command(const DrawList& list, const DrawCmd& c) {
-  const bool blend = c.kind != DrawKind::text && c.kind != DrawKind::image && c.colour.translucent();
+  const bool blend =
+      c.kind != DrawKind::text && c.kind != DrawKind::image && c.colour.translucent();
   if (blend) {
     glEnable(GL_BLEND);
     glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);

@@ -86,14 +86,14 @@ struct DrawCmd {
   bool turned;  // the local frame is turned by `angle`
   FontId font;  // text
   rgba colour;
-  float width;            // lines: width in pixels as the backend sets it
-  std::uint16_t stipple;  // lines: 16-bit on/off pattern along the line, 0 for solid
+  float width;                  // lines: width in pixels as the backend sets it
+  std::uint16_t stipple;        // lines: 16-bit on/off pattern along the line, 0 for solid
   std::uint8_t stipple_factor;  // pixels per bit of the pattern (1 unless set)
-  point2d origin;         // local frame origin; disc centre; text position; image corner
-  double angle;           // radians, counter-clockwise (turned shapes)
-  double radius;          // disc, discs
-  double covered_from;    // discs: those wholly right of this x are hidden by later parts
-  int first;              // vertices (relative to origin) or text bytes
+  point2d origin;               // local frame origin; disc centre; text position; image corner
+  double angle;                 // radians, counter-clockwise (turned shapes)
+  double radius;                // disc, discs
+  double covered_from;          // discs: those wholly right of this x are hidden by later parts
+  int first;                    // vertices (relative to origin) or text bytes
   int count;
   const DrawImage* image;
 };
