@@ -5,6 +5,7 @@
 
 #include "agvsim_version.h"
 #include "path/path_table.h"
+#include "platform/catalogue.h"
 
 namespace {
 
@@ -57,10 +58,7 @@ void per_type_deviation(std::FILE* out, Line& l, const char* name, const Compute
 }
 
 void write_deviations(std::FILE* out, Line& l, const ComputeResult& r) {
-  l.text(
-       "# deviation of the faulty vehicle from the error-free one (err - agv) per type: "
-       "final_* at the last record, largest_* at the record of the largest distance")
-      .put(out);
+  l.text(tr(Msg::csv_deviation_note)).put(out);
   using S = const DeviationSummary&;
   per_type_deviation(out, l, "final_dx", r, [](S d) { return d.final_dev.dx; });
   per_type_deviation(out, l, "final_dy", r, [](S d) { return d.final_dev.dy; });
@@ -83,7 +81,7 @@ void write_comments(std::FILE* out, const char* table, const CommandLine& o, con
   Line l;
   l.text("# agvsim-export: ")
       .text(table)
-      .text(" (m, s, rad; t is record * dt_sim, the last record at traj_tend)")
+      .text(tr(Msg::csv_units_note))
       .put(out);
   l.text("# version=").text(AGVSIM_VERSION).put(out);
   l.text("# path_no=").num(o.path_no).put(out);
