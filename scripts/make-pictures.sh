@@ -5,6 +5,9 @@
 #                        3 % and -2 %, type 2DW1C at the end of the motion
 #   docs/demo.gif        a lecture's demo: the same scenario, the three types one after
 #                        the other, in real time
+#   docs/projector-ja.png, docs/projector-en.png
+#                        the projector style at 1920x1080 in Japanese and English: the
+#                        ellipse (I=11) with the same error, type 2DW1C at step 300
 # and the desktop icon from the top view (scripts/make-icon.sh). Needs no display (the
 # exporter draws without one). Commit what it writes.
 #
@@ -33,4 +36,9 @@ scenario=(--error 1 3 -2)
 echo "wrote docs/screenshot.png"
 "$exe" "${scenario[@]}" --type all --size 640x640 --gif docs/demo.gif
 echo "wrote docs/demo.gif ($(wc -c <docs/demo.gif) bytes)"
+for lang in ja en; do
+  "$exe" --path 11 "${scenario[@]}" --type 1 --step 300 --size 1920x1080 --style projector \
+    --lang "$lang" --png "docs/projector-$lang.png"
+  echo "wrote docs/projector-$lang.png"
+done
 scripts/make-icon.sh "$exe"
