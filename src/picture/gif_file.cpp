@@ -6,6 +6,7 @@
 #include <cerrno>
 #include <cstring>
 #include <memory>
+#include <vector>
 
 #include "platform/catalogue.h"
 
@@ -188,9 +189,51 @@ std::string GifWriter::add_frame(const unsigned char* pixels, int delay_cs, std:
     }
     return true;
   };
+  // A rectangle of more colours than a palette holds (antialiased text, translucent
+  // shapes) gets the 255 (or 256) colours that represent it best, giflib's median cut;
+  // unchanged pixels stay transparent. What is compared with the next frame stays the
+  // frame's own pixels: a pixel that does not change keeps the colour it was shown in.
+  const auto quantise_pixels = [&](bool transparent) {
+    const std::size_t n = static_cast<std::size_t>(f.width) * f.height;
+    std::vector<GifByteType> r(n), g(n), b(n);
+    std::vector<bool> same(n, false);
+    std::size_t i = 0;
+    for (int y = top; y <= bottom; ++y) {
+      const unsigned char* p = row(y) + 3 * left;
+      const unsigned char* before =
+          previous_.data() + packed * static_cast<std::size_t>(y) + 3 * left;
+      for (int x = left; x <= right; ++x, p += 3, before += 3, ++i) {
+        r[i] = p[0];
+        g[i] = p[1];
+        b[i] = p[2];
+        same[i] = transparent && std::memcmp(p, before, 3) == 0;
+      }
+    }
+    int size = transparent ? 255 : 256;
+    std::vector<GifColorType> map(256);
+    if (GifQuantizeBuffer(static_cast<unsigned>(f.width), static_cast<unsigned>(f.height), &size,
+                          r.data(), g.data(), b.data(), f.indices.data(), map.data()) != GIF_OK) {
+      return false;
+    }
+    f.colours.clear();
+    for (int k = 0; k < size; ++k) {
+      f.colours.push_back(std::uint32_t{map[k].Red} << 16 | std::uint32_t{map[k].Green} << 8 |
+                          map[k].Blue);
+    }
+    f.transparent = -1;
+    if (transparent) {
+      f.transparent = size;
+      f.colours.push_back(unchanged);
+      for (std::size_t k = 0; k < n; ++k) {
+        if (same[k]) f.indices[k] = static_cast<std::uint8_t>(size);
+      }
+    }
+    return true;
+  };
   // The first frame has nothing to keep; a rectangle whose colours fill the palette
   // without room for the transparent entry is stored as it is.
-  if (!index_pixels(frames_.size() > 0) && (frames_.empty() || !index_pixels(false))) {
+  if (!index_pixels(frames_.size() > 0) && (frames_.empty() || !index_pixels(false)) &&
+      !quantise_pixels(frames_.size() > 0)) {
     return fail(cannot_write(path_, format_text(tr(Msg::gif_frame_too_many_colours), added_)));
   }
   for (int y = top; y <= bottom; ++y) {

@@ -132,6 +132,29 @@ TEST(GifFile, ChangedColoursFillingThePaletteAreStoredWithoutTransparency) {
   EXPECT_EQ(pictures[1].rgb, after.top_first());
 }
 
+// A rectangle of more than 256 colours (antialiased text) gets the palette that represents
+// it best; pixels come back close to their colours, unchanged ones as they were.
+TEST(GifFile, MoreThan256ColoursInOneRectangleAreReducedToAPalette) {
+  TestFolder folder;
+  Frame colourful(20, 20, white);
+  for (int i = 0; i < 380; ++i)
+    colourful.set(i % 20, i / 20, static_cast<std::uint32_t>(i * 0x020101));
+  const std::string path = folder.file("many.gif");
+  ASSERT_EQ(write_gif(path, {Frame(20, 20, white), colourful}, {5, 5}), "");
+  GifAnimation gif;
+  std::vector<RgbImage> pictures;
+  ASSERT_EQ(read_gif_file(path, gif, pictures), "");
+  ASSERT_EQ(pictures.size(), 2u);
+  const std::vector<unsigned char> want = colourful.top_first();
+  int worst = 0;
+  for (std::size_t k = 0; k < want.size(); ++k) {
+    worst = std::max(worst, std::abs(int{pictures[1].rgb[k]} - int{want[k]}));
+  }
+  EXPECT_LE(worst, 12);
+  EXPECT_EQ(std::vector<unsigned char>(pictures[1].rgb.end() - 60, pictures[1].rgb.end()),
+            std::vector<unsigned char>(want.end() - 60, want.end()));  // white stays white
+}
+
 TEST(GifFile, RefusalsAndFailedWritesLeaveTheOldFileUnchanged) {
   TestFolder folder;
   const std::string target = folder.file("a.gif");
@@ -140,17 +163,6 @@ TEST(GifFile, RefusalsAndFailedWritesLeaveTheOldFileUnchanged) {
   EXPECT_NE(gif.open(folder.file("missing/a.gif"), 20, 20).find(folder.file("missing")),
             std::string::npos);
   EXPECT_NE(gif.add_frame(Frame(20, 20, white).rows.data(), 4), "") << "nothing is open";
-
-  // A frame with 20 * 20 colours (first or later) ends the recording; nothing is written.
-  Frame colourful(20, 20, white);
-  for (int i = 0; i < 400; ++i) colourful.set(i % 20, i / 20, static_cast<std::uint32_t>(i));
-  ASSERT_EQ(gif.open(target, 20, 20), "");
-  ASSERT_EQ(gif.add_frame(Frame(20, 20, white).rows.data(), 4), "");
-  const std::string refused = gif.add_frame(colourful.rows.data(), 4);
-  EXPECT_NE(refused.find("256"), std::string::npos) << refused;
-  EXPECT_EQ(gif.add_frame(Frame(20, 20, black).rows.data(), 4), refused);
-  EXPECT_EQ(gif.finish(), refused);
-  EXPECT_EQ(folder.names(), std::set<std::string>{"a.gif"}) << "temporary file removed at once";
 
   ASSERT_EQ(gif.open(target, 20, 20), "");
   EXPECT_NE(gif.add_frame(Frame(20, 20, white).rows.data(), 65536), "");
