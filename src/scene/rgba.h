@@ -1,7 +1,7 @@
 #pragma once
 
-// A drawing colour: red, green, blue, alpha, handed to glColor4f in that order. Blending is
-// never enabled, so alpha has no visible effect.
+// A drawing colour: red, green, blue, alpha, handed to glColor4f in that order. Alpha has
+// no visible effect: only the scalable font's coverage is blended, never a colour's alpha.
 struct rgba {
   float r;
   float g;
