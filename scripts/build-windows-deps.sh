@@ -6,6 +6,7 @@
 #   freeglut    from Debian's source package (apt-get source freeglut)
 #   GoogleTest  from Debian's googletest sources in /usr/src/googletest
 #   zlib, libpng, giflib  from Debian's source packages (for picture export)
+#   FreeType    from Debian's source package (the scalable font's rasteriser)
 #
 # Usage: scripts/build-windows-deps.sh [PREFIX]     (default: build/windows-deps)
 # The sources are unpacked and built in build/windows-deps-work (never committed). Every
@@ -230,6 +231,22 @@ else
   cp "$work/build-giflib/libgif.a" "$prefix/lib/"
   keep_licences giflib "$dir/COPYING" "$dir/debian/copyright"
   stamp giflib "$version"
+fi
+
+# FreeType: static, with none of its optional libraries (no HarfBuzz, Brotli, bzip2 or
+# PNG: the font built in is a plain TrueType file) but the zlib above for its gzip module,
+# whose own copy of zlib would clash with that one in the programs.
+dir=$(source_dir freetype)
+version=$(cat "$work/src-freetype/.version")
+if stamp_ok freetype "$version with zlib" && [ -f "$prefix/lib/libfreetype.a" ]; then
+  log "freetype $version: already built"
+else
+  log "freetype $version: building"
+  cmake_dep "$dir" "$work/build-freetype" -DBUILD_SHARED_LIBS=OFF -DFT_DISABLE_HARFBUZZ=ON \
+    -DFT_DISABLE_BROTLI=ON -DFT_DISABLE_BZIP2=ON -DFT_DISABLE_PNG=ON -DFT_REQUIRE_ZLIB=ON \
+    -DZLIB_ROOT="$prefix" -DZLIB_LIBRARY="$prefix/lib/libz.a" -DZLIB_INCLUDE_DIR="$prefix/include"
+  keep_licences freetype "$dir/docs/FTL.TXT" "$dir/debian/copyright"
+  stamp freetype "$version with zlib"
 fi
 
 log "Windows dependencies are in $prefix"

@@ -4,7 +4,7 @@
 #   dist/agvsim-<version>-windows-x64.zip
 #     agvsim-<version>-windows-x64/
 #       agvsim.exe  agvsim-export.exe  normal01.data ... normal45.data
-#       README.txt (Japanese and English)  LICENSE.txt  licenses/
+#       README.txt (Japanese and English)  LICENSE.txt  licenses/ (and the built-in font)
 #
 # The version is the CMake project version. The dependencies are built first
 # (scripts/build-windows-deps.sh; the first run needs root for apt-get). Text files get
@@ -71,6 +71,12 @@ text "$deps/share/licenses/freeglut/copyright" "$dir/licenses/freeglut-copyright
 text /usr/share/doc/gcc-mingw-w64-x86-64-posix-runtime/copyright \
   "$dir/licenses/gcc-runtime-copyright.txt"
 text /usr/share/common-licenses/GPL-3 "$dir/licenses/GPL-3.txt"
+text "$deps/share/licenses/freetype/FTL.TXT" "$dir/licenses/freetype-FTL.txt"
+text "$deps/share/licenses/freetype/copyright" "$dir/licenses/freetype-copyright.txt"
+# The font built into the programs: the IPA Font License (in the font package's copyright
+# file), and the cut-down font itself, which the licence asks to go with the programs.
+text /usr/share/doc/fonts-ipaexfont-gothic/copyright "$dir/licenses/font-copyright.txt"
+cp "$build/src/agvsim-sans.ttf" "$dir/licenses/"
 text /usr/share/doc/mingw-w64-x86-64-dev/copyright "$dir/licenses/mingw-w64-copyright.txt"
 
 mkdir -p dist

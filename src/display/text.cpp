@@ -26,6 +26,7 @@ double text_width(const TextStyle& style, FontId font, const char* text) {
 }
 
 double line_height(const TextStyle& style, FontId font) {
-  if (font.is_scalable()) return scalable_font_metrics(font.px).line / style.px_per_unit;
+  // The font's own line is one em with no gap: a quarter em more keeps lines apart.
+  if (font.is_scalable()) return 1.25 * font.px / style.px_per_unit;
   return bitmap_font(font.bitmap).height / style.px_per_unit;
 }

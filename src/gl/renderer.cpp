@@ -5,9 +5,12 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <string_view>
+#include <vector>
 
 #include "gl/window.h"
 #include "platform/bitmap_font.h"
+#include "platform/scalable_font.h"
 #include "scene/circle_table.h"
 #include "scene/draw_constants.h"
 #include "scene/part_key.h"
@@ -86,8 +89,91 @@ void disc(const point2d& centre, double radius, const rgba& colour) {
   glPopMatrix();
 }
 
-void text(const DrawList& list, const DrawCmd& c) {
-  if (c.font.is_scalable()) return;  // TODO scalable text
+// A line of the scalable font composed into one coverage image, its glyphs at whole
+// pixels from the pen, and drawn as alpha in the text's colour: the colour comes from the
+// pixel transfer's biases (an alpha image has no colour of its own), blended over the frame.
+void scalable_line(std::string_view line, float px, const rgba& colour, int baseline_dy,
+                   std::vector<unsigned char>& coverage) {
+  // The line's box: x0..x1 from the pen's start, y0..y1 pixels above the baseline.
+  int x0 = 0, x1 = 0, y0 = 0, y1 = 0;
+  double pen = 0.0;
+  char32_t previous = 0;
+  const auto each_glyph = [&](auto&& f) {
+    pen = 0.0;
+    previous = 0;
+    for (std::size_t at = 0; at < line.size();) {
+      const char32_t code = next_utf8_char(line, at);
+      if (previous != 0) pen += scalable_kerning(previous, code, px);
+      previous = code;
+      const ScalableGlyph& g = scalable_glyph(code, px);
+      if (g.coverage) f(g, static_cast<int>(std::lround(pen)) + g.left);
+      pen += g.advance;
+    }
+  };
+  bool any = false;
+  each_glyph([&](const ScalableGlyph& g, int left) {
+    if (!any) x0 = left, x1 = left + g.width, y0 = g.top - g.height, y1 = g.top;
+    any = true;
+    x0 = std::min(x0, left);
+    x1 = std::max(x1, left + g.width);
+    y0 = std::min(y0, g.top - g.height);
+    y1 = std::max(y1, g.top);
+  });
+  if (!any) return;
+  const int w = x1 - x0;
+  const int h = y1 - y0;
+  const std::size_t size = static_cast<std::size_t>(w) * static_cast<std::size_t>(h);
+  if (coverage.size() < size) coverage.resize(size);
+  std::fill_n(coverage.begin(), size, static_cast<unsigned char>(0));
+  each_glyph([&](const ScalableGlyph& g, int left) {
+    for (int y = 0; y < g.height; ++y) {
+      const unsigned char* from = g.coverage + static_cast<std::ptrdiff_t>(y) * g.width;
+      unsigned char* to =
+          coverage.data() + static_cast<std::ptrdiff_t>(y1 - g.top + y) * w + (left - x0);
+      for (int x = 0; x < g.width; ++x) to[x] = std::max(to[x], from[x]);
+    }
+  });
+  // From the text's origin to the image's top left corner, in whole pixels.
+  glBitmap(0, 0, 0.0f, 0.0f, static_cast<float>(x0), static_cast<float>(y1 + baseline_dy), nullptr);
+  glPixelTransferf(GL_RED_BIAS, colour.r);
+  glPixelTransferf(GL_GREEN_BIAS, colour.g);
+  glPixelTransferf(GL_BLUE_BIAS, colour.b);
+  glDrawPixels(w, h, GL_ALPHA, GL_UNSIGNED_BYTE, coverage.data());
+  glBitmap(0, 0, 0.0f, 0.0f, static_cast<float>(-x0), static_cast<float>(-(y1 + baseline_dy)),
+           nullptr);
+}
+
+void scalable_text(const DrawList& list, const DrawCmd& c, std::vector<unsigned char>& coverage) {
+  const float px = c.font.px;
+  const int line_px = static_cast<int>(std::lround(scalable_font_metrics(px).line));
+  glPushAttrib(GL_CURRENT_BIT | GL_PIXEL_MODE_BIT | GL_COLOR_BUFFER_BIT);
+  glPushClientAttrib(GL_CLIENT_PIXEL_STORE_BIT);
+  glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
+  glPixelStorei(GL_UNPACK_ROW_LENGTH, 0);
+  glPixelStorei(GL_UNPACK_SKIP_ROWS, 0);
+  glPixelStorei(GL_UNPACK_SKIP_PIXELS, 0);
+  glPixelZoom(1.0f, -1.0f);
+  glEnable(GL_BLEND);
+  glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+  glRasterPos2d(c.origin.x, c.origin.y);
+  const std::string_view all = list.text_of(c);
+  int dy = 0;
+  for (std::size_t start = 0; start <= all.size();) {
+    std::size_t end = all.find('\n', start);
+    if (end == std::string_view::npos) end = all.size();
+    scalable_line(all.substr(start, end - start), px, c.colour, dy, coverage);
+    dy -= line_px;
+    start = end + 1;
+  }
+  glPopClientAttrib();
+  glPopAttrib();
+}
+
+void text(const DrawList& list, const DrawCmd& c, std::vector<unsigned char>& coverage) {
+  if (c.font.is_scalable()) {
+    scalable_text(list, c, coverage);
+    return;
+  }
   const BitmapFont& font = bitmap_font(c.font.bitmap);
   set_colour(c.colour);
   glRasterPos2d(c.origin.x, c.origin.y);
@@ -211,7 +297,7 @@ void GlRenderer::draw_opaque(const DrawList& list, const DrawCmd& c) {
       draw_discs(list, c, 0);
       break;
     case DrawKind::text:
-      text(list, c);
+      text(list, c, text_coverage_);
       break;
     case DrawKind::image:
       image(c);

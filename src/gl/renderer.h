@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <vector>
 
 #include "gl/disc_runs.h"
 #include "gl/display_list.h"
@@ -50,4 +51,5 @@ class GlRenderer {
   KeptTrail trails_[2];
   LayerImage upper_;
   std::unique_ptr<DiscRuns> runs_ = std::make_unique<DiscRuns>();
+  std::vector<unsigned char> text_coverage_;  // a line of scalable text, reused
 };

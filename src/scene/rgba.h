@@ -2,7 +2,8 @@
 
 // A drawing colour: red, green, blue, alpha, handed to glColor4f in that order. An alpha
 // strictly between 0 and 1 is drawn translucent over what lies below; 0 and 1 are opaque
-// (the classic frame's colours carry 0).
+// (the classic frame's colours carry 0). A text's alpha
+// is ignored: its glyphs' coverage is blended.
 struct rgba {
   float r;
   float g;
