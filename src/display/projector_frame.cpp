@@ -225,9 +225,16 @@ double legend(const Ctx& c, double x0, double x1) {
   const FontId f = c.caption;
   const double lf = c.line(f);
   const double room = x1 - x0;
-  double y = 1.0 - c.lay.pad - c.ascent(c.status);
-  write(c, x0, y, c.status, c.t(Msg::frame_title));
-  y -= 0.5 * (c.line(c.status) + lf);
+  // The title in the status line's size, or smaller down to the captions' to fit.
+  const char* title = c.t(Msg::frame_title);
+  FontId big = c.status;
+  if (const double w = c.width(big, title); w > room) {
+    big = FontId::scalable(
+        static_cast<float>(std::max(static_cast<double>(f.px), big.px * room / w)));
+  }
+  double y = 1.0 - c.lay.pad - c.ascent(big);
+  write(c, x0, y, big, title);
+  y -= 0.5 * (c.line(big) + lf);
   for (const char* s : {static_cast<const char*>(type_line), static_cast<const char*>(error_line),
                         static_cast<const char*>(path_line)}) {
     y -= lf;
