@@ -4,7 +4,7 @@
 // drawn: 0 one primitive at a time, 1 in gathered runs (the frame before anything was
 // kept from frame to frame, without the status line), 2 as the program draws it now (runs
 // gathered, grid and trails in display lists, CP line and charts a kept image, the status
-// line shown). Argument 3: 0 the last step in every frame; 1 playback, one record more each
+// line shown), 3 the projector style in the same window. Argument 3: 0 the last step in every frame; 1 playback, one record more each
 // frame through the last 100 records and again (each restart draws the trails anew).
 // Reported: wall time and the CPU time of the whole process (the renderer's threads too),
 // median and minimum of the repetitions. Needs an X display (Xvfb will do).
@@ -51,8 +51,10 @@ void heaviest_frame(benchmark::State& state) {
   fill_sample_motion(MAX - 1);
   app.agv_type = static_cast<AgvType>(static_cast<int>(state.range(0)));
   const int mode = static_cast<int>(state.range(1));
-  app.renderer.options = {mode != 0, mode == 2};
-  app.status_shown = mode == 2;
+  app.renderer.options = {mode != 0, mode >= 2};
+  app.status_shown = mode >= 2;
+  app.style = mode == 3 ? FrameStyle::projector : FrameStyle::classic;
+  if (mode == 3) reset_view(app);
   const bool playing = state.range(2) != 0;
   int i = 0;
   for (auto _ : state) {
@@ -61,6 +63,7 @@ void heaviest_frame(benchmark::State& state) {
     glFinish();
   }
   app.renderer.options = {};
+  app.style = FrameStyle::classic;
 }
 
 // The draw list of the same frame composed alone, without drawing it: what each frame pays
@@ -88,7 +91,7 @@ BENCHMARK(compose_heaviest_frame)->ArgName("type")->DenseRange(1, 3)->Unit(bench
 
 BENCHMARK(heaviest_frame)
     ->ArgNames({"type", "mode", "playing"})
-    ->ArgsProduct({{1, 2, 3}, {1, 2}, {0, 1}})
+    ->ArgsProduct({{1, 2, 3}, {1, 2, 3}, {0, 1}})
     ->Unit(benchmark::kMillisecond)
     ->MeasureProcessCPUTime()
     ->UseRealTime()
