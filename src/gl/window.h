@@ -10,6 +10,12 @@ inline constexpr const char window_title[] =
     "1,2,3:機構選択, c,e:経路orAGV誤差変更，W,w:画面拡大縮小，x,X,y,Y:画面移動，0:初期へ，s:継続"
     "，h:キー一覧，ESC:終了";
 
+// The keys that have no character, as the window passes them on.
+enum class ArrowKey { up, down, left, right };
+
+// Mouse buttons as the window passes them on: the wheel turns as presses of two buttons.
+enum class MouseButton { left, other, wheel_up, wheel_down };
+
 // The callbacks the program gives the window: drawing a frame, a key and, when not null, a
 // change of the window's size (which must call on_reshape). Each gets the program's state
 // given to open_window.
@@ -19,6 +25,12 @@ struct WindowCallbacks {
   void (*reshape)(void* state, int width, int height) = nullptr;
   // When not null, the close button (the window manager's request to close).
   void (*close)(void* state) = nullptr;
+  // When not null: an arrow key (with Shift held or not); a mouse button pressed or
+  // released at a pixel of the window (from its top left); the pointer moved with a
+  // button held.
+  void (*arrow)(void* state, ArrowKey key, bool shift) = nullptr;
+  void (*mouse)(void* state, MouseButton button, bool pressed, int x, int y) = nullptr;
+  void (*drag)(void* state, int x, int y) = nullptr;
 };
 
 // Creates the 800 x 800 window with its callbacks (and on_reshape) and white clear colour,
