@@ -29,6 +29,14 @@ rows=(
   "g|GIF の記録を開始・保存|record a GIF / save it"
   "c|文字画面へ：経路の変更|console: change the path"
   "e|文字画面へ：誤差の選択|console: choose the error"
+  "k  K|誤差の種類（次・前）|error kind, next / previous"
+  "n|誤差なしに戻す|back to no error"
+  "r  R|CP 経路（次・前）|CP path, next / previous"
+  "← →|変える値を選ぶ|choose the value to change"
+  "↑ ↓|値を 0.1 変える（Shift で 1）|change it by 0.1 (Shift: 1)"
+  "b|前の設定の軌跡（薄い青）|ghost of the setting before"
+  "m|3 タイプを並べる|the 3 types side by side"
+  "mouse|ドラッグ移動・ホイール拡大|drag: move, wheel: zoom"
   "ESC|終了|quit"
 )
 
