@@ -67,12 +67,12 @@ void algebraic_update(sim_state& n, const sim_state& b, const Stage& st, AgvType
     n[ref_delta] = std::atan(st.ctx.vehicle.tread * n[ref_kappa]);
     if (memo) memo_keep(*memo, {b[ref_p], n[ref_s], n[ref_p], n[ref_kappa], n[ref_delta]});
   }
-  // Where the erroneous vehicle has travelled exactly as far as the reference (no error, or
-  // one that does not change the travel), the same search gives the same parameter.
-  const bool same_travel = n[err_s] == n[ref_s] && b[err_p] == b[ref_p];
-  n[err_p] = same_travel ? n[ref_p] : param_at_length(b[err_p] - 0.1, n[err_s], path, arc);
   switch (type) {
     case AgvType::t2DW1C: {
+      // Where the erroneous vehicle has travelled exactly as far as the reference (no error,
+      // or one that does not change the travel), the same search gives the same parameter.
+      const bool same_travel = n[err_s] == n[ref_s] && b[err_p] == b[ref_p];
+      n[err_p] = same_travel ? n[ref_p] : param_at_length(b[err_p] - 0.1, n[err_s], path, arc);
       n[err_delta] = b[err_delta];
       const double kappa = n[err_p] == n[ref_p] ? n[ref_kappa] : path_curvature(n[err_p], path);
       n[err_kappa] = kappa * (1.0 + e.RearWHeelerr_R - e.RearWHeelerr_L) / (1.0 + e.WBerr);
@@ -80,6 +80,8 @@ void algebraic_update(sim_state& n, const sim_state& b, const Stage& st, AgvType
     }
     case AgvType::t1FDW1FS:
     case AgvType::t1RDW1FS:
+      // The steered vehicles' curvature follows from their steering angle: nothing of them
+      // reads the path parameter at their travel, so it is not searched (err_p stays).
       n[err_kappa] = std::tan(n[err_delta] + e.steer_drift) / e.tread_err;
       break;
   }
