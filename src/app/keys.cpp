@@ -34,8 +34,9 @@ void zoom(AppState& state, bool in) {
 void fit(AppState& state) {
   if (state.compare) {
     fit_compare(state);
-  } else if (state.workspace)
+  } else if (state.workspace) {
     fit_view_to_motion(state.workspace->store, state.result, state.agv_type, &state.view);
+  }
 }
 
 void toggle_compare(AppState& state) {
