@@ -54,6 +54,11 @@ void app_run_dialogue(AppState& state, DialogueStart start) {
   state.scenario = session_scenario(state.session);
   dialogue(state.session, start, state.agv_type, state.tables, *state.workspace, &state.result);
   show_new_computation(state);
+  // The same computation once more with the cache, so that the first change in the window
+  // finds the path's table and reference motion there (the bits are the same).
+  if (state.cache && state.spare_workspace) {
+    compute(state.scenario, state.tables, *state.spare_workspace, *state.cache);
+  }
 }
 
 bool app_run_scenario(AppState& state, const Scenario& scenario) {
@@ -64,7 +69,8 @@ bool app_run_scenario(AppState& state, const Scenario& scenario) {
   const Scenario run = session_scenario(s);
   print_settings(state.agv_type, run);
   console_print("\n");
-  state.result = compute(run, state.tables, *state.workspace);
+  state.result = state.cache ? compute(run, state.tables, *state.workspace, *state.cache)
+                             : compute(run, state.tables, *state.workspace);
   session_record(s, state.result.refusal == Refusal::none, state.result.last_errors,
                  state.result.random_state);
   if (state.result.refusal != Refusal::none) {
