@@ -22,18 +22,6 @@ constexpr double vehicle_reach = 1.3;   // m, as the fit of 'f'
 constexpr double nothing_covered = 1e9;
 constexpr rgba separator_rgba{0.6f, 0.6f, 0.6f, 1.0f};
 
-const char* type_name(AgvType type) {
-  switch (type) {
-    case AgvType::t2DW1C:
-      return "(1) 2DW1C";
-    case AgvType::t1FDW1FS:
-      return "(2) 1FDW1FS";
-    case AgvType::t1RDW1FS:
-      return "(3) 1RDW1FS";
-  }
-  return "";
-}
-
 void text_at(DrawList& list, double x, double y, FontId font, const char* text) {
   draw_text(list, x, y, font, text);
 }
@@ -66,8 +54,9 @@ void compose_compare(DrawList& list, const CompareInput& in, const TextStyle& st
 
     const double x = -1.0 + t * compare_panel_width + 0.02;
     double y = panel_top - line_height(style, style.font);
-    text_at(list, x, y, style.font, type_name(type));
     char line[96];
+    std::snprintf(line, sizeof line, tr(Msg::compare_type), t + 1, agv_type_code(type));
+    text_at(list, x, y, style.font, line);
     y -= 1.2 * lh;
     if (in.error_free) {
       text_at(list, x, y, style.small_font, tr(Msg::status_no_error));
