@@ -11,6 +11,7 @@
 #include "agvsim_version.h"
 #include "app/app_state.h"
 #include "app/keys.h"
+#include "app/pointer.h"
 #include "app/window_pictures.h"
 #include "control/command_line.h"
 #include "gl/window.h"
@@ -50,6 +51,15 @@ void key(void* state, unsigned char k) {
 }
 void reshape(void* state, int width, int height) {
   app_reshape(of(state), width, height);
+}
+void arrow(void* state, ArrowKey k, bool shift) {
+  on_arrow_key(of(state), k, shift);
+}
+void mouse(void* state, MouseButton button, bool pressed, int x, int y) {
+  on_mouse_button(of(state), button, pressed, x, y);
+}
+void drag(void* state, int x, int y) {
+  on_mouse_drag(of(state), x, y);
 }
 // The close button (the window manager's request to close) ends the program as ESC does.
 void close_request(void* state) {
@@ -119,8 +129,8 @@ int main(int argc, char** argv) {
   if (no_window) return 0;
   int window_argc = static_cast<int>(args.window.size());
   args.window.push_back(nullptr);
-  open_window(&window_argc, args.window.data(), {display, key, reshape, close_request},
-              state.get());
+  open_window(&window_argc, args.window.data(),
+              {display, key, reshape, close_request, arrow, mouse, drag}, state.get());
   watch_window_loss();
   call_after_ms(watch_ms, watch_window);
   run_window();

@@ -1,11 +1,15 @@
 #include "app/app_state.h"
 
+#include <algorithm>
+
+#include "app/live_setting.h"
 #include "app/shown_frame.h"
 #include "app/window_pictures.h"
 
 #include "control/refusal_text.h"
 #include "control/settings_report.h"
 #include "control/startup.h"
+#include "display/compare_view.h"
 #include "gl/window.h"
 #include "platform/catalogue.h"
 #include "platform/console.h"
@@ -14,6 +18,11 @@ void app_start(AppState& state, const std::string& tables_dir) {
   startup(&state.tables, &state.session, tables_dir);
   state.owned_workspace = std::make_unique<Workspace>();
   state.workspace = state.owned_workspace.get();
+  state.owned_spare = std::make_unique<Workspace>();
+  state.spare_workspace = state.owned_spare.get();
+  state.cache = std::make_unique<ComputeCache>();
+  state.ghost_shown = true;
+  state.bar_shown = true;
   state.agv_type = AgvType::t1FDW1FS;
   state.step = 0;
   state.last_key = '0';
@@ -33,10 +42,13 @@ namespace {
 // A new computation is shown from its start.
 void show_new_computation(AppState& state) {
   state.scenario = session_scenario(state.session);
+  state.scenario.random_state = state.session.started_from;  // as the computation began
   state.step = 0;
   state.agv_type = AgvType::t2DW1C;
   state.playback.playing = false;
+  live_setting_restart(state);
   reset_view(state);
+  if (state.compare) fit_compare(state);
 }
 
 }  // namespace
@@ -56,6 +68,11 @@ void app_run_dialogue(AppState& state, DialogueStart start) {
   state.scenario = session_scenario(state.session);
   dialogue(state.session, start, state.agv_type, state.tables, *state.workspace, &state.result);
   show_new_computation(state);
+  // The same computation once more with the cache, so that the first change in the window
+  // finds the path's table and reference motion there (the bits are the same).
+  if (state.cache && state.spare_workspace) {
+    compute(state.scenario, state.tables, *state.spare_workspace, *state.cache);
+  }
 }
 
 bool app_run_scenario(AppState& state, const Scenario& scenario) {
@@ -66,7 +83,8 @@ bool app_run_scenario(AppState& state, const Scenario& scenario) {
   const Scenario run = session_scenario(s);
   print_settings(state.agv_type, run);
   console_print("\n");
-  state.result = compute(run, state.tables, *state.workspace);
+  state.result = state.cache ? compute(run, state.tables, *state.workspace, *state.cache)
+                             : compute(run, state.tables, *state.workspace);
   session_record(s, state.result.refusal == Refusal::none, state.result.last_errors,
                  state.result.random_state);
   if (state.result.refusal != Refusal::none) {
@@ -75,6 +93,18 @@ bool app_run_scenario(AppState& state, const Scenario& scenario) {
   }
   show_new_computation(state);
   return true;
+}
+
+int shown_last_record(const AppState& state) {
+  if (!state.workspace) return 0;
+  const int* last = state.workspace->store.traj_last;
+  return state.compare ? std::max({last[0], last[1], last[2]}) : last[type_index(state.agv_type)];
+}
+
+void fit_compare(AppState& state) {
+  if (!state.workspace) return;
+  fit_compare_view(state.workspace->store, state.result.path.start_point,
+                   state.result.path.end_point, &state.view);
 }
 
 FrameInput app_frame(const AppState& state) {
@@ -86,6 +116,15 @@ FrameInput app_frame(const AppState& state) {
                    state.language, state.window_width, state.window_height});
   f.help = state.help_shown;
   f.recording = gif_recording(state);
+  f.compare_shown = state.compare;
+  f.status.refused = state.refused;
+  f.settings = {state.status_shown && state.bar_shown,
+                session_path(state.session, state.session.path_no),
+                state.session.error,
+                state.live.selected,
+                state.refused,
+                state.language};
+  if (state.ghost_shown && state.ghost_ready) f.scene.ghost = &state.spare_workspace->store;
   return f;
 }
 

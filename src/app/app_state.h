@@ -6,6 +6,7 @@
 #include "app/playback.h"
 #include "app/window_pictures.h"
 #include "control/dialogue.h"
+#include "control/live_settings.h"
 #include "control/session.h"
 #include "display/frame.h"
 #include "gl/renderer.h"
@@ -23,6 +24,21 @@ struct AppState {
   Session session;
   Workspace* workspace;  // the store shown: owned_workspace, or one a test gives
   std::unique_ptr<Workspace> owned_workspace;
+  // The other store: a change of the setting in the window is computed into it, and the
+  // two are swapped when it succeeds. It then holds the computation shown before.
+  Workspace* spare_workspace;
+  std::unique_ptr<Workspace> owned_spare;
+  std::unique_ptr<ComputeCache> cache;  // what the window's computations pass on
+  LiveSettings live;                    // the setting as the window's keys change it
+  bool bar_shown;       // the settings bar over the picture, with the status line ('i')
+  const char* refused;  // why the setting of the settings bar was refused, or null
+  bool ghost_ready;     // the spare store holds the computation shown before the last change
+  bool ghost_shown;     // the previous setting's faulty trail ('b')
+  bool compare;         // the three mechanisms side by side ('m')
+  View single_view;     // the view of one type, while the three are shown side by side
+  bool dragging;        // the left mouse button moves the scene
+  int drag_x;           // pixel where the drag last stood
+  int drag_y;
   Scenario scenario;     // of the computation shown
   ComputeResult result;  // the computation shown
   AgvType agv_type;      // the type shown (and named in the settings report)
@@ -62,6 +78,13 @@ FrameInput app_frame(const AppState& state);
 // classic style the scale back to view_scale0 (the shift stays), in the projector style the
 // motion of the shown type fitted into the top view.
 void reset_view(AppState& state);
+
+// The last record the window plays to: of the type shown, or of the longest of the three
+// motions when they are shown side by side.
+int shown_last_record(const AppState& state);
+
+// Fits the view of the three types side by side to the computation shown.
+void fit_compare(AppState& state);
 
 // Display callback: draws app_frame(state). The key handler calls it to redraw at once. Draws
 // nothing while the window is larger than the program draws into (it is shrinking).

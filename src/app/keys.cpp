@@ -5,6 +5,7 @@
 #include <cstdlib>
 
 #include "app/app_state.h"
+#include "app/live_setting.h"
 #include "app/shown_frame.h"
 #include "app/window_pictures.h"
 #include "platform/window_input.h"
@@ -20,8 +21,7 @@ void show_type(AppState& state, AgvType type) {
 }
 
 void advance(AppState& state) {
-  const int last =
-      state.workspace ? state.workspace->store.traj_last[type_index(state.agv_type)] : 0;
+  const int last = shown_last_record(state);
   state.step = std::max(std::min(state.step + 3, last), 0);
 }
 
@@ -32,10 +32,11 @@ void zoom(AppState& state, bool in) {
 }
 
 void fit(AppState& state) {
-  if (!state.workspace) return;
-  if (state.style == FrameStyle::projector) {
+  if (state.compare) {
+    fit_compare(state);
+  } else if (state.style == FrameStyle::projector) {
     reset_view(state);
-  } else {
+  } else if (state.workspace) {
     fit_view_to_motion(state.workspace->store, state.result, state.agv_type, &state.view);
   }
 }
@@ -54,6 +55,39 @@ void switch_style(AppState& state) {
 
 void switch_language(AppState& state) {
   state.language = static_cast<Language>((static_cast<int>(state.language) + 1) % language_count);
+}
+
+void toggle_compare(AppState& state) {
+  state.compare = !state.compare;
+  if (state.compare) {
+    state.single_view = state.view;
+    fit_compare(state);
+  } else {
+    state.view = state.single_view;
+  }
+}
+
+// The keys that change the setting, and what they change.
+bool live_key_of(unsigned char key, LiveKey* live) {
+  switch (key) {
+    case 'k':
+      *live = LiveKey::kind_next;
+      return true;
+    case 'K':
+      *live = LiveKey::kind_previous;
+      return true;
+    case 'n':
+      *live = LiveKey::no_error;
+      return true;
+    case 'r':
+      *live = LiveKey::path_next;
+      return true;
+    case 'R':
+      *live = LiveKey::path_previous;
+      return true;
+    default:
+      return false;
+  }
 }
 
 void console_dialogue(AppState& state, DialogueStart start) {
@@ -79,7 +113,17 @@ void on_key(AppState& state, unsigned char key) {
     on_display(state);
     return;
   }
+  if (LiveKey live; live_key_of(key, &live)) {
+    if (live_setting_key(state, live)) on_display(state);
+    return;
+  }
   switch (key) {
+    case 'b':
+      state.ghost_shown = !state.ghost_shown;
+      break;
+    case 'm':
+      toggle_compare(state);
+      break;
     case '1':
       show_type(state, AgvType::t2DW1C);
       break;
@@ -156,4 +200,28 @@ void on_key(AppState& state, unsigned char key) {
   if (key == '1' || key == '2' || key == '3' || key == 's' || key == '0')
     restart_playback_clock(state);
   on_display(state);
+}
+
+void on_arrow_key(AppState& state, ArrowKey key, bool shift) {
+  if (state.help_shown) {
+    state.help_shown = false;
+    on_display(state);
+    return;
+  }
+  LiveKey live = LiveKey::up;
+  switch (key) {
+    case ArrowKey::up:
+      live = shift ? LiveKey::up_coarse : LiveKey::up;
+      break;
+    case ArrowKey::down:
+      live = shift ? LiveKey::down_coarse : LiveKey::down;
+      break;
+    case ArrowKey::left:
+      live = LiveKey::select_previous;
+      break;
+    case ArrowKey::right:
+      live = LiveKey::select_next;
+      break;
+  }
+  if (live_setting_key(state, live)) on_display(state);
 }

@@ -9,6 +9,7 @@
 #include "app/gif_recording.h"
 #include "app/playback.h"
 #include "app/shown_frame.h"
+#include "display/compare_view.h"
 #include "display/frame.h"
 #include "display/frame_json.h"
 #include "display/picture_box.h"
@@ -110,7 +111,9 @@ int PictureExport::write(const Scenario& scenario, const ComputeResult& result,
   const auto view_of = [&](AgvType type) {
     View view = default_view();
     view.view_scale = view_scale0;
-    if (style == FrameStyle::projector) {
+    if (options_.compare) {
+      fit_compare_view(store, result.path.start_point, result.path.end_point, &view);
+    } else if (style == FrameStyle::projector) {
       fit_projector_view(store, result, type, width, height, &view);
     } else if (options_.fit) {
       fit_view_to_motion(store, result, type, &view);
@@ -118,9 +121,11 @@ int PictureExport::write(const Scenario& scenario, const ComputeResult& result,
     return view;
   };
   const auto compose = [&](AgvType type, int step, const View& view, bool playing) {
-    compose_frame(out_->list, frame_input({&store, &scenario, &result, type, step, view,
-                                           options_.status, playing, normal_speed, picture_px,
-                                           style, language(), width, height}));
+    FrameInput f =
+        frame_input({&store, &scenario, &result, type, step, view, options_.status, playing,
+                     normal_speed, picture_px, style, language(), width, height});
+    f.compare_shown = options_.compare;
+    compose_frame(out_->list, f);
   };
   const auto draw_composed = [&] {
     set_frame_viewport(frame_box(out_->list, width, height));
@@ -131,6 +136,10 @@ int PictureExport::write(const Scenario& scenario, const ComputeResult& result,
     draw_composed();
   };
   const auto last_of = [&](AgvType type) {
+    if (options_.compare) {
+      return std::clamp(std::max({store.traj_last[0], store.traj_last[1], store.traj_last[2]}), 0,
+                        MAX - 1);
+    }
     return std::clamp(store.traj_last[type_index(type)], 0, MAX - 1);
   };
 
@@ -158,10 +167,11 @@ int PictureExport::write(const Scenario& scenario, const ComputeResult& result,
   }
   if (out_->gif.active()) {
     std::vector<AgvType> types;
-    if (options_.type == 0) {
+    if (options_.type == 0 && !options_.compare) {
       types.assign(std::begin(agv_types), std::end(agv_types));
     } else {
-      types.push_back(static_cast<AgvType>(options_.type));
+      // Side by side the three types play together.
+      types.push_back(options_.type == 0 ? AgvType::t2DW1C : static_cast<AgvType>(options_.type));
     }
     std::string error;
     for (AgvType type : types) {

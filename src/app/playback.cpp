@@ -12,7 +12,7 @@ namespace {
 constexpr unsigned tick_ms = 15;  // about 66 frames a second at most
 
 int last_record(const AppState& state) {
-  return state.workspace ? state.workspace->store.traj_last[type_index(state.agv_type)] : 0;
+  return shown_last_record(state);
 }
 
 void tick(void* state);

@@ -59,6 +59,14 @@ FrameInput frame_input(const ShownMotion& shown) {
   f.legend.errors = shown.result->errors;
   f.legend.path_no = shown.result->path_no;
   if (shown.store) f.status = status_input(shown);
+  f.compare = {shown.store,
+               shown.result->deviation,
+               shown.step,
+               shown.view,
+               f.scene.path_start,
+               f.scene.path_end,
+               shown.scenario->error.kind == ErrorKind::none,
+               shown.language};
   f.help = false;
   f.recording = false;
   f.picture_px = shown.picture_px;

@@ -291,10 +291,11 @@ class Parser {
         return fail(format_text(tr(Msg::cli_negative_step), arg));
       }
     } else if (opt == "--view") {
-      if (value != "fit" && value != "default") {
+      if (value != "fit" && value != "default" && value != "compare") {
         return fail(format_text(tr(Msg::cli_bad_view), arg));
       }
       p->fit = value == "fit";
+      p->compare = value == "compare";
     } else if (opt == "--size") {
       return size(arg, p);
     } else if (opt == "--fps") {

@@ -32,6 +32,7 @@ struct PictureOptions {
   int type = 1;            // --type 1-3; 0 = all: the three types one after the other (GIF)
   int step = -1;           // --step of the PNG; -1 = end: the last record
   bool fit = false;        // --view fit: as 'f' fits it in the window; else the default view
+  bool compare = false;    // --view compare: the three types side by side, fitted
   int width = 800;         // --size WxH of the whole picture, as of a window that size
   int height = 800;
   double fps = 25.0;   // --fps: at most this many frames per second of motion (GIF)

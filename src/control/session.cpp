@@ -24,6 +24,7 @@ Session new_session() {
   s.menu_errors = no_errors(s.vehicle);
   s.menu_errors.SLIP = 0.05;
   s.random_state = lcg_start_state;
+  s.started_from = lcg_start_state;
   s.run_count = 0;
   return s;
 }
@@ -47,8 +48,10 @@ Scenario session_scenario(const Session& session) {
 
 void session_record(Session& session, bool succeeded, const MechanismErrors& last_errors,
                     uint32_t random_state) {
+  const uint32_t start = session.random_state;
   session.random_state = random_state;
   if (!succeeded) return;
+  session.started_from = start;
   session.menu_errors = last_errors;
   session.run_count += 1;
 }

@@ -20,6 +20,7 @@ struct Session {
   MechanismErrors menu_errors;
   VehicleConstants vehicle;
   uint32_t random_state;  // the generator continues from run to run
+  uint32_t started_from;  // where it stood when the last successful computation began
   int run_count;          // completed computations
 };
 
@@ -35,6 +36,7 @@ const PathChoice& session_path(const Session& session, int I);
 Scenario session_scenario(const Session& session);
 
 // Takes what a computation leaves for the next run: the generator's state always, and
-// after a success what the error menu lists and the count of runs.
+// after a success what the error menu lists, where the generator began and the count of
+// runs.
 void session_record(Session& session, bool succeeded, const MechanismErrors& last_errors,
                     uint32_t random_state);

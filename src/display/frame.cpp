@@ -62,14 +62,24 @@ void compose_frame(DrawList& list, const FrameInput& in) {
   draw_title(list, style);
   draw_legend(list, in.legend, style);
   list.end_part();
-  compose_scene_below(list, in.scene);
-  list.begin_part(PartId::upper, Retain::stays, upper_key(in, style));
-  compose_scene_above(list, in.scene);
-  if (in.scene.store) draw_chart_lines(list, *in.scene.store, in.scene.type, style);
-  list.end_part();
+  if (in.compare_shown) {
+    list.begin_part(PartId::compare, Retain::none, 0);
+    // The panels' texts are in the frame's language, in the scalable font.
+    TextStyle panel_style = language_style(in);
+    panel_style.font = FontId::scalable(static_cast<float>(1.2 * panel_style.font.px));
+    compose_compare(list, in.compare, panel_style);
+    list.end_part();
+  } else {
+    compose_scene_below(list, in.scene);
+    list.begin_part(PartId::upper, Retain::stays, upper_key(in, style));
+    compose_scene_above(list, in.scene);
+    if (in.scene.store) draw_chart_lines(list, *in.scene.store, in.scene.type, style);
+    list.end_part();
+  }
   list.begin_part(PartId::status, Retain::none, 0);
   draw_status_line(list, in.status, language_style(in));
   list.end_part();
+  if (in.compare_shown) return;
   list.begin_part(PartId::chart_dots, Retain::none, 0);
   if (in.scene.store) draw_chart_dots(list, *in.scene.store, in.scene.type, in.scene.step);
   list.end_part();
@@ -79,6 +89,7 @@ void compose_overlays(DrawList& list, const FrameInput& in) {
   const TextStyle style = language_style(in);
   const double right = in.style == FrameStyle::projector ? list.half_width() : 1.0;
   list.begin_part(PartId::overlays, Retain::none, 0);
+  draw_settings_bar(list, in.settings, status_line_count(in.status), style);
   if (in.recording) draw_recording_marker(list, style, in.language, right);
   if (in.help) draw_help_overlay(list, style, in.language);
   list.end_part();

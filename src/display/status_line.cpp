@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstring>
 
 #include "platform/catalogue.h"
 #include "scene/rect.h"
@@ -12,6 +13,7 @@ namespace {
 constexpr double deg_per_rad = 57.29577951308232;
 constexpr double left = -0.98;  // window units, inside the top view
 constexpr double margin_px = 4.0;
+constexpr rgba refusal_rgba{0.8f, 0.0f, 0.0f, 1.0f};
 
 }  // namespace
 
@@ -50,8 +52,20 @@ void draw_status_line(DrawList& list, const StatusInput& in, const TextStyle& st
   const double bottom = -1.0 + margin_px * px + 0.25 * lh;  // baseline of the second line
   const double width =
       std::max(text_width(style, font, motion_text), text_width(style, font, deviation_text));
-  fill_rect(list, {-1.0, -1.0}, left + 1.0 + width + 2.0 * margin_px * px,
-            2.0 * lh + 2.0 * margin_px * px, 0.0, color_white);
+  char refusal_text[160] = "";
+  if (in.refused)
+    std::snprintf(refusal_text, sizeof refusal_text, tr(Msg::live_refused), in.refused);
+  const double all = std::max(width, text_width(style, font, refusal_text));
+  fill_rect(list, {-1.0, -1.0}, left + 1.0 + all + 2.0 * margin_px * px,
+            status_line_count(in) * lh + 2.0 * margin_px * px, 0.0, color_white);
   draw_text(list, left, bottom + lh, font, motion_text);
   draw_text(list, left, bottom, font, deviation_text);
+  if (in.refused) {
+    list.text(left, bottom + 2.0 * lh, font, {refusal_text, std::strlen(refusal_text)},
+              refusal_rgba);
+  }
+}
+
+int status_line_count(const StatusInput& in) {
+  return !in.shown ? 0 : in.refused ? 3 : 2;
 }

@@ -11,15 +11,16 @@ struct StatusInput {
   bool shown;
   AgvType type;
   int step;
-  int last;           // the last record of the type
-  double time;        // s, motion time at the step
-  double duration;    // s, motion time at the last record
-  Deviation now;      // at the step
-  Deviation at_end;   // at the last record
-  bool error_free;    // no mechanism error was chosen
-  bool no_effect;     // the error leaves this type's motion as it is
-  bool playing;       // played in real time
-  const char* speed;  // "x1", "x1/4", ...
+  int last;             // the last record of the type
+  double time;          // s, motion time at the step
+  double duration;      // s, motion time at the last record
+  Deviation now;        // at the step
+  Deviation at_end;     // at the last record
+  bool error_free;      // no mechanism error was chosen
+  bool no_effect;       // the error leaves this type's motion as it is
+  bool playing;         // played in real time
+  const char* speed;    // "x1", "x1/4", ...
+  const char* refused;  // why the setting changed in the window was refused, or null
   Language language;
 };
 
@@ -32,5 +33,9 @@ void compose_status(const StatusInput& in, StatusText* text);
 
 // Two lines on a white box: type, time, step and whether it plays, has ended or waits;
 // then the distance (mm) and heading difference (degrees) now and at the end, or that the
-// error does not act on this mechanism. Nothing when not shown. Allocates nothing.
+// error does not act on this mechanism. Above them, in red, the reason of a refused
+// setting. Nothing when not shown. Allocates nothing.
 void draw_status_line(DrawList& list, const StatusInput& in, const TextStyle& style);
+
+// How many lines draw_status_line draws.
+int status_line_count(const StatusInput& in);

@@ -397,6 +397,8 @@ void GlRenderer::draw_picture(const DrawList& list) {
       case PartId::title:
       case PartId::red_vehicle:
       case PartId::blue_vehicle:
+      case PartId::ghost:
+      case PartId::compare:
       case PartId::status:
       case PartId::chart_dots:
       case PartId::count:

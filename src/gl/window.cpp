@@ -37,6 +37,34 @@ void reshape_callback(int width, int height) {
     on_reshape(width, height);
   }
 }
+void special_callback(int key, int, int) {
+  Binding& b = binding();
+  const bool shift = (glutGetModifiers() & GLUT_ACTIVE_SHIFT) != 0;
+  switch (key) {
+    case GLUT_KEY_UP:
+      return b.callbacks.arrow(b.state, ArrowKey::up, shift);
+    case GLUT_KEY_DOWN:
+      return b.callbacks.arrow(b.state, ArrowKey::down, shift);
+    case GLUT_KEY_LEFT:
+      return b.callbacks.arrow(b.state, ArrowKey::left, shift);
+    case GLUT_KEY_RIGHT:
+      return b.callbacks.arrow(b.state, ArrowKey::right, shift);
+    default:
+      return;
+  }
+}
+// freeglut reports the wheel as presses of buttons 3 (up) and 4 (down).
+void mouse_callback(int button, int button_state, int x, int y) {
+  Binding& b = binding();
+  const MouseButton which = button == GLUT_LEFT_BUTTON ? MouseButton::left
+                            : button == 3              ? MouseButton::wheel_up
+                            : button == 4              ? MouseButton::wheel_down
+                                                       : MouseButton::other;
+  b.callbacks.mouse(b.state, which, button_state == GLUT_DOWN, x, y);
+}
+void motion_callback(int x, int y) {
+  binding().callbacks.drag(binding().state, x, y);
+}
 void close_callback() {
   binding().callbacks.close(binding().state);
 }
@@ -64,6 +92,9 @@ void open_window(int* argc, char** argv, const WindowCallbacks& callbacks, void*
   glutReshapeFunc(reshape_callback);
   glutKeyboardFunc(keyboard_callback);
   if (callbacks.close) glutCloseFunc(close_callback);
+  if (callbacks.arrow) glutSpecialFunc(special_callback);
+  if (callbacks.mouse) glutMouseFunc(mouse_callback);
+  if (callbacks.drag) glutMotionFunc(motion_callback);
   init_frame_state();
 }
 

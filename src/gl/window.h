@@ -4,6 +4,12 @@
 
 // The graphics window: creation, callbacks and the frame's beginning and end.
 
+// The keys that have no character, as the window passes them on.
+enum class ArrowKey { up, down, left, right };
+
+// Mouse buttons as the window passes them on: the wheel turns as presses of two buttons.
+enum class MouseButton { left, other, wheel_up, wheel_down };
+
 // The callbacks the program gives the window: drawing a frame, a key and, when not null, a
 // change of the window's size (which must call on_reshape). Each gets the program's state
 // given to open_window.
@@ -13,6 +19,12 @@ struct WindowCallbacks {
   void (*reshape)(void* state, int width, int height) = nullptr;
   // When not null, the close button (the window manager's request to close).
   void (*close)(void* state) = nullptr;
+  // When not null: an arrow key (with Shift held or not); a mouse button pressed or
+  // released at a pixel of the window (from its top left); the pointer moved with a
+  // button held.
+  void (*arrow)(void* state, ArrowKey key, bool shift) = nullptr;
+  void (*mouse)(void* state, MouseButton button, bool pressed, int x, int y) = nullptr;
+  void (*drag)(void* state, int x, int y) = nullptr;
 };
 
 // Creates the 800 x 800 window with its callbacks (and on_reshape) and white clear colour,

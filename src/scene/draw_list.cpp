@@ -6,6 +6,8 @@ const char* part_name(PartId id) {
       return "title";
     case PartId::grid:
       return "grid";
+    case PartId::ghost:
+      return "ghost";
     case PartId::red_trail:
       return "red_trail";
     case PartId::red_vehicle:
@@ -16,6 +18,8 @@ const char* part_name(PartId id) {
       return "blue_vehicle";
     case PartId::upper:
       return "upper";
+    case PartId::compare:
+      return "compare";
     case PartId::status:
       return "status";
     case PartId::chart_dots:

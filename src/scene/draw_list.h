@@ -62,14 +62,16 @@ enum class Retain : std::uint8_t {
 enum class PartId : std::uint8_t {
   title,      // title and legend
   grid,       // scene grid
+  ghost,      // the faulty motion of the setting before the last change
   red_trail,  // trail of the motion without error
   red_vehicle,
   blue_trail,  // trail of the motion with the error
   blue_vehicle,
-  upper,   // CP line, path markers, chart panel, chart curves, axes and labels
-  status,  // status line
+  upper,    // CP line, path markers, chart panel, chart curves, axes and labels
+  compare,  // the three mechanisms side by side, instead of all of the above but the title
+  status,   // status line
   chart_dots,
-  overlays,  // recording marker, key list: not part of saved pictures
+  overlays,  // settings bar, recording marker, key list: not part of saved pictures
   count
 };
 inline constexpr int part_count = static_cast<int>(PartId::count);

@@ -53,6 +53,13 @@ void compose_scene_below(DrawList& list, const SceneInput& in) {
   if (!in.store) return;
   const TrajectoryStore& store = *in.store;
   const int t = type_index(in.type);
+  if (in.ghost) {
+    const int last = std::clamp(in.ghost->traj_last[t], 0, MAX - 1);
+    list.begin_part(PartId::ghost, Retain::none, 0);
+    draw_trail(list, in.view, in.ghost->err_traj[t], std::clamp(in.step, 0, last), color_ghost,
+               chart_panel_left);
+    list.end_part();
+  }
   const int n = std::clamp(in.step, 0, last_record(in));
   motion(list, PartId::red_trail, PartId::red_vehicle, in, store.agv_traj[t],
          store.wheel_traj[t][n].delta, color_red);

@@ -17,11 +17,15 @@ struct SceneInput {
   View view;
   point2d path_start;
   point2d path_end;
+  // The faulty motion of the setting shown before the last change, drawn faintly under
+  // the trails up to the same step; null for none.
+  const TrajectoryStore* ghost;
 };
 
 // The top view up to the current step, in two parts. Below the vehicles, as parts of their
-// own: the grid, then red trail and vehicle (no mechanism error), blue trail and vehicle
-// (with the error). Reads only records 0..traj_last of the shown type.
+// own: the grid, the ghost trail when there is one, then red trail and vehicle (no mechanism
+// error), blue trail and vehicle (with the error). Reads only records 0..traj_last of the shown
+// type.
 void compose_scene_below(DrawList& list, const SceneInput& in);
 
 // Above them, into the part being composed: the CP path line, path start and end markers,

@@ -54,6 +54,7 @@ int caltraj(const SimContext& ctx, RandomSource& random, SlipSequences& slip,
 
   for (AgvType type : agv_types) {
     const int i = type_index(type);
+    if (ctx.memo) memo_begin_type(*ctx.memo, i, err.tread_err);
     double pt[2], tg[3];
     path_point(0.0, path, pt);
     path_tangent(0.0, path, tg);

@@ -28,7 +28,10 @@ bool check_scenario_path(const Scenario& scenario, Path* path, PathCheck* check)
   return true;
 }
 
-ComputeResult compute(const Scenario& scenario, const NormalTables& tables, Workspace& ws) {
+namespace {
+
+ComputeResult compute_with(const Scenario& scenario, const NormalTables& tables, Workspace& ws,
+                           ComputeCache* cache) {
   ComputeResult r{};
   r.path_no = scenario.path.number;
   r.errors = mechanism_errors(scenario.error, scenario.vehicle);
@@ -57,8 +60,19 @@ ComputeResult compute(const Scenario& scenario, const NormalTables& tables, Work
       return r;
   }
 
-  build_arc_table(r.path, ws.arc);
-  const SimContext ctx{&r.path, &ws.arc, scenario.vehicle, scenario.error.kind, r.errors};
+  ArcTable* arc = &ws.arc;
+  ReferenceMemo* memo = nullptr;
+  if (cache) {
+    if (!cache_holds(*cache, scenario.path, scenario.vehicle)) {
+      cache_reset(*cache, scenario.path, scenario.vehicle);
+      build_arc_table(r.path, cache->arc);
+    }
+    arc = &cache->arc;
+    memo = &cache->memo;
+  } else {
+    build_arc_table(r.path, ws.arc);
+  }
+  const SimContext ctx{&r.path, arc, scenario.vehicle, scenario.error.kind, r.errors, memo};
   RandomSource random{scenario.random_state, &tables};
   CaltrajInfo info{};
   r.records = caltraj(ctx, random, ws.slip, ws.store, &info);
@@ -80,6 +94,17 @@ ComputeResult compute(const Scenario& scenario, const NormalTables& tables, Work
   }
   if (!store_is_finite(store)) r.refusal = Refusal::not_finite;
   return r;
+}
+
+}  // namespace
+
+ComputeResult compute(const Scenario& scenario, const NormalTables& tables, Workspace& ws) {
+  return compute_with(scenario, tables, ws, nullptr);
+}
+
+ComputeResult compute(const Scenario& scenario, const NormalTables& tables, Workspace& ws,
+                      ComputeCache& cache) {
+  return compute_with(scenario, tables, ws, &cache);
 }
 
 namespace {

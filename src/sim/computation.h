@@ -8,6 +8,7 @@
 #include "path/arc_length.h"
 #include "path/path.h"
 #include "path/path_length_check.h"
+#include "sim/compute_cache.h"
 #include "sim/deviation.h"
 #include "sim/normal_tables.h"
 #include "sim/slip_noise.h"
@@ -69,6 +70,13 @@ bool check_scenario_path(const Scenario& scenario, Path* path, PathCheck* check)
 // and sums up the deviations. A store holding a value that is not finite is refused. On a
 // refusal the store may hold a partial run; nothing of it may be shown.
 ComputeResult compute(const Scenario& scenario, const NormalTables& tables, Workspace& ws);
+
+// The same computation, taking from `cache` what an earlier computation of the same path
+// and vehicle left (the arc-length table, the reference's look-ups) and leaving there what
+// this one finds: the same bits as compute without a cache, sooner when only the error
+// changed. The workspace's own arc table is not used.
+ComputeResult compute(const Scenario& scenario, const NormalTables& tables, Workspace& ws,
+                      ComputeCache& cache);
 
 // True when every value of records 0..traj_last of every type, their end times and chart
 // ranges are finite.

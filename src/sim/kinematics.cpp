@@ -56,15 +56,23 @@ void algebraic_update(sim_state& n, const sim_state& b, const Stage& st, AgvType
   const Path& path = *st.ctx.path;
   const ArcTable& arc = *st.ctx.arc;
   const MechanismErrors& e = st.e;
-  n[ref_p] = param_at_length(b[ref_p] - 0.1, n[ref_s], path, arc);
-  n[ref_kappa] = path_curvature(n[ref_p], path);
-  n[ref_delta] = std::atan(st.ctx.vehicle.tread * n[ref_kappa]);
-  // Where the erroneous vehicle has travelled exactly as far as the reference (no error, or
-  // one that does not change the travel), the same search gives the same parameter.
-  const bool same_travel = n[err_s] == n[ref_s] && b[err_p] == b[ref_p];
-  n[err_p] = same_travel ? n[ref_p] : param_at_length(b[err_p] - 0.1, n[err_s], path, arc);
+  ReferenceMemo* const memo = st.ctx.memo;
+  if (const ReferenceLookup* known = memo ? memo_find(*memo, b[ref_p], n[ref_s]) : nullptr) {
+    n[ref_p] = known->p;
+    n[ref_kappa] = known->kappa;
+    n[ref_delta] = known->delta;
+  } else {
+    n[ref_p] = param_at_length(b[ref_p] - 0.1, n[ref_s], path, arc);
+    n[ref_kappa] = path_curvature(n[ref_p], path);
+    n[ref_delta] = std::atan(st.ctx.vehicle.tread * n[ref_kappa]);
+    if (memo) memo_keep(*memo, {b[ref_p], n[ref_s], n[ref_p], n[ref_kappa], n[ref_delta]});
+  }
   switch (type) {
     case AgvType::t2DW1C: {
+      // Where the erroneous vehicle has travelled exactly as far as the reference (no error,
+      // or one that does not change the travel), the same search gives the same parameter.
+      const bool same_travel = n[err_s] == n[ref_s] && b[err_p] == b[ref_p];
+      n[err_p] = same_travel ? n[ref_p] : param_at_length(b[err_p] - 0.1, n[err_s], path, arc);
       n[err_delta] = b[err_delta];
       const double kappa = n[err_p] == n[ref_p] ? n[ref_kappa] : path_curvature(n[err_p], path);
       n[err_kappa] = kappa * (1.0 + e.RearWHeelerr_R - e.RearWHeelerr_L) / (1.0 + e.WBerr);
@@ -72,6 +80,8 @@ void algebraic_update(sim_state& n, const sim_state& b, const Stage& st, AgvType
     }
     case AgvType::t1FDW1FS:
     case AgvType::t1RDW1FS:
+      // The steered vehicles' curvature follows from their steering angle: nothing of them
+      // reads the path parameter at their travel, so it is not searched (err_p stays).
       n[err_kappa] = std::tan(n[err_delta] + e.steer_drift) / e.tread_err;
       break;
   }
@@ -89,19 +99,17 @@ struct DerivInputs {
   const MechanismErrors& e;
 };
 
+// Each type's derivatives in two parts: the reference and the error-free vehicle, which
+// read only the command, the vehicle and their own components, and the faulty vehicle.
+
 // 2DW1C: two driven rear wheels, front caster.
-void derivs_2dw1c(const DerivInputs& in, double d[24], double* set_agv_delta,
-                  double* set_err_delta) {
+void ref_derivs_2dw1c(const DerivInputs& in, double d[24], double* set_agv_delta) {
   const sim_state& y = in.y;
   const VehicleConstants& st = in.st;
-  const MechanismErrors& e = in.e;
   const double V = in.cmd.V;
-  const double eL = e.RearWHeelerr_L;
-  const double eR = e.RearWHeelerr_R;
   const double kappa = y[ref_kappa];
   const double vL = V * (1.0 - kappa * st.wheel_base / 2.0);
   const double vR = V * (1.0 + kappa * st.wheel_base / 2.0);
-  const double ve = V * (1.0 + (eL + eR) / 2.0);
   d[ref_s] = V;
   d[ref_theta] = V * kappa;
   d[ref_x] = V * std::cos(y[ref_theta]);
@@ -114,6 +122,19 @@ void derivs_2dw1c(const DerivInputs& in, double d[24], double* set_agv_delta,
   d[wheel_2] = vR;
   d[agv_delta] = 0.0;
   *set_agv_delta = y[ref_delta];
+}
+
+void err_derivs_2dw1c(const DerivInputs& in, double d[24], double* set_err_delta) {
+  const sim_state& y = in.y;
+  const VehicleConstants& st = in.st;
+  const MechanismErrors& e = in.e;
+  const double V = in.cmd.V;
+  const double eL = e.RearWHeelerr_L;
+  const double eR = e.RearWHeelerr_R;
+  const double kappa = y[ref_kappa];
+  const double vL = V * (1.0 - kappa * st.wheel_base / 2.0);
+  const double vR = V * (1.0 + kappa * st.wheel_base / 2.0);
+  const double ve = V * (1.0 + (eL + eR) / 2.0);
   d[err_s] = ve;
   d[err_theta] = ((1.0 + eR) * vR - (1.0 + eL) * vL) / e.wheel_base_err;
   d[err_x] = ve * std::cos(y[err_theta]);
@@ -123,18 +144,14 @@ void derivs_2dw1c(const DerivInputs& in, double d[24], double* set_agv_delta,
 }
 
 // 1FDW1FS: the front wheel drives and steers.
-void derivs_1fdw1fs(const DerivInputs& in, double d[24]) {
+void ref_derivs_1fdw1fs(const DerivInputs& in, double d[24]) {
   const sim_state& y = in.y;
   const VehicleConstants& st = in.st;
-  const MechanismErrors& e = in.e;
   const double V = in.cmd.V;
-  const double de = y[err_delta] + e.steer_drift;
   const double dc = y[ref_delta];
   const double da = y[agv_delta];
   const double v_ref = V * std::cos(dc);  // speed of the rear axle's midpoint
   const double v_agv = V * std::cos(da);
-  const double v_wheel = V * (1.0 + e.FronWHeelerr);  // the erroneous front wheel's speed
-  const double ve = v_wheel * std::cos(de);
   d[ref_s] = v_ref;
   d[ref_theta] = V * std::sin(dc) / st.tread;
   d[ref_x] = v_ref * std::cos(y[ref_theta]);
@@ -146,6 +163,15 @@ void derivs_1fdw1fs(const DerivInputs& in, double d[24]) {
   d[wheel_1] = V;
   d[wheel_2] = v_ref;
   d[agv_delta] = in.cmd.w;
+}
+
+void err_derivs_1fdw1fs(const DerivInputs& in, double d[24]) {
+  const sim_state& y = in.y;
+  const MechanismErrors& e = in.e;
+  const double V = in.cmd.V;
+  const double de = y[err_delta] + e.steer_drift;
+  const double v_wheel = V * (1.0 + e.FronWHeelerr);  // the erroneous front wheel's speed
+  const double ve = v_wheel * std::cos(de);
   d[err_s] = ve;
   d[err_theta] = v_wheel * std::sin(de) / e.tread_err;
   d[err_x] = ve * std::cos(y[err_theta]);
@@ -154,15 +180,12 @@ void derivs_1fdw1fs(const DerivInputs& in, double d[24]) {
 }
 
 // 1RDW1FS: one rear drive wheel, a steered front wheel.
-void derivs_1rdw1fs(const DerivInputs& in, double d[24]) {
+void ref_derivs_1rdw1fs(const DerivInputs& in, double d[24]) {
   const sim_state& y = in.y;
   const VehicleConstants& st = in.st;
-  const MechanismErrors& e = in.e;
   const double V = in.cmd.V;
-  const double de = y[err_delta] + e.steer_drift;
   const double dc = y[ref_delta];
   const double da = y[agv_delta];
-  const double ve = V * (1.0 + (e.RearWHeelerr_L + e.RearWHeelerr_R) / 2.0);
   d[ref_s] = V;
   d[ref_theta] = V * std::tan(dc) / st.tread;
   d[ref_x] = V * std::cos(y[ref_theta]);
@@ -174,6 +197,14 @@ void derivs_1rdw1fs(const DerivInputs& in, double d[24]) {
   d[wheel_1] = V;
   d[wheel_2] = V;
   d[agv_delta] = in.cmd.w;
+}
+
+void err_derivs_1rdw1fs(const DerivInputs& in, double d[24]) {
+  const sim_state& y = in.y;
+  const MechanismErrors& e = in.e;
+  const double V = in.cmd.V;
+  const double de = y[err_delta] + e.steer_drift;
+  const double ve = V * (1.0 + (e.RearWHeelerr_L + e.RearWHeelerr_R) / 2.0);
   d[err_s] = ve;
   d[err_theta] = ve * std::tan(de) / e.tread_err;
   d[err_x] = ve * std::cos(y[err_theta]);
@@ -181,27 +212,65 @@ void derivs_1rdw1fs(const DerivInputs& in, double d[24]) {
   d[err_delta] = in.cmd.w;
 }
 
-void all_derivs(const sim_state& y, const Command& cmd, const Stage& stage, AgvType type,
-                double d[24], double* set_agv_delta, double* set_err_delta) {
-  const DerivInputs in{y, cmd, stage.ctx.vehicle, stage.e};
+// The reference's and the error-free vehicle's derivatives (components 0..10).
+void ref_derivs(const DerivInputs& in, AgvType type, double d[24], double* set_agv_delta) {
   switch (type) {
     case AgvType::t2DW1C:
-      derivs_2dw1c(in, d, set_agv_delta, set_err_delta);
+      ref_derivs_2dw1c(in, d, set_agv_delta);
       break;
     case AgvType::t1FDW1FS:
-      derivs_1fdw1fs(in, d);
+      ref_derivs_1fdw1fs(in, d);
       break;
     case AgvType::t1RDW1FS:
-      derivs_1rdw1fs(in, d);
+      ref_derivs_1rdw1fs(in, d);
       break;
   }
 }
 
+// The faulty vehicle's derivatives (components 14..18).
+void err_derivs(const DerivInputs& in, AgvType type, double d[24], double* set_err_delta) {
+  switch (type) {
+    case AgvType::t2DW1C:
+      err_derivs_2dw1c(in, d, set_err_delta);
+      break;
+    case AgvType::t1FDW1FS:
+      err_derivs_1fdw1fs(in, d);
+      break;
+    case AgvType::t1RDW1FS:
+      err_derivs_1rdw1fs(in, d);
+      break;
+  }
+}
+
+void all_derivs(const sim_state& y, const Command& cmd, const Stage& stage, AgvType type,
+                double d[24], double* set_agv_delta, double* set_err_delta) {
+  const DerivInputs in{y, cmd, stage.ctx.vehicle, stage.e};
+  ref_derivs(in, type, d, set_agv_delta);
+  err_derivs(in, type, d, set_err_delta);
+}
+
 // One stage's derivatives, h times, with the type-1 steering components set in y.
+// While the motion runs as in the memo's computation, the command and the reference's
+// and error-free vehicle's derivatives of each stage are taken from there.
 void stage_increments(sim_state& y, double h, const Stage& st, AgvType type, double k[24]) {
   double d[24];
   double set_agv = 0.0, set_err = 0.0;
-  all_derivs(y, commanded(y, st, type), st, type, d, &set_agv, &set_err);
+  ReferenceMemo* const memo = st.ctx.memo;
+  const ReferenceStage* known = memo ? memo_stage(*memo) : nullptr;
+  const Command cmd = known ? Command{known->V, known->w} : commanded(y, st, type);
+  const DerivInputs in{y, cmd, st.ctx.vehicle, st.e};
+  if (known) {
+    for (int i = 0; i < reference_derivs; ++i) d[i] = known->d[i];
+    set_agv = known->set_agv;
+  } else {
+    ref_derivs(in, type, d, &set_agv);
+    if (memo) {
+      ReferenceStage kept{cmd.V, cmd.w, {}, set_agv};
+      for (int i = 0; i < reference_derivs; ++i) kept.d[i] = d[i];
+      memo_keep_stage(*memo, kept);
+    }
+  }
+  err_derivs(in, type, d, &set_err);
   if (type == AgvType::t2DW1C) {
     y[agv_delta] = set_agv;
     y[err_delta] = set_err;

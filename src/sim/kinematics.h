@@ -6,6 +6,7 @@
 #include "model/vehicle.h"
 #include "path/arc_length.h"
 #include "path/path.h"
+#include "sim/compute_cache.h"
 #include "sim/sim_state.h"
 
 // What one integration step reads besides the state: the path with its sampling, the
@@ -18,6 +19,8 @@ struct SimContext {
   // The errors as entered; under random slip the wheel ratios of each step come from the
   // slip inputs of the state (slip_step_errors).
   MechanismErrors errors;
+  // The reference's look-ups of an earlier computation of the same path, or null.
+  ReferenceMemo* memo = nullptr;
 };
 
 // The errors one step of a state runs with.

@@ -27,7 +27,7 @@ enum SimComponent : int {
   err_y = 17,      //                                                 (integrated)
   err_delta = 18,  // its steering angle without the drift            (integrated; type 1 set)
   err_kappa = 19,  // its curvature                                   (from the path)
-  err_p = 20,      // path parameter at err_s                         (from the path)
+  err_p = 20,      // path parameter at err_s               (from the path; type 1 only)
   reserved = 21,   // Vmax at the start, never read
   slip_l = 22,     // slip value of the first (left) drive wheel for this step
   slip_r = 23,     // slip value of the second (right) drive wheel for this step

@@ -7,6 +7,8 @@
 #include <algorithm>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <memory>
 
 #include "app/app_state.h"
@@ -152,6 +154,19 @@ TEST_F(PicturesTest, GifRecordingHoldsTheWindowsFramesWithoutItsMarker) {
   EXPECT_EQ(gif.frames[1].delay_cs, 6);
   EXPECT_EQ(gif.frames[2].delay_cs, 200);
   EXPECT_EQ(differing(frames[2], last), 0);
+}
+
+// --view compare: the frame names the three mechanisms, each with what the error does.
+TEST_F(PicturesTest, ExportedFrameOfTheThreeTypesSideBySide) {
+  const ExportRun run = run_export_program(
+      {"--lang", "en", "--path", "11", "--error", "3", "1", "--view", "compare", "--frame", "f.json"});
+  ASSERT_EQ(run.status, 0) << run.err;
+  std::ifstream in("f.json");
+  const std::string json((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  for (const char* t : {"\"(1) 2DW1C\"", "\"(2) 1FDW1FS\"", "\"(3) 1RDW1FS\"",
+                        "\"the error does not act here\"", "\"name\":\"compare\""}) {
+    EXPECT_NE(json.find(t), std::string::npos) << t;
+  }
 }
 
 // The default cosine of type 1: every second record (50 a second, at most 25 frames a

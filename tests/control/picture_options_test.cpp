@@ -52,7 +52,7 @@ TEST(PictureOptions, RefusedRequests) {
       {{"--png", "a.png", "--type", "0"}, "no AGV type '0'"},
       {{"--png", "a.png", "--step", "-1"}, "negative step"},
       {{"--png", "a.png", "--step", "1.5"}, "not a whole number"},
-      {{"--png", "a.png", "--view", "wide"}, "--view is fit or default"},
+      {{"--png", "a.png", "--view", "wide"}, "--view is fit, default or compare"},
       {{"--png", "a.png", "--size", "15x800"}, "bad size '15x800'"},
       {{"--png", "a.png", "--size", "800x4097"}, "bad size"},
       {{"--png", "a.png", "--size", "800"}, "bad size"},

@@ -122,6 +122,30 @@ TEST_F(DrawListTest, LineWidths) {
   EXPECT_TRUE(axle);
 }
 
+// Side by side: the three types' names and deviations in place of the scene and charts,
+// their vehicles, and the settings bar over it all with the marked value; composed again
+// without growing a buffer.
+TEST_F(DrawListTest, ThreeTypesSideBySideAndTheSettingsBar) {
+  app.compare = true;
+  app.bar_shown = true;
+  app.session.error = {ErrorKind::rear_wheels, {3.0, -2.0}};
+  app.live.selected = 1;
+  app.language = Language::en;
+  compose();
+  compose_overlays(list, app_frame(app));
+  app.language = Language::ja;
+  const std::vector<std::string> all = texts();
+  for (const char* t : {"(1) 2DW1C", "(2) 1FDW1FS", "(3) 1RDW1FS", "[-2]", "path 1 cosine"}) {
+    EXPECT_TRUE(has(all, t)) << t;
+  }
+  EXPECT_EQ(list.part(PartId::upper), nullptr);
+  EXPECT_EQ(list.part(PartId::chart_dots), nullptr);
+  ASSERT_NE(list.part(PartId::compare), nullptr);
+  const std::size_t commands = list.commands().capacity();
+  compose();
+  EXPECT_EQ(list.commands().capacity(), commands);
+}
+
 // A frame seen before is composed again without growing any buffer.
 TEST_F(DrawListTest, ComposingAgainAllocatesNothing) {
   compose();
