@@ -52,7 +52,8 @@ TextStyle language_style(const FrameInput& in) {
 // The status line lies left of the chart panel and below the charts' labels there, so it
 // may come after the upper layer without covering any of it.
 void compose_frame(DrawList& list, const FrameInput& in) {
-  if (in.style == FrameStyle::projector) {
+  // The three types side by side keep their square frame in both styles.
+  if (in.style == FrameStyle::projector && !in.compare_shown) {
     compose_projector_frame(list, in);
     return;
   }
@@ -89,7 +90,12 @@ void compose_overlays(DrawList& list, const FrameInput& in) {
   const TextStyle style = language_style(in);
   const double right = in.style == FrameStyle::projector ? list.half_width() : 1.0;
   list.begin_part(PartId::overlays, Retain::none, 0);
-  draw_settings_bar(list, in.settings, status_line_count(in.status), style);
+  if (in.style == FrameStyle::projector && !in.compare_shown) {
+    const point2d corner = projector_bar_corner(in);
+    draw_settings_bar(list, in.settings, status_line_count(in.status), style, &corner);
+  } else {
+    draw_settings_bar(list, in.settings, status_line_count(in.status), style);
+  }
   if (in.recording) draw_recording_marker(list, style, in.language, right);
   if (in.help) draw_help_overlay(list, style, in.language);
   list.end_part();

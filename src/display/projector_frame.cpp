@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "display/help_overlay.h"
+#include "display/path_name.h"
 #include "display/text.h"
 #include "platform/catalogue.h"
 #include "scene/circles.h"
@@ -124,43 +125,6 @@ Msg type_note(AgvType type) {
   return Msg::frame_type_2dw1c;
 }
 
-bool path_name(int path_no, Msg* id) {
-  switch (path_no) {
-    case 1:
-      *id = Msg::path_name_1;
-      return true;
-    case 2:
-      *id = Msg::path_name_2;
-      return true;
-    case 3:
-      *id = Msg::path_name_3;
-      return true;
-    case 4:
-      *id = Msg::path_name_4;
-      return true;
-    case 11:
-      *id = Msg::path_name_11;
-      return true;
-    case 12:
-      *id = Msg::path_name_12;
-      return true;
-    case 13:
-      *id = Msg::path_name_13;
-      return true;
-    case 14:
-      *id = Msg::path_name_14;
-      return true;
-    case 15:
-      *id = Msg::path_name_15;
-      return true;
-    case 16:
-      *id = Msg::path_name_16;
-      return true;
-    default:
-      return false;
-  }
-}
-
 void error_text(const Ctx& c, char (&out)[200]) {
   constexpr double deg_per_rad = 57.29577951308232;
   const MechanismErrors& e = c.in.legend.errors;
@@ -221,7 +185,7 @@ double legend(const Ctx& c, double x0, double x1) {
   char path_line[160];
   Msg name{};
   std::snprintf(path_line, sizeof path_line, c.t(Msg::frame_path), c.in.legend.path_no,
-                path_name(c.in.legend.path_no, &name) ? c.t(name) : "");
+                path_name_msg(c.in.legend.path_no, &name) ? c.t(name) : "");
   const FontId f = c.caption;
   const double lf = c.line(f);
   const double room = x1 - x0;
@@ -530,4 +494,12 @@ void compose_projector_frame(DrawList& list, const FrameInput& in) {
   list.begin_part(PartId::chart_dots, Retain::none, 0);
   chart_dots(c, plots);
   list.end_part();
+}
+
+point2d projector_bar_corner(const FrameInput& in) {
+  const int h = std::max(in.height_px, 1);
+  const Layout l = layout_of(in.width_px, h);
+  const double status_px = projector_sizes(h).status_px;
+  const double box = in.status.shown ? (2.0 * 1.25 + 0.35) * status_px * 2.0 / h : 0.0;
+  return {l.top_view.x0 + l.pad, -1.0 + l.pad + box + 0.01};
 }

@@ -22,5 +22,8 @@ ProjectorSizes projector_sizes(int height_px);
 Box projector_top_view(int width_px, int height_px);
 Box projector_fit_area(int width_px, int height_px);
 
+// Where the settings bar's bottom left corner goes: above the status line.
+point2d projector_bar_corner(const FrameInput& in);
+
 // Composes the frame into `list` (emptied first) in width_px x height_px.
 void compose_projector_frame(DrawList& list, const FrameInput& in);

@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "display/path_name.h"
 #include "path/path_table.h"
 #include "platform/catalogue.h"
 #include "scene/rect.h"
@@ -19,7 +20,7 @@ constexpr rgba refusal_rgba{0.8f, 0.0f, 0.0f, 1.0f};
 
 // One line as pieces of text, the marked one in blue.
 struct Line {
-  char text[max_pieces][96];
+  char text[max_pieces][256];  // room for UTF-8 texts (three bytes a character)
   bool marked[max_pieces];
   int count = 0;
   void add(bool mark, const char* format, ...) __attribute__((format(printf, 3, 4)));
@@ -40,8 +41,8 @@ double line_width(const Line& line, const TextStyle& style, FontId font) {
   return w;
 }
 
-void draw_line(DrawList& list, const Line& line, double y, const TextStyle& style, FontId font) {
-  double x = left;
+void draw_line(DrawList& list, const Line& line, double x, double y, const TextStyle& style,
+               FontId font) {
   for (int i = 0; i < line.count; ++i) {
     const char* t = line.text[i];
     list.text(x, y, font, {t, std::strlen(t)}, line.marked[i] ? color_blue : text_rgba);
@@ -90,7 +91,7 @@ void split_name(const char* code, char* curve, std::size_t size, const char** co
 }  // namespace
 
 void draw_settings_bar(DrawList& list, const SettingsBarInput& in, int status_lines,
-                       const TextStyle& style) {
+                       const TextStyle& style, const point2d* corner) {
   if (!in.shown) return;
   const PathDescriptor* path = find_path(in.path.number);
   if (!path) return;
@@ -102,7 +103,9 @@ void draw_settings_bar(DrawList& list, const SettingsBarInput& in, int status_li
   char curve[32];
   const char* constant = nullptr;
   split_name(path->constants[0].name, curve, sizeof curve, &constant);
-  route.add(false, text(in.language, Msg::bar_path), path->number, curve);
+  Msg name{};
+  route.add(false, text(in.language, Msg::bar_path), path->number,
+            path_name_msg(path->number, &name) ? text(in.language, name) : curve);
   for (int i = 0; i < path->entered_count; ++i) {
     split_name(path->constants[i].name, curve, sizeof curve, &constant);
     add_value(route, in.selected == values + i, constant, in.path.constants[i]);
@@ -114,17 +117,21 @@ void draw_settings_bar(DrawList& list, const SettingsBarInput& in, int status_li
   const double px = 1.0 / style.px_per_unit;
   const double lh = line_height(style, font);
   const int lines = in.refused ? 4 : 3;
-  const double bottom = -1.0 + (status_lines > 0 ? status_lines * lh + 2.0 * margin_px * px : 0.0);
+  const double bottom =
+      corner ? corner->y
+             : -1.0 + (status_lines > 0 ? status_lines * lh + 2.0 * margin_px * px : 0.0);
+  const double box_left = corner ? corner->x : -1.0;
+  const double x = corner ? corner->x + margin_px * px : left;
   const double width = std::max({line_width(error, style, font), line_width(route, style, font),
                                  line_width(refusal, style, font), line_width(keys, style, font)});
-  fill_rect(list, {-1.0, bottom}, left + 1.0 + width + 2.0 * margin_px * px,
+  fill_rect(list, {box_left, bottom}, x - box_left + width + margin_px * px,
             lines * lh + margin_px * px, 0.0, color_white);
   double y = bottom + margin_px * px + 0.25 * lh;
-  draw_line(list, keys, y, style, font);
+  draw_line(list, keys, x, y, style, font);
   if (in.refused) {
     y += lh;
-    list.text(left, y, font, {refusal.text[0], std::strlen(refusal.text[0])}, refusal_rgba);
+    list.text(x, y, font, {refusal.text[0], std::strlen(refusal.text[0])}, refusal_rgba);
   }
-  draw_line(list, route, y + lh, style, font);
-  draw_line(list, error, y + 2.0 * lh, style, font);
+  draw_line(list, route, x, y + lh, style, font);
+  draw_line(list, error, x, y + 2.0 * lh, style, font);
 }

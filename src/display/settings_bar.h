@@ -1,6 +1,7 @@
 #pragma once
 
 #include "display/text.h"
+#include "model/point2d.h"
 #include "model/scenario.h"
 #include "platform/messages.h"
 
@@ -17,6 +18,7 @@ struct SettingsBarInput {
 };
 
 // Lines of small text on a white box at the bottom left, above the status line (which
-// shows `status_lines` lines). Allocates nothing.
+// shows `status_lines` lines), or with its bottom left corner at `corner` when given.
+// Allocates nothing.
 void draw_settings_bar(DrawList& list, const SettingsBarInput& in, int status_lines,
-                       const TextStyle& style);
+                       const TextStyle& style, const point2d* corner = nullptr);
