@@ -8,6 +8,9 @@
 #   docs/projector-ja.png, docs/projector-en.png
 #                        the projector style at 1920x1080 in Japanese and English: the
 #                        ellipse (I=11) with the same error, type 2DW1C at step 300
+#   docs/compare-ja.png, docs/compare-en.png
+#                        the three types side by side (--view compare): the ellipse with a
+#                        steering drift of 1 degree, step 200, in Japanese and English
 # and the desktop icon from the top view (scripts/make-icon.sh). Needs no display (the
 # exporter draws without one). Commit what it writes.
 #
@@ -40,5 +43,8 @@ for lang in ja en; do
   "$exe" --path 11 "${scenario[@]}" --type 1 --step 300 --size 1920x1080 --style projector \
     --lang "$lang" --png "docs/projector-$lang.png"
   echo "wrote docs/projector-$lang.png"
+  "$exe" --path 11 --error 3 1 --view compare --step 200 --lang "$lang" \
+    --png "docs/compare-$lang.png"
+  echo "wrote docs/compare-$lang.png"
 done
 scripts/make-icon.sh "$exe"
