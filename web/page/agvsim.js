@@ -438,6 +438,12 @@
     return compute();
   };
   api.frame = () => frameText;
+  // Shows a type (1-3) at a record.
+  api.show = (type, step) => {
+    shown.step = step;
+    shown.played = step;
+    setType(type);
+  };
   api.shown = shown;
   start().catch((e) => {
     api.error = String(e);

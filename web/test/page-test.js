@@ -45,15 +45,17 @@ function sameAsNative(options, csv, wheels, what) {
   const errors = [];
   page.on('pageerror', (e) => errors.push(String(e)));
   page.on('console', (m) => m.type() === 'error' && errors.push(m.text()));
-  await page.setViewport({ width: 1280, height: 720, deviceScaleFactor: 1 });
+  await page.setViewport(shotAt > 0 ? { width: 1600, height: 820, deviceScaleFactor: 1 }
+    : { width: 1280, height: 720, deviceScaleFactor: 1 });
   const demo = '--path 11 --error 4 5 10';
-  const url = 'file://' + indexHtml + '#' + encodeURIComponent(demo);
+  const url = 'file://' + indexHtml + '#' + encodeURIComponent(demo + (shotAt > 0 ? ' --lang ja' : ''));
   const opened = Date.now();
   await page.goto(url);
   await page.waitForFunction('window.agvsim && window.agvsim.ready', { timeout: 20000 });
   const firstPicture = Date.now() - opened;
 
   if (shotAt > 0) {
+    await page.evaluate(() => agvsim.show(1, 300));
     await page.screenshot({ path: process.argv[shotAt + 1] });
     await browser.close();
     return;
