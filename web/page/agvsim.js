@@ -196,6 +196,7 @@
         compute();
       }, { min: -20, max: 20, step: fine });
     });
+    select(shown.selected);
   }
 
   function syncValueFields() {
@@ -228,6 +229,15 @@
     setting.values[i] = String(Math.round(steps) / 10);
     syncValueFields();
     compute();
+  }
+
+  // ←/→: which error value ↑/↓ change, marked beside its field.
+  function select(i) {
+    shown.selected = i;
+    for (let j = 0; j < 2; ++j) {
+      const input = $('value' + j);
+      if (input) input.parentElement.classList.toggle('selected', j === i);
+    }
   }
 
   function setType(type) {
@@ -373,8 +383,8 @@
       switch (e.key) {
         case 'ArrowUp': stepValue(e.shiftKey ? coarse / fine : 1); break;
         case 'ArrowDown': stepValue(e.shiftKey ? -coarse / fine : -1); break;
-        case 'ArrowLeft': shown.selected = 0; break;
-        case 'ArrowRight': shown.selected = 1; break;
+        case 'ArrowLeft': select(0); break;
+        case 'ArrowRight': select(1); break;
         case '1': case '2': case '3': setType(Number(e.key)); break;
         case ' ': if (target.tagName === 'BUTTON') done = false; else togglePlay(); break;
         case 'f': fit(); break;
