@@ -8,7 +8,6 @@
 
 struct AppState;
 
-
 struct Playback {
   bool playing;
   int speed;           // index into playback_speeds
@@ -16,7 +15,6 @@ struct Playback {
   int anchor_step;
   bool timer_armed;  // a timer callback is on its way
 };
-
 
 // Seconds on a steady clock.
 double clock_seconds();
