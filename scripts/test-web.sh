@@ -9,12 +9,13 @@
 #     controls and address, downloads, red and blue motions on the canvas, and the figures
 #     (time to the first picture, computation time against the native one).
 # The native exporter is build/default's (./scripts/test.sh builds it), else the core
-# build's, built here. As root the web group of scripts/packages.txt is installed.
+# build's, built here. As root the web and webtest groups of scripts/packages.txt are
+# installed.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$PWD
 source scripts/ensure-packages.sh
-agv_ensure_packages build web
+agv_ensure_packages build web webtest
 command -v npm >/dev/null || agv_ensure_packages npm
 ./scripts/build-web.sh
 
