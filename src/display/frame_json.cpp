@@ -244,6 +244,13 @@ class Writer {
 
 std::string frame_json(const DrawList& list, int width, int height) {
   std::string out;
+  frame_json(list, width, height, &out);
+  return out;
+}
+
+void frame_json(const DrawList& list, int width, int height, std::string* json) {
+  std::string& out = *json;
+  out.clear();
   const FrameBox box = frame_box(list, width, height);
   Writer w(out, box, height);
   out += "{\"format\":\"agvsim-frame\",\"version\":1,";
@@ -267,5 +274,4 @@ std::string frame_json(const DrawList& list, int width, int height) {
     out += "]}";
   }
   out += "]}\n";
-  return out;
 }

@@ -33,7 +33,8 @@ struct State {
   bool computed = false;
   double compute_ms = 0.0;
   DrawList list;
-  std::string text;  // the last text handed out
+  std::string text;   // the last text handed out
+  std::string frame;  // the last frame, its memory kept for the next
   double number = 0.0;
 };
 
@@ -171,7 +172,8 @@ EMSCRIPTEN_KEEPALIVE const char* agv_frame(int width, int height, int type, int 
   compose_frame(
       s.list, frame_input({&s.ws->store, &s.scenario, &s.result, t, step, view, true, playing != 0,
                            speed, height, FrameStyle::projector, language(), width, height}));
-  return hand_out(frame_json(s.list, width, height));
+  frame_json(s.list, width, height, &s.frame);
+  return s.frame.c_str();
 }
 
 // Reads a number as the dialogue does (fractions, full-width forms): 0 and the value in
