@@ -155,6 +155,24 @@ function sameAsNative(options, csv, wheels, what) {
     console.log(`computation: Chromium ${ms.map((m) => m.toFixed(1)).join(' / ')} ms`);
   }
   check(errors.length === 0, `no page or console error at the end ${errors.join('; ')}`);
+
+  // The same folder from a static web server (node's own, files as they are).
+  const server = require('http').createServer((req, res) => {
+    const file = path.join(path.dirname(indexHtml), path.basename(req.url.split('?')[0]));
+    fs.readFile(file, (err, data) => {
+      res.writeHead(err ? 404 : 200);
+      res.end(err ? '' : data);
+    });
+  });
+  await new Promise((r) => server.listen(0, '127.0.0.1', r));
+  const served = await browser.newPage();
+  const servedErrors = [];
+  served.on('pageerror', (e) => servedErrors.push(String(e)));
+  served.on('console', (m) => m.type() === 'error' && servedErrors.push(m.text()));
+  await served.goto(`http://127.0.0.1:${server.address().port}/index.html#--path%201%20--error%205%203`);
+  await served.waitForFunction('window.agvsim && window.agvsim.ready', { timeout: 20000 });
+  check(servedErrors.length === 0, `ready from a web server with no error ${servedErrors.join('; ')}`);
+  server.close();
   await browser.close();
   process.exit(failures ? 1 : 0);
 })().catch((e) => {
