@@ -12,6 +12,7 @@ source scripts/ensure-packages.sh
 agv_ensure_packages web
 root=$PWD
 build=$root/build/web
+mkdir -p "$root/build"
 # Debian's emscripten finds its node modules there.
 export NODE_PATH=${NODE_PATH:-/usr/share/nodejs}
 
