@@ -394,8 +394,8 @@
         case 'X': shown.dx += 0.1; draw(); break;
         case 'y': shown.dy -= 0.1; draw(); break;
         case 'Y': shown.dy += 0.1; draw(); break;
-        case '+': $('speed').value = shown.speed = Math.min(5, shown.speed + 1); break;
-        case '-': $('speed').value = shown.speed = Math.max(0, shown.speed - 1); break;
+        case '+': $('speed').value = shown.speed = Math.min(5, shown.speed + 1); draw(); break;
+        case '-': $('speed').value = shown.speed = Math.max(0, shown.speed - 1); draw(); break;
         case '0': shown.step = 0; shown.played = 0; draw(); break;
         case 'l': setLanguage(lang === 'ja' ? 'en' : 'ja'); break;
         default: done = false;
