@@ -99,6 +99,13 @@ function sameAsNative(options, csv, wheels, what) {
   const [down] = await csvOf();
   check(down === csv, 'ArrowDown gives the result back');
 
+  // Space plays the motion and pauses it again.
+  await page.keyboard.press(' ');
+  await new Promise((r) => setTimeout(r, 500));
+  await page.keyboard.press(' ');
+  const played = await page.evaluate(() => [agvsim.shown.step, agvsim.shown.playing]);
+  check(played[0] > 0 && !played[1], `Space plays and pauses (step ${played[0]})`);
+
   // Other settings, slip and fractions and full-width digits included.
   for (const s of ['--path 1 --error 5 3', '--path 3 --error 4 -1.5 2', '--path 14 --error 5 1/2',
     '--path 16 --error 1 ２ −１']) {
