@@ -1,5 +1,5 @@
 // Draws a frame given as JSON (docs/frame-json.md) on a canvas 2D context: pixels, y down,
-// the parts in order. Lines have square ends; a stipple is a 16-bit pattern of on and off
+// the parts in order. Lines end flat; a stipple is a 16-bit pattern of on and off
 // pixels (lowest bit first), each bit `stipple_factor` pixels long.
 'use strict';
 
