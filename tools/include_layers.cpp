@@ -31,6 +31,9 @@ const std::map<std::string, std::set<std::string>> allowed = {
     {"display", {"platform", "model", "path", "sim", "scene", "picture"}},
     {"gl", {"platform", "model", "path", "sim", "scene", "display", "picture"}},
     {"app", {"platform", "model", "path", "sim", "control", "scene", "display", "gl", "picture"}},
+    // The browser edition beside app: the page draws the frames itself, so no gl; of app
+    // only what composes a shown frame (shown_frame, playback_speeds), which includes no gl.
+    {"web", {"platform", "model", "path", "sim", "control", "scene", "display", "app"}},
 };
 
 // The folders that may include the system headers of the GL and window-system libraries.

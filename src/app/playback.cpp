@@ -41,11 +41,6 @@ void tick(void* window_state) {
 
 }  // namespace
 
-const char* speed_name(int speed) {
-  static const char* const names[playback_speed_count] = {"x1/4", "x1/2", "x1", "x2", "x4", "x8"};
-  return names[std::clamp(speed, 0, playback_speed_count - 1)];
-}
-
 double clock_seconds() {
   using clock = std::chrono::steady_clock;
   return std::chrono::duration<double>(clock::now().time_since_epoch()).count();

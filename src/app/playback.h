@@ -1,14 +1,12 @@
 #pragma once
 
+#include "app/playback_speeds.h"
+
 // Playing the motion in real time: one record every dt_sim seconds at speed x1, from
 // x1/4 to x8. The clock is anchored at a step and a time; the step shown is worked out from
 // the time gone by since, so a slow frame never slows the motion down.
 
 struct AppState;
-
-inline constexpr double playback_speeds[] = {0.25, 0.5, 1.0, 2.0, 4.0, 8.0};
-inline constexpr int playback_speed_count = 6;
-inline constexpr int normal_speed = 2;  // x1
 
 struct Playback {
   bool playing;
@@ -17,9 +15,6 @@ struct Playback {
   int anchor_step;
   bool timer_armed;  // a timer callback is on its way
 };
-
-// "x1/4", "x1/2", "x1", "x2", "x4", "x8".
-const char* speed_name(int speed);
 
 // Seconds on a steady clock.
 double clock_seconds();

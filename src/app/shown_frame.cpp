@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "app/playback.h"
+#include "app/playback_speeds.h"
 #include "display/projector_frame.h"
 #include "scene/chart_layout.h"
 #include "scene/view_fit.h"

@@ -6,6 +6,7 @@
 #include "agvsim_version.h"
 #include "path/path_table.h"
 #include "platform/catalogue.h"
+#include "platform/float_text.h"
 
 namespace {
 
@@ -18,7 +19,7 @@ class Line {
   }
   Line& num(double v) {  // the shortest text that reads back as v, in every locale
     char b[32];
-    buf_.append(b, std::to_chars(b, b + sizeof b, v).ptr);
+    buf_.append(b, write_shortest(b, b + sizeof b, v));
     return *this;
   }
   Line& num(int v) {

@@ -11,13 +11,14 @@
 
 #include "agvsim_version.h"
 #include "path/path_table.h"
+#include "platform/float_text.h"
 
 namespace {
 
 // Shortest text that reads back to the same double.
 void put_number(std::string& line, double v) {
   char buf[32];
-  line.append(buf, std::to_chars(buf, buf + sizeof buf, v).ptr);
+  line.append(buf, write_shortest(buf, buf + sizeof buf, v));
 }
 
 const char* status_text(Refusal r) {

@@ -6,6 +6,7 @@
 
 #include "display/picture_box.h"
 #include "platform/bitmap_font.h"
+#include "platform/float_text.h"
 #include "platform/scalable_font.h"
 
 namespace {
@@ -75,8 +76,8 @@ class Writer {
     v = std::round(v * 1000.0) / 1000.0;
     if (v == 0.0) v = 0.0;  // no "-0"
     char buffer[32];
-    const auto end = std::to_chars(buffer, buffer + sizeof buffer, v).ptr;
-    out_.append(buffer, end);
+    char* end = write_shortest(buffer, buffer + sizeof buffer, v);
+    out_.append(buffer, static_cast<std::size_t>(end - buffer));
   }
   void number(int v) { out_ += std::to_string(v); }
 
@@ -114,6 +115,10 @@ class Writer {
     const int n =
         std::snprintf(buffer, sizeof buffer, "\"#%02x%02x%02x\"", byte(c.r), byte(c.g), byte(c.b));
     out_.append(buffer, static_cast<std::size_t>(n));
+    if (c.translucent()) {  // drawn over what lies below
+      field("alpha");
+      number(static_cast<double>(c.a));
+    }
   }
 
   void key(const char* name) {
@@ -239,6 +244,13 @@ class Writer {
 
 std::string frame_json(const DrawList& list, int width, int height) {
   std::string out;
+  frame_json(list, width, height, &out);
+  return out;
+}
+
+void frame_json(const DrawList& list, int width, int height, std::string* json) {
+  std::string& out = *json;
+  out.clear();
   const FrameBox box = frame_box(list, width, height);
   Writer w(out, box, height);
   out += "{\"format\":\"agvsim-frame\",\"version\":1,";
@@ -262,5 +274,4 @@ std::string frame_json(const DrawList& list, int width, int height) {
     out += "]}";
   }
   out += "]}\n";
-  return out;
 }

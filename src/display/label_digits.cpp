@@ -1,7 +1,8 @@
 #include "display/label_digits.h"
 
-#include <charconv>
 #include <cmath>
+
+#include "platform/float_text.h"
 
 namespace {
 
@@ -68,9 +69,9 @@ bool has_decimals(double m) {
 // The sign position, then the magnitude with two decimals at most ("0.5", "2.25").
 void put_decimals(Writer& w, char sign, double m) {
   char text[32];
-  const auto [end, ec] =
-      std::to_chars(text, text + sizeof text - 1, m, std::chars_format::fixed, 2);
-  char* last = ec == std::errc() ? end : text;
+  char* const end = text + sizeof text - 1;
+  char* last = write_fixed(text, end, m, 2);
+  if (last == end) last = text;
   while (last > text && last[-1] == '0') --last;
   if (last > text && last[-1] == '.') --last;
   *last = '\0';

@@ -16,7 +16,7 @@ struct PictureBox {
 };
 PictureBox picture_box(int width, int height);
 
-struct DrawList;
+class DrawList;
 
 // Where a composed frame goes in a window: a square frame in the picture box, a frame of
 // the window's own size over the whole window.

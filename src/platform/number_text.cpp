@@ -8,6 +8,7 @@
 #include <system_error>
 
 #include "platform/catalogue.h"
+#include "platform/float_text.h"
 
 namespace {
 
@@ -132,7 +133,7 @@ NumberError parse_decimal(std::string_view s, double* value) {
   }
   const char* end = s.data() + s.size();
   double v = 0.0;
-  const auto [ptr, ec] = std::from_chars(s.data(), end, v, std::chars_format::general);
+  const auto [ptr, ec] = read_double(s.data(), end, v);
   if (s.empty() || ptr != end) return NumberError::not_a_number;
   if (ec == std::errc::result_out_of_range && is_underflow(s)) {
     v = s[0] == '-' ? -0.0 : 0.0;  // what strtod gives: the nearest double
@@ -260,8 +261,9 @@ NumberError parse_whole_number(std::string_view text, int* value) {
 std::string number_notice_used(std::string_view text, NumberError error, double used) {
   if (error == NumberError::none) return "";
   char number[32];
-  const auto [end, ec] = std::to_chars(number, number + sizeof number, used);
-  const std::string u(number, ec == std::errc() ? end : number);
+  char* const last = number + sizeof number;
+  char* const end = write_shortest(number, last, used);
+  const std::string u(number, end == last ? number : end);
   std::string words, english;
   describe(text, error, &words, &english);
   return format_text(tr(Msg::number_used), words.c_str(), u.c_str(), english.c_str(), u.c_str());

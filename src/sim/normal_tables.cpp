@@ -9,6 +9,7 @@
 
 #include "platform/catalogue.h"
 #include "platform/file_system.h"
+#include "platform/float_text.h"
 
 namespace {
 
@@ -47,7 +48,7 @@ bool parse_int(const char* s, int len, int* value) {
 }
 
 bool parse_finite(const char* s, int len, double* value) {
-  const auto [end, ec] = std::from_chars(s, s + len, *value);
+  const auto [end, ec] = read_double(s, s + len, *value);
   return ec == std::errc() && end == s + len && std::isfinite(*value);
 }
 

@@ -174,4 +174,22 @@ TEST_F(DrawListTest, JsonInPicturePixels) {
             std::string::npos);
 }
 
+// A translucent colour carries its opacity (the page blends with it), an opaque one none;
+// written into a string of an earlier frame, the JSON replaces it in the same memory.
+TEST_F(DrawListTest, JsonTellsTranslucencyAndReusesItsString) {
+  DrawList one;
+  one.clear(600);
+  one.begin_part(PartId::title, Retain::none, 0);
+  one.disc({0.0, 0.0}, 0.1, rgba{0.0f, 0.4f, 0.78f, 0.35f});
+  one.disc({0.0, 0.0}, 0.1, rgba{1.0f, 0.0f, 0.0f, 1.0f});
+  one.end_part();
+  std::string json(4096, 'x');
+  const char* memory = json.data();
+  frame_json(one, 800, 600, &json);
+  EXPECT_EQ(json.data(), memory);
+  EXPECT_EQ(json, frame_json(one, 800, 600));
+  EXPECT_NE(json.find("\"colour\":\"#0066c7\",\"alpha\":0.35,"), std::string::npos) << json;
+  EXPECT_EQ(json.find("\"alpha\"", json.find("#ff0000")), std::string::npos);
+}
+
 }  // namespace

@@ -1,0 +1,44 @@
+#!/usr/bin/env bash
+# Builds the browser edition and the node edition of agvsim-export with emscripten:
+#   dist/web/            index.html and its scripts: open it from a file or put the folder
+#                        on any static web server; it loads nothing else
+#   dist/agvsim-web.zip  the same folder as one file
+#   dist/node/           agvsim-export.js (node agvsim-export.js --path 11 --out a.csv) and
+#                        the random tables it reads, beside it
+# Installs the web group of scripts/packages.txt as root (see ensure-packages.sh).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+source scripts/ensure-packages.sh
+agv_ensure_packages web
+root=$PWD
+build=$root/build/web
+mkdir -p "$root/build"
+# Debian's emscripten finds its node modules there.
+export NODE_PATH=${NODE_PATH:-/usr/share/nodejs}
+
+emcmake cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release -DAGV_WITH_PICTURES=OFF \
+  -DAGV_BUILD_TESTS=OFF -DAGV_BUILD_BENCH=OFF >"$build.log" 2>&1 || { cat "$build.log"; exit 1; }
+cmake --build "$build" -j2 --target agvsim-web agvsim-export
+
+# The page's font: IPAex Gothic cut down to the catalogue's characters, as the programs have it.
+for font in /usr/share/fonts/{opentype,truetype}/ipaexfont-gothic/ipaexg.ttf; do
+  [ -f "$font" ] && break
+done
+pyft_python=$(head -1 "$(command -v pyftsubset)" | sed -n 's/^#! *//p')
+if [ ! "$build/agvsim-sans.ttf" -nt po/ja.po ] || [ ! "$build/agvsim-sans.ttf" -nt cmake/subset_font.py ]; then
+  "${pyft_python:-python3}" cmake/subset_font.py "$font" "$build/agvsim-sans.ttf" po/ja.po po/en.po
+fi
+
+rm -rf dist/web dist/node dist/agvsim-web.zip
+mkdir -p dist/web dist/node
+cp web/page/index.html web/page/agvsim.css web/page/agvsim.js web/page/frame-canvas.js dist/web/
+cp "$build/src/web/agvsim-web.js" dist/web/
+# The font as a script (a data: URL): pages opened from a file may not fetch files.
+{ printf 'self.agvsimFont = "data:font/ttf;base64,'; base64 -w0 "$build/agvsim-sans.ttf"; printf '";\n'; } \
+  >dist/web/agvsim-font.js
+cp "$build/src/agvsim-export.js" dist/node/
+cp data/normal*.data dist/node/
+(cd dist && zip -qr agvsim-web.zip web)
+raw=$(cat dist/web/* | wc -c)
+gz=$(cat dist/web/* | gzip -9 | wc -c)
+echo "dist/web: $raw bytes, $gz gzipped; dist/node/agvsim-export.js; dist/agvsim-web.zip"

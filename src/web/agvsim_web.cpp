@@ -1,0 +1,209 @@
+// The browser edition's module: the computation, the CSV of agvsim-export and the
+// projector-style frame as JSON, called from the page (web/page/agvsim.js). A setting is
+// the exporter's command line, so the page, its address and agvsim-export agree on what
+// each option means. One computation at a time; the texts handed out stay valid until the
+// next call.
+#include <emscripten/emscripten.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/shown_frame.h"
+#include "control/command_line.h"
+#include "control/csv_export.h"
+#include "control/refusal_text.h"
+#include "control/table_files.h"
+#include "display/frame_json.h"
+#include "path/path_table.h"
+#include "platform/catalogue.h"
+#include "platform/number_text.h"
+#include "sim/computation.h"
+
+namespace {
+
+struct State {
+  NormalTables tables;
+  std::unique_ptr<Workspace> ws;
+  CommandLine line;
+  Scenario scenario;
+  ComputeResult result;
+  bool computed = false;
+  double compute_ms = 0.0;
+  DrawList list;
+  std::string text;   // the last text handed out
+  std::string frame;  // the last frame, its memory kept for the next
+  double number = 0.0;
+};
+
+State& state() {
+  static State s;
+  return s;
+}
+
+// The words of a command line: blanks separate them (the address holds no quoting).
+std::vector<std::string> words_of(const char* options) {
+  std::vector<std::string> words;
+  std::string word;
+  for (const char* p = options;; ++p) {
+    if (*p == '\0' || *p == ' ' || *p == '\t' || *p == '\n') {
+      if (!word.empty()) words.push_back(word);
+      word.clear();
+      if (*p == '\0') return words;
+    } else {
+      word += *p;
+    }
+  }
+}
+
+const char* hand_out(std::string text) {
+  state().text = std::move(text);
+  return state().text.c_str();
+}
+
+}  // namespace
+
+extern "C" {
+
+// Reads the random tables embedded at /data; 0, or 1 with the reason in agv_text().
+EMSCRIPTEN_KEEPALIVE int agv_start() {
+  State& s = state();
+  s.ws = std::make_unique<Workspace>();
+  std::string message;
+  if (!read_normal_tables(&s.tables, "/data", &message)) {
+    hand_out(message);
+    return 1;
+  }
+  return 0;
+}
+
+// Sets the language of the texts: 0 Japanese, 1 English.
+EMSCRIPTEN_KEEPALIVE void agv_set_language(int language) {
+  set_language(language == 1 ? Language::en : Language::ja);
+}
+
+// Computes the setting of an exporter command line ("--path 11 --error 4 5 10"). Returns
+// the exporter's status: 0 computed, 2 not a setting (the reason in agv_text()), 3 refused
+// (the refusal in agv_text(); the last computed motion stays shown).
+EMSCRIPTEN_KEEPALIVE int agv_compute(const char* options) {
+  State& s = state();
+  std::vector<std::string> words = words_of(options);
+  words.insert(words.begin(), "agvsim-export");
+  std::vector<const char*> args;
+  for (const std::string& w : words) args.push_back(w.c_str());
+  CommandLine line;
+  std::string error;
+  if (!parse_command_line(static_cast<int>(args.size()), args.data(), &line, &error)) {
+    hand_out(error);
+    return 2;
+  }
+  const Scenario scenario = command_line_scenario(line);
+  const double start = emscripten_get_now();
+  const ComputeResult result = compute(scenario, s.tables, *s.ws);
+  s.compute_ms = emscripten_get_now() - start;
+  if (result.refusal != Refusal::none) {
+    s.computed = false;
+    hand_out(refusal_text(result));
+    return 3;
+  }
+  s.line = line;
+  s.scenario = scenario;
+  s.result = result;
+  s.computed = true;
+  return 0;
+}
+
+EMSCRIPTEN_KEEPALIVE double agv_compute_ms() {
+  return state().compute_ms;
+}
+
+EMSCRIPTEN_KEEPALIVE const char* agv_text() {
+  return state().text.c_str();
+}
+
+// The CSV agvsim-export writes for the last computation: --out (wheels 0) or --wheels.
+EMSCRIPTEN_KEEPALIVE const char* agv_csv(int wheels) {
+  State& s = state();
+  if (!s.computed) return hand_out("");
+  char* data = nullptr;
+  std::size_t size = 0;
+  std::FILE* out = open_memstream(&data, &size);
+  if (!out) return hand_out("");
+  if (wheels) {
+    write_wheel_csv(out, s.line, s.scenario, s.result, s.ws->store);
+  } else {
+    write_trajectory_csv(out, s.line, s.scenario, s.result, s.ws->store);
+  }
+  std::fclose(out);
+  std::string text(data, size);
+  std::free(data);
+  return hand_out(std::move(text));
+}
+
+// The last record of a type (1-3) of the last computation; -1 when none.
+EMSCRIPTEN_KEEPALIVE int agv_last_step(int type) {
+  const State& s = state();
+  if (!s.computed || type < 1 || type > agv_type_count) return -1;
+  return s.ws->store.traj_last[type - 1];
+}
+
+// Motion time in seconds of a record.
+EMSCRIPTEN_KEEPALIVE double agv_step_time(int type, int step) {
+  const State& s = state();
+  if (!s.computed) return 0.0;
+  return record_time(s.ws->store, s.scenario, static_cast<AgvType>(type), step);
+}
+
+// The projector-style frame of the last computation in a width x height picture as JSON
+// (docs/frame-json.md): type 1-3 at a record, the motion fitted to the picture, then
+// zoomed by `zoom` about the centre and moved by (dx, dy) window units.
+EMSCRIPTEN_KEEPALIVE const char* agv_frame(int width, int height, int type, int step, double zoom,
+                                           double dx, double dy, int playing, int speed) {
+  State& s = state();
+  if (!s.computed) return hand_out("");
+  const auto t = static_cast<AgvType>(type);
+  View view{view_scale0, 0.0, 0.0, 0.0, 0.0};
+  fit_projector_view(s.ws->store, s.result, t, width, height, &view);
+  view.view_scale *= zoom;
+  view.view_dx = view.view_dx * zoom + dx;
+  view.view_dy = view.view_dy * zoom + dy;
+  compose_frame(
+      s.list, frame_input({&s.ws->store, &s.scenario, &s.result, t, step, view, true, playing != 0,
+                           speed, height, FrameStyle::projector, language(), width, height}));
+  frame_json(s.list, width, height, &s.frame);
+  return s.frame.c_str();
+}
+
+// Reads a number as the dialogue does (fractions, full-width forms): 0 and the value in
+// agv_number(), or the NumberError.
+EMSCRIPTEN_KEEPALIVE int agv_read_number(const char* text) {
+  double v = 0.0;
+  const NumberError error = parse_number(text, &v);
+  if (error == NumberError::none) state().number = v;
+  return static_cast<int>(error);
+}
+
+EMSCRIPTEN_KEEPALIVE double agv_number() {
+  return state().number;
+}
+
+// The paths and their enterable constants as JSON:
+// [{"number":1,"constants":[["cosine_A",1.5],...]},...].
+EMSCRIPTEN_KEEPALIVE const char* agv_paths() {
+  std::string json = "[";
+  for (const PathDescriptor& p : path_table) {
+    if (json.size() > 1) json += ',';
+    json += "{\"number\":" + std::to_string(p.number) + ",\"constants\":[";
+    for (int i = 0; i < p.entered_count; ++i) {
+      char value[32];
+      std::snprintf(value, sizeof value, "%.17g", p.constants[i].default_value);
+      json += std::string(i ? "," : "") + "[\"" + p.constants[i].name + "\"," + value + "]";
+    }
+    json += "]}";
+  }
+  return hand_out(json + "]");
+}
+
+}  // extern "C"

@@ -1,0 +1,463 @@
+// The page: the setting as the exporter's command line (also the address's hash), the
+// controls that edit it, the module that computes and composes the frame, and the canvas
+// it is drawn on. window.agvsim is the interface for scripts and tests.
+'use strict';
+
+(() => {
+  const words = {
+    ja: {
+      title: 'AGV 軌道誤差シミュレータ', language: '言語', path: '経路', pathN: '経路 ',
+      kind: '機構誤差', value: '値', play: '再生', pause: '一時停止', speed: '速度',
+      time: '時刻', type: '駆動方式', fit: '全体表示', png: 'PNG を保存', csv: 'CSV を保存',
+      wheels: '車輪 CSV を保存', canvas: '上面図と x(t)・y(t) のグラフ',
+      kinds: ['誤差なし', '後車輪半径 (%)', '前車輪半径 (%)', 'ステアリングのドリフト (度)',
+        'WheelBase/Tread (%)', '駆動輪のランダム滑り (%)'],
+      values: [[], ['左', '右'], ['半径'], ['ドリフト'], ['WheelBase', 'Tread'], ['滑り']],
+      keys: '←→: 値を選ぶ  ↑↓: 値を変える (Shift: 大きく)  1/2/3: 方式  Space: 再生  f: 全体表示',
+    },
+    en: {
+      title: 'AGV trajectory-error simulator', language: 'Language', path: 'Path', pathN: 'Path ',
+      kind: 'Mechanism error', value: 'value', play: 'Play', pause: 'Pause', speed: 'Speed',
+      time: 'Time', type: 'Drive', fit: 'Fit', png: 'Save PNG', csv: 'Save CSV',
+      wheels: 'Save wheel CSV', canvas: 'Top view and x(t), y(t) charts',
+      kinds: ['no error', 'rear wheel radii (%)', 'front wheel radius (%)',
+        'steering drift (degrees)', 'WheelBase/Tread (%)', 'random slip of the drive wheels (%)'],
+      values: [[], ['left', 'right'], ['radius'], ['drift'], ['WheelBase', 'Tread'], ['slip']],
+      keys: '←→: select a value  ↑↓: change it (Shift: coarse)  1/2/3: drive  Space: play  f: fit',
+    },
+  };
+  const speeds = [0.25, 0.5, 1, 2, 4, 8];
+  const fine = 0.1, coarse = 1;  // what ↑/↓ add to an error value, without and with Shift
+  const $ = (id) => document.getElementById(id);
+
+  // The setting: what the command line says, the error values as typed.
+  const setting = { path: 1, constants: {}, kind: 0, values: ['0', '0'] };
+  const shown = { type: 1, step: 0, playing: false, speed: 2, zoom: 1, dx: 0, dy: 0, selected: 0 };
+  let mod = null, lang = 'ja', paths = [], frameText = '', lastTime = 0;
+
+  const api = { ready: false, status: 0, message: '', computeMs: 0 };
+  window.agvsim = api;
+
+  function options() {
+    const o = ['--path', String(setting.path)];
+    for (const [name, value] of Object.entries(setting.constants)) o.push('--const', `${name}=${value}`);
+    if (setting.kind) {
+      o.push('--error', String(setting.kind));
+      const n = [0, 2, 1, 1, 2, 1][setting.kind];
+      for (let i = 0; i < n; ++i) o.push(setting.values[i]);
+    }
+    return o.join(' ');
+  }
+
+  // Reads the options of a command line into the setting (what the page has controls for).
+  function readOptions(text) {
+    const w = text.trim().split(/\s+/);
+    const s = { path: 1, constants: {}, kind: 0, values: ['0', '0'] };
+    for (let i = 0; i < w.length; ++i) {
+      if (w[i] === '--path') s.path = Number(w[++i]);
+      else if (w[i] === '--const') {
+        const [name, value] = (w[++i] || '').split('=');
+        s.constants[name] = value;
+      } else if (w[i] === '--error') {
+        s.kind = Number(w[++i]);
+        for (let j = 0; j < 2 && i + 1 < w.length && !w[i + 1].startsWith('--'); ++j) s.values[j] = w[++i];
+      } else if (w[i] === '--lang') setLanguage(w[++i]);
+    }
+    return s;
+  }
+
+  function number(text) {
+    return mod.ccall('agv_read_number', 'number', ['string'], [text]) === 0
+      ? mod._agv_number() : null;
+  }
+
+  function compute() {
+    const o = options();
+    const t0 = performance.now();
+    api.status = mod.ccall('agv_compute', 'number', ['string'], [o]);
+    api.computeMs = mod._agv_compute_ms();
+    api.message = api.status ? mod.UTF8ToString(mod._agv_text()) : '';
+    $('message').textContent = api.message;
+    if (api.status === 0) {
+      history.replaceState(null, '', '#' + encodeURIComponent(o));
+      const last = mod._agv_last_step(shown.type);
+      $('time').max = last;
+      if (shown.step > last) shown.step = last;
+    }
+    api.lastComputeMs = performance.now() - t0;
+    draw();
+    return api.status;
+  }
+
+  function draw() {
+    const canvas = $('frame');
+    const dpr = window.devicePixelRatio || 1;
+    const w = Math.max(1, Math.round(canvas.clientWidth * dpr));
+    const h = Math.max(1, Math.round(canvas.clientHeight * dpr));
+    if (canvas.width !== w || canvas.height !== h) {
+      canvas.width = w;
+      canvas.height = h;
+    }
+    if (mod._agv_last_step(shown.type) < 0) return;
+    const text = mod.UTF8ToString(mod._agv_frame(w, h, shown.type, shown.step, shown.zoom,
+      shown.dx, shown.dy, shown.playing ? 1 : 0, shown.speed));
+    frameText = text;
+    agvsimFrame.draw(canvas.getContext('2d'), JSON.parse(text));
+    $('time').value = shown.step;
+    $('time').setAttribute('aria-valuetext',
+      mod._agv_step_time(shown.type, shown.step).toFixed(2) + ' s');
+    $('timeText').textContent = mod._agv_step_time(shown.type, shown.step).toFixed(2) + ' s';
+    if (!api.ready) {
+      api.ready = true;
+      api.firstPictureMs = performance.now();
+    }
+  }
+
+  // Controls -------------------------------------------------------------------------------
+
+  function option(select, value, label) {
+    const o = document.createElement('option');
+    o.value = value;
+    o.textContent = label;
+    select.append(o);
+  }
+
+  function field(parent, id, label, value, onChange, range) {
+    const row = document.createElement('div');
+    row.className = 'row';
+    const l = document.createElement('label');
+    l.htmlFor = id;
+    l.textContent = label;
+    const input = document.createElement('input');
+    input.id = id;
+    input.type = 'text';
+    input.inputMode = 'decimal';
+    input.value = value;
+    input.addEventListener('change', () => {
+      if (number(input.value) === null) {
+        input.setAttribute('aria-invalid', 'true');
+        return;
+      }
+      input.removeAttribute('aria-invalid');
+      onChange(input.value);
+    });
+    row.append(l, input);
+    if (range) {
+      const slider = document.createElement('input');
+      slider.type = 'range';
+      slider.id = id + 'Slider';
+      slider.setAttribute('aria-label', label);
+      Object.assign(slider, range);
+      slider.value = number(value) ?? 0;
+      slider.addEventListener('input', () => {
+        input.value = slider.value;
+        onChange(slider.value);
+      });
+      row.append(slider);
+    }
+    parent.append(row);
+  }
+
+  function buildControls() {
+    const t = words[lang];
+    document.documentElement.lang = lang;
+    document.title = t.title;
+    $('heading').textContent = t.title;
+    for (const [id, key] of [['languageLabel', 'language'], ['pathLabel', 'path'],
+      ['kindLabel', 'kind'], ['speedLabel', 'speed'], ['timeLabel', 'time'], ['typeLabel', 'type'],
+      ['fit', 'fit'], ['savePng', 'png'], ['saveCsv', 'csv'], ['saveWheels', 'wheels'], ['keys', 'keys']])
+      $(id).textContent = t[key];
+    $('play').textContent = shown.playing ? t.pause : t.play;
+    $('frame').setAttribute('aria-label', t.canvas);
+    const path = $('path');
+    path.replaceChildren();
+    for (const p of paths) option(path, p.number, t.pathN + p.number);
+    path.value = setting.path;
+    const kind = $('kind');
+    kind.replaceChildren();
+    t.kinds.forEach((k, i) => option(kind, i, `${i}: ${k}`));
+    kind.value = setting.kind;
+
+    const constants = $('constants');
+    constants.replaceChildren();
+    const p = paths.find((q) => q.number === setting.path);
+    for (const [name, def] of p ? p.constants : []) {
+      const value = setting.constants[name] ?? String(def);
+      field(constants, 'const-' + name, name, value, (v) => {
+        setting.constants[name] = v;
+        compute();
+      }, { min: 0, max: Math.max(1, def * 2), step: Math.max(def, 1) / 100 });
+    }
+    const values = $('values');
+    values.replaceChildren();
+    t.values[setting.kind].forEach((label, i) => {
+      field(values, 'value' + i, label, setting.values[i], (v) => {
+        setting.values[i] = v;
+        compute();
+      }, { min: -20, max: 20, step: fine });
+    });
+    select(shown.selected);
+  }
+
+  function syncValueFields() {
+    for (let i = 0; i < 2; ++i) {
+      const input = $('value' + i);
+      if (!input) continue;
+      input.value = setting.values[i];
+      const slider = $('value' + i + 'Slider');
+      if (slider) slider.value = number(setting.values[i]) ?? 0;
+    }
+  }
+
+  function setLanguage(code) {
+    lang = code === 'en' ? 'en' : 'ja';
+    if (!mod) return;
+    mod._agv_set_language(lang === 'en' ? 1 : 0);
+    $('language').value = lang;
+    buildControls();
+    draw();
+  }
+
+  // ↑/↓: the selected error value by a fine step (coarse with Shift), counted in whole steps
+  // so that going up and down again gives the value back exactly.
+  function stepValue(by) {
+    const n = [0, 2, 1, 1, 2, 1][setting.kind];
+    if (!n) return;
+    const i = Math.min(shown.selected, n - 1);
+    const v = number(setting.values[i]) ?? 0;
+    const steps = Math.round(v / fine) + by;
+    setting.values[i] = String(Math.round(steps) / 10);
+    syncValueFields();
+    compute();
+  }
+
+  // ←/→: which error value ↑/↓ change, marked beside its field.
+  function select(i) {
+    shown.selected = i;
+    for (let j = 0; j < 2; ++j) {
+      const input = $('value' + j);
+      if (input) input.parentElement.classList.toggle('selected', j === i);
+    }
+  }
+
+  function setType(type) {
+    shown.type = type;
+    document.querySelectorAll('input[name=type]').forEach((r) => (r.checked = Number(r.value) === type));
+    const last = mod._agv_last_step(type);
+    $('time').max = last;
+    shown.step = Math.min(shown.step, Math.max(0, last));
+    draw();
+  }
+
+  function togglePlay() {
+    shown.playing = !shown.playing;
+    if (shown.playing && shown.step >= mod._agv_last_step(shown.type)) shown.step = 0;
+    $('play').textContent = shown.playing ? words[lang].pause : words[lang].play;
+    $('play').setAttribute('aria-pressed', String(shown.playing));
+    lastTime = performance.now();
+    shown.played = shown.step;
+    if (shown.playing) requestAnimationFrame(tick);
+    else draw();
+  }
+
+  function tick(now) {
+    if (!shown.playing) return;
+    const dt = mod._agv_step_time(shown.type, 1) - mod._agv_step_time(shown.type, 0) || 0.01;
+    shown.played += ((now - lastTime) / 1000) * speeds[shown.speed] / dt;
+    lastTime = now;
+    const last = mod._agv_last_step(shown.type);
+    shown.step = Math.min(last, Math.floor(shown.played));
+    draw();
+    if (shown.step >= last) togglePlay();
+    else requestAnimationFrame(tick);
+  }
+
+  function fit() {
+    shown.zoom = 1;
+    shown.dx = shown.dy = 0;
+    draw();
+  }
+
+  function zoomBy(factor) {
+    shown.zoom = Math.min(1e4, Math.max(1e-3, shown.zoom * factor));
+    shown.dx *= factor;
+    shown.dy *= factor;
+    draw();
+  }
+
+  // Pixels of the canvas to window units (the height is 2 units).
+  function unitsOf(px) {
+    return (2 * px) / $('frame').clientHeight;
+  }
+
+  function download(blob, name) {
+    const a = document.createElement('a');
+    a.href = URL.createObjectURL(blob);
+    a.download = name;
+    document.body.append(a);
+    a.click();
+    a.remove();
+    setTimeout(() => URL.revokeObjectURL(a.href), 1000);
+  }
+
+  function csv(kind) {
+    return mod.UTF8ToString(mod._agv_csv(kind === 'wheels' ? 1 : 0));
+  }
+
+  function wire() {
+    $('language').addEventListener('change', (e) => setLanguage(e.target.value));
+    $('path').addEventListener('change', (e) => {
+      setting.path = Number(e.target.value);
+      setting.constants = {};
+      buildControls();
+      fit();
+      compute();
+    });
+    $('kind').addEventListener('change', (e) => {
+      setting.kind = Number(e.target.value);
+      setting.values = ['0', '0'];
+      buildControls();
+      compute();
+    });
+    document.querySelectorAll('input[name=type]').forEach((r) =>
+      r.addEventListener('change', () => setType(Number(r.value))));
+    $('play').addEventListener('click', togglePlay);
+    $('speed').addEventListener('change', (e) => {
+      shown.speed = Number(e.target.value);
+      draw();
+    });
+    $('time').addEventListener('input', (e) => {
+      shown.step = Number(e.target.value);
+      shown.played = shown.step;
+      draw();
+    });
+    $('fit').addEventListener('click', fit);
+    $('savePng').addEventListener('click', () =>
+      $('frame').toBlob((b) => download(b, 'agvsim.png'), 'image/png'));
+    $('saveCsv').addEventListener('click', () =>
+      download(new Blob([csv()], { type: 'text/csv' }), 'agvsim.csv'));
+    $('saveWheels').addEventListener('click', () =>
+      download(new Blob([csv('wheels')], { type: 'text/csv' }), 'agvsim-wheels.csv'));
+
+    const canvas = $('frame');
+    const pointers = new Map();
+    let pinch = 0;
+    canvas.addEventListener('pointerdown', (e) => {
+      canvas.setPointerCapture(e.pointerId);
+      pointers.set(e.pointerId, [e.clientX, e.clientY]);
+    });
+    canvas.addEventListener('pointermove', (e) => {
+      const was = pointers.get(e.pointerId);
+      if (!was) return;
+      const now = [e.clientX, e.clientY];
+      pointers.set(e.pointerId, now);
+      if (pointers.size === 2) {
+        const [a, b] = [...pointers.values()];
+        const d = Math.hypot(a[0] - b[0], a[1] - b[1]);
+        if (pinch) zoomBy(d / pinch);
+        pinch = d;
+        return;
+      }
+      shown.dx += unitsOf(now[0] - was[0]);
+      shown.dy -= unitsOf(now[1] - was[1]);
+      draw();
+    });
+    const up = (e) => {
+      pointers.delete(e.pointerId);
+      pinch = 0;
+    };
+    canvas.addEventListener('pointerup', up);
+    canvas.addEventListener('pointercancel', up);
+    canvas.addEventListener('wheel', (e) => {
+      e.preventDefault();
+      zoomBy(e.deltaY < 0 ? 1.1 : 1 / 1.1);
+    }, { passive: false });
+
+    document.addEventListener('keydown', (e) => {
+      const target = e.target;
+      if (target.tagName === 'INPUT' && target.type === 'text') return;
+      if (target.tagName === 'SELECT' || (target.tagName === 'INPUT' && target.type === 'range')) {
+        if (e.key.startsWith('Arrow')) return;  // the control's own keys
+      }
+      let done = true;
+      switch (e.key) {
+        case 'ArrowUp': stepValue(e.shiftKey ? coarse / fine : 1); break;
+        case 'ArrowDown': stepValue(e.shiftKey ? -coarse / fine : -1); break;
+        case 'ArrowLeft': select(0); break;
+        case 'ArrowRight': select(1); break;
+        case '1': case '2': case '3': setType(Number(e.key)); break;
+        case ' ': if (target.tagName === 'BUTTON') done = false; else togglePlay(); break;
+        case 'f': fit(); break;
+        case 'w': zoomBy(1 / 1.25); break;
+        case 'W': zoomBy(1.25); break;
+        case 'x': shown.dx -= 0.1; draw(); break;
+        case 'X': shown.dx += 0.1; draw(); break;
+        case 'y': shown.dy -= 0.1; draw(); break;
+        case 'Y': shown.dy += 0.1; draw(); break;
+        case '+': $('speed').value = shown.speed = Math.min(5, shown.speed + 1); draw(); break;
+        case '-': $('speed').value = shown.speed = Math.max(0, shown.speed - 1); draw(); break;
+        case '0': shown.step = 0; shown.played = 0; draw(); break;
+        case 'l': setLanguage(lang === 'ja' ? 'en' : 'ja'); break;
+        default: done = false;
+      }
+      if (done) e.preventDefault();
+    });
+    window.addEventListener('resize', draw);
+    window.addEventListener('hashchange', () => applyHash());
+  }
+
+  function applyHash() {
+    const text = decodeURIComponent(location.hash.slice(1));
+    if (text && text === options()) return;
+    Object.assign(setting, readOptions(text));
+    buildControls();
+    compute();
+  }
+
+  async function start() {
+    const font = new FontFace(agvsimFrame.fontFamily, `url(${self.agvsimFont})`);
+    document.fonts.add(await font.load());
+    const ctx = document.createElement('canvas').getContext('2d');
+    mod = await createAgvsim({
+      measureText: (text, px) => agvsimFrame.measure(ctx, text, px),
+      fontMetrics: () => {
+        ctx.font = `100px "${agvsimFrame.fontFamily}"`;
+        const m = ctx.measureText('Hg');
+        return [m.fontBoundingBoxAscent / 100, m.fontBoundingBoxDescent / 100];
+      },
+    });
+    if (mod._agv_start() !== 0) throw new Error(mod.UTF8ToString(mod._agv_text()));
+    paths = JSON.parse(mod.UTF8ToString(mod._agv_paths()));
+    const browser = (navigator.language || 'ja').toLowerCase().startsWith('ja') ? 'ja' : 'en';
+    setLanguage(browser);
+    speeds.forEach((s, i) => option($('speed'), i, 'x' + (s < 1 ? '1/' + 1 / s : s)));
+    $('speed').value = shown.speed;
+    wire();
+    const hash = decodeURIComponent(location.hash.slice(1));
+    Object.assign(setting, readOptions(hash));
+    buildControls();
+    compute();
+  }
+
+  api.csv = (kind) => csv(kind);
+  api.options = () => options();
+  // Sets a setting from its command line ("--path 11 --error 4 5 10"); the exporter's status.
+  api.set = (text) => {
+    Object.assign(setting, readOptions(text));
+    buildControls();
+    return compute();
+  };
+  api.frame = () => frameText;
+  // Shows a type (1-3) at a record.
+  api.show = (type, step) => {
+    shown.step = step;
+    shown.played = step;
+    setType(type);
+  };
+  api.shown = shown;
+  start().catch((e) => {
+    api.error = String(e);
+    document.getElementById('message').textContent = String(e);
+    throw e;
+  });
+})();
