@@ -18,6 +18,10 @@ constexpr double margin_px = 4.0;
 void compose_status(const StatusInput& in, StatusText* out) {
   char(&motion_text)[sizeof out->motion] = out->motion;
   char(&deviation_text)[sizeof out->deviation] = out->deviation;
+  out->note[0] = '\0';
+  if (in.free_off_path)
+    std::snprintf(out->note, sizeof out->note, text(in.language, Msg::status_free_off_path),
+                  in.free_offset * 1000.0);
   const auto tr = [&](Msg id) { return text(in.language, id); };
   const char* state = tr(in.step >= in.last ? Msg::status_end_of_motion
                          : in.playing       ? Msg::status_playing
@@ -48,10 +52,13 @@ void draw_status_line(DrawList& list, const StatusInput& in, const TextStyle& st
   const double px = 1.0 / style.px_per_unit;
   const double lh = line_height(style, font);
   const double bottom = -1.0 + margin_px * px + 0.25 * lh;  // baseline of the second line
+  const int lines = text.note[0] ? 3 : 2;
   const double width =
-      std::max(text_width(style, font, motion_text), text_width(style, font, deviation_text));
+      std::max({text_width(style, font, motion_text), text_width(style, font, deviation_text),
+                text_width(style, font, text.note)});
   fill_rect(list, {-1.0, -1.0}, left + 1.0 + width + 2.0 * margin_px * px,
-            2.0 * lh + 2.0 * margin_px * px, 0.0, color_white);
-  draw_text(list, left, bottom + lh, font, motion_text);
-  draw_text(list, left, bottom, font, deviation_text);
+            lines * lh + 2.0 * margin_px * px, 0.0, color_white);
+  draw_text(list, left, bottom + (lines - 1) * lh, font, motion_text);
+  draw_text(list, left, bottom + (lines - 2) * lh, font, deviation_text);
+  if (lines == 3) draw_text(list, left, bottom, font, text.note);
 }
