@@ -85,11 +85,13 @@ pictures+=(
   "demo-1.gif|--error 1 3 -2 --type all --size 640x480"
 )
 if ((want_pictures)); then
-  "$exe" --help | grep -q -- '--png' || die "this agvsim-export cannot write pictures (no --png)"
+  "$exe" --help >"$work/help"
+  grep -q -- '--png' "$work/help" || die "this agvsim-export cannot write pictures (no --png)"
   mkdir -p docs/guide
   for entry in "${pictures[@]}"; do
     file=docs/guide/${entry%%|*} opts=${entry#*|} format=--png
     [[ $file == *.gif ]] && format=--gif
+    [[ $opts == *--lang* ]] || opts+=" --lang en"  # the window's texts in English by default
     # shellcheck disable=SC2086
     "$exe" $opts $format "$file" || die "agvsim-export $opts $format $file failed"
     echo "wrote $file"

@@ -15,6 +15,8 @@
 //   --plot DIR   also write DIR/drift.csv (the sweep of demo 5) and DIR/drift.fit (the
 //                slopes of types 2 and 3) for the plot
 //   --tables DIR the random tables' folder (default: the programs' own search)
+#include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <cstring>
@@ -378,6 +380,11 @@ std::string drift_table(Lang l, const DriftFit& f) {
              c3);
 }
 
+ComputeResult scenario_of_result(const std::string& args, Computed& c) {
+  run(c, scenario_of(args));
+  return c.result;
+}
+
 size_t csv_lines(const CommandLine& line, const Scenario& s, const Computed& c, std::string* text) {
   std::FILE* f = std::tmpfile();
   if (!f || !write_trajectory_csv(f, line, s, c.result, c.ws->store)) die("cannot write a CSV");
@@ -511,6 +518,159 @@ int main(int argc, char** argv) {
                      : "Two runs of `agvsim-export --path 16 --error 5 2` write the same " +
                            std::to_string(lines) + " lines of CSV, to the last digit.\n";
     });
+  }
+
+  // The rules' limits, as the guides name them.
+  figure("rule-nm", format("%g", negligible_distance * 1e9));
+  figure("rule-nrad", format("%g", negligible_angle * 1e9));
+  figure("rule-off-path-mm", format("%g", off_path_distance * 1e3));
+
+  // Demo 1: type 3 ends a little ahead, but on the way it is off to the side.
+  {
+    const DeviationSummary t3 = scenario("agvsim --error 1 3 -2").deviation[2];
+    figure("demo1-t3-final-dx", mm(t3.final_dev.dx));
+    figure("demo1-t3-largest", mm(t3.largest.distance));
+    figure("demo1-t3-largest-dy", mm(t3.largest.dy));
+  }
+  // Demo 2 and exercise 3: a share of the circle's length and of its turn.
+  const auto turn_deg = [&](int k) {
+    const TrajectoryStore& st = c.ws->store;
+    return (st.cp_traj[k][st.traj_last[k]].theta - st.cp_traj[k][0].theta) * 57.29577951308232;
+  };
+  {
+    const ComputeResult r = scenario("agvsim --path 15 --error 2 3");
+    figure("circle-length", format("%.2f", r.path.length));
+    figure("circle-turn", format("%.0f", turn_deg(1)));
+    figure("demo2-ahead", format("%.2f", 0.03 * r.path.length));
+    figure("demo2-heading", format("%.1f", 0.03 * turn_deg(1)));
+    figure("ex3-ahead-cm", format("%.1f", 0.01 * r.path.length * 100));
+    figure("ex3-heading", format("%.1f", 0.01 * turn_deg(1)));
+  }
+  // Demo 3: under a Tread error the error-free vehicles of the steered types leave the path.
+  {
+    const ComputeResult r = scenario("agvsim --path 11 --error 4 0 5");
+    double blue[3] = {};
+    for (int k = 0; k < agv_type_count; ++k) {
+      figure("tread-free-t" + std::to_string(k + 1), mm(r.free_offset[k]));
+      const TrajectoryStore& st = c.ws->store;
+      for (int j = 0; j <= st.traj_last[k]; ++j)
+        blue[k] = std::max(blue[k], std::hypot(st.err_traj[k][j].x - st.cp_traj[k][j].x,
+                                               st.err_traj[k][j].y - st.cp_traj[k][j].y));
+    }
+    both("tread-free", [&](Lang l) {
+      std::string off[3], dev[3], on[3];
+      for (int k = 0; k < agv_type_count; ++k) {
+        on[k] = mm(blue[k]);
+        off[k] = mm(r.free_offset[k]);
+        dev[k] = deviation_negligible(r.deviation[k])
+                     ? pick(l, "0（作用しない）", "0 (does not act)")
+                     : mm(r.deviation[k].final_dev.distance);
+      }
+      return type_header(l) + "| `agvsim --path 11 --error 4 0 5` | | | |\n" +
+             row(pick(l, "赤（誤差なし）と CP 経路の基準の距離（運動中の最大）[mm]",
+                      "red (no error) from the reference on the CP path, largest [mm]"),
+                 off) +
+             row(pick(l, "青（誤差あり）と CP 経路の基準の距離（運動中の最大）[mm]",
+                      "blue (with the error) from the reference on the CP path, largest [mm]"),
+                 on) +
+             row(pick(l, "青（誤差あり）と赤の距離（終点）[mm]",
+                      "blue (with the error) from red, at the end [mm]"),
+                 dev);
+    });
+  }
+  // Demo 5: how much sharper type 3 turns per metre in the ellipse's sharpest bend.
+  {
+    scenario("agvsim --path 11 --error 3 1");
+    const TrajectoryStore& st = c.ws->store;
+    double kappa = 0;
+    for (int j = 0; j <= st.traj_last[2]; ++j)
+      kappa = std::max(kappa, std::fabs(st.cp_traj[2][j].kappa));
+    const double tk = c.scenario.vehicle.tread * kappa;
+    figure("ellipse-tk", format("%.3g", tk));
+    figure("ellipse-factor", format("%.3g", 1 + tk * tk));
+    double delta = 0;
+    for (int j = 0; j <= st.traj_last[2]; ++j)
+      delta = std::max(delta, std::fabs(st.cp_traj[2][j].delta));
+    figure("ellipse-delta-max", format("%.0f", delta * 57.29577951308232));
+  }
+  // Exercise 1: a constant drift of 1° on a straight line, by hand.
+  {
+    const ComputeResult r = scenario("agvsim --path 3 --const quad_A=0 --error 3 1");
+    const double radius = c.scenario.vehicle.tread / std::tan(1.0 / 57.29577951308232);
+    const double s = r.path.length;
+    figure("ex1-length", format("%g", s));
+    figure("ex1-radius", format("%.1f", radius));
+    figure("ex1-heading", format("%.1f", s / radius * 57.29577951308232));
+    figure("ex1-side-cm", format("%.1f", s * s / (2 * radius) * 100));
+  }
+  // Exercise 2: the two-wheel drive's turn rate with the left wheel +1 %, the right -1 %
+  // on the circle of 1 m (κ W / 2 = 0.5).
+  {
+    const ComputeResult r = scenario("agvsim --path 15 --error 1 1 -1");
+    const double half = 1.0 / r.path.c[0] * c.scenario.vehicle.wheel_base / 2;
+    const double factor = ((1 - 0.01) * (1 + half) - (1 + 0.01) * (1 - half)) / (2 * half);
+    figure("ex2-factor", format("%.2f", factor));
+    figure("ex2-heading", format("%.1f", (1 - factor) * turn_deg(0)));
+  }
+  // Exercises 4 and 5 in the window: the size of the error at which the final distance
+  // reaches a given one, from sweeps in steps finer than the keys change it.
+  const auto reaching = [&](const std::string& args, const SweepRange& range, int k,
+                            double target) {
+    const std::vector<SweepPoint> p = run_sweep(scenario_of(args), range, normal, 0);
+    for (size_t i = 1; i < p.size(); ++i) {
+      if (p[i].result.deviation[k].final_dev.distance >= target) return std::pair{p[i - 1], p[i]};
+    }
+    die(args + ": the sweep does not reach the distance");
+  };
+  {
+    const auto [below, above] =
+        reaching("--path 11", {ErrorKind::steering_drift, 0.0, 5.0, 0.1, 0.0}, 2, 1.0);
+    const auto [below5, above5] =
+        reaching("--path 15", {ErrorKind::front_wheel, 0.0, 5.0, 0.1, 0.0}, 1, 0.25);
+    figure("ex5-guess",
+           format("%.1f", 0.25 / scenario("agvsim --path 15 --error 2 1").path.length * 100));
+    both("exercise-window-answers", [&](Lang l) {
+      const auto at = [&](const SweepPoint& p, int k, const char* unit) {
+        return format("%g", p.first) + unit + " → " + mm(p.result.deviation[k].final_dev.distance) +
+               " mm";
+      };
+      return l == ja
+                 ? "**演習 4** タイプ 3 の終点での距離が 1000 mm に達するのは、ドリフトが " +
+                       at(below, 2, "°") + " と " + at(above, 2, "°") + " の間です（タイプ 2 は " +
+                       at(above, 1, "°") + "）。\n\n" +
+                       "**演習 5** タイプ 2 の終点での距離が 250 mm "
+                       "に達するのは、前輪半径の誤差が " +
+                       at(below5, 1, " %") + " と " + at(above5, 1, " %") + " の間です。\n"
+                 : "**Exercise 4** The final distance of type 3 reaches 1000 mm between a drift "
+                   "of " +
+                       at(below, 2, "°") + " and " + at(above, 2, "°") + " (type 2 at " +
+                       at(above, 1, "°") + ").\n\n" +
+                       "**Exercise 5** The final distance of type 2 reaches 250 mm between a "
+                       "front wheel error of " +
+                       at(below5, 1, " %") + " and " + at(above5, 1, " %") + ".\n";
+    });
+  }
+  // Exercise 6, the inverse one: the measured deviations come from a hidden error; the
+  // guides' sweep finds its size.
+  {
+    const ComputeResult hidden = scenario_of_result("--path 11 --error 2 2.5", c);
+    for (int k = 0; k < agv_type_count; ++k)
+      figure("ex6-t" + std::to_string(k + 1), deviation_negligible(hidden.deviation[k])
+                                                  ? "0"
+                                                  : mm(hidden.deviation[k].final_dev.distance));
+    const CommandLine line =
+        command(g, "agvsim-export --path 11 --sweep 2 0 5 0.5 --out front.csv");
+    const std::vector<SweepPoint> p =
+        run_sweep(command_line_scenario(line), line.sweep_range, normal, 0);
+    const SweepPoint* found = nullptr;
+    for (const SweepPoint& q : p)
+      if (q.result.deviation[1].final_dev.distance == hidden.deviation[1].final_dev.distance)
+        found = &q;
+    if (!found) die("the sweep of exercise 6 does not hold the hidden error's size");
+    figure("ex6-size", format("%g", found->first));
+    char shortest[32];
+    const double v = found->result.deviation[1].final_dev.distance * 1000.0;
+    figure("ex6-mm", std::string(shortest, std::to_chars(shortest, shortest + 32, v).ptr));
   }
 
   int differ = 0;
