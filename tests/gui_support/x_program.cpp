@@ -115,12 +115,12 @@ XProgram::XProgram(const std::string& program, const std::vector<std::string>& a
     if (chdir(dir.c_str()) != 0) _exit(127);
     const int in = options.input_pipe ? pipe_fds[0] : open("/dev/null", O_RDONLY);
     dup2(in, 0);
+    dup2(open((dir + "/err").c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644), 2);
     if (options.stdout_closed) {
       close(1);
     } else {
       dup2(open((dir + "/out").c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644), 1);
     }
-    dup2(open((dir + "/err").c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644), 2);
     for (int fd = 3; fd < 256; ++fd) close(fd);
     setenv("ASAN_OPTIONS", "detect_leaks=0", 1);
     std::vector<char*> argv{const_cast<char*>(program.c_str())};
@@ -278,7 +278,7 @@ Shot XProgram::shot() {
 }
 
 int XProgram::wait_end() {
-  for (int i = 0; i < 100; ++i) {
+  for (int i = 0; i < 200; ++i) {
     int status = 0;
     if (waitpid(pid_, &status, WNOHANG) == pid_) {
       pid_ = -1;

@@ -61,7 +61,7 @@ class XProgram {
   Shot shot();
   // One take of a part of the window.
   Shot take(int x, int y, int width, int height);
-  // Waits up to 5 s for the program's end: its wait status, or -1 while it runs.
+  // Waits up to 10 s for the program's end: its wait status, or -1 while it runs.
   int wait_end();
 
  private:
