@@ -73,9 +73,8 @@ TEST(StatusLine, NotesWhenTheErrorFreeVehicleLeavesThePath) {
                "real Tread");
   s.language = Language::ja;
   compose_status(s, &t);
-  EXPECT_STREQ(
-      t.note,
-      "赤（誤差なし）も CP 経路から最大 611 mm 外れる（操舵指令は実際の Tread で計算）");
+  EXPECT_STREQ(t.note,
+               "赤（誤差なし）も CP 経路から最大 611 mm 外れる（操舵指令は実際の Tread で計算）");
 }
 
 TEST(PictureBox, LargestCentredSquareInAWindowHeldToItsLargestSide) {
