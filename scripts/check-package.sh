@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds the Debian package, installs it as a lab administrator would, checks what a user
 # gets, removes it again and checks that nothing of it is left. Needs root (CI runs it so).
-#   scripts/check-package.sh [BUILD_DIR]      (default build/default, configured if new)
+#   scripts/check-package.sh [BUILD_DIR]   (default build/package: the package preset, which
+#                                           builds the two programs only; configured if new)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 repo=$(pwd)
@@ -13,13 +14,13 @@ fail() { printf 'check-package: FAILED: %s\n' "$*" >&2; exit 1; }
 . scripts/ensure-packages.sh
 agv_ensure_packages build package
 
-build=$(realpath -m "${1:-build/default}")
+build=$(realpath -m "${1:-build/package}")
 if [ ! -f "$build/CMakeCache.txt" ]; then
-  [ "$build" = "$repo/build/default" ] || fail "$build is not a configured build directory"
-  cmake --preset default >/dev/null
+  [ "$build" = "$repo/build/package" ] || fail "$build is not a configured build directory"
+  cmake --preset package >/dev/null
 fi
-say "building in $build"
-cmake --build "$build" -j2 >/dev/null
+say "building agvsim and agvsim-export in $build"
+cmake --build "$build" --target agvsim agvsim-export -j2 >/dev/null
 version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")
 deb="$build/agvsim_${version}_amd64.deb"
 rm -f "$deb"

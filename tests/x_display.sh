@@ -5,7 +5,7 @@
 #                             process id goes to FILE.pid
 #   x_display.sh stop FILE    stops the Xvfb that start started, and removes FILE
 # The tests that need X take DISPLAY from FILE when it is not set (AGV_X_DISPLAY_FILE):
-# tests/gui_support/gui_window.cpp, tests/e2e/window_start.sh.
+# tests/gui_support/gui_window.cpp and tests/gui_support/x_program.cpp.
 set -euo pipefail
 [ $# = 2 ] || { echo "usage: x_display.sh start|stop FILE" >&2; exit 2; }
 file=$(realpath -m "$2")

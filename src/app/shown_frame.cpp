@@ -31,6 +31,8 @@ StatusInput status_input(const ShownMotion& shown) {
   s.at_end = deviation_at(store, shown.type, s.last);
   s.error_free = shown.scenario->error.kind == ErrorKind::none;
   s.no_effect = deviation_negligible(shown.result->deviation[k]);
+  s.free_offset = shown.result->free_offset[k];
+  s.free_off_path = free_vehicle_leaves_path(s.free_offset);
   s.playing = shown.playing;
   s.speed = speed_name(shown.speed);
   s.language = shown.language;

@@ -15,6 +15,8 @@
 
 namespace {
 
+constexpr double deg_per_rad = 57.29577951308232;  // as the window's status line has it
+
 // Shortest text that reads back to the same double.
 void put_number(std::string& line, double v) {
   char buf[32];
@@ -93,9 +95,10 @@ std::vector<SweepPoint> run_sweep(const Scenario& base, const SweepRange& range,
 bool write_sweep_csv(std::FILE* out, const Scenario& base, const SweepRange& range,
                      const std::vector<SweepPoint>& points) {
   std::string line =
-      "# agvsim-export: sweep (m, rad; deviation of the faulty vehicle from the error-free one "
-      "(err - agv): final_* at the last record, largest_* at the record of the largest "
-      "distance)\n# version=" AGVSIM_VERSION "\n# path_no=";
+      "# agvsim-export: sweep (m, rad; *_mm in mm and *_deg in degrees, as the window shows "
+      "them; deviation of the faulty vehicle from the error-free one (err - agv): final_* at "
+      "the last record, largest_* at the record of the largest distance)\n# version=" AGVSIM_VERSION
+      "\n# path_no=";
   line += std::to_string(base.path.number) + "\n";
   if (const PathDescriptor* d = find_path(base.path.number)) {
     for (int k = 0; k < d->constant_count; ++k) {
@@ -113,7 +116,9 @@ bool write_sweep_csv(std::FILE* out, const Scenario& base, const SweepRange& ran
   line += '\n';
   line +=
       "value,value2,type,final_dx,final_dy,final_distance,final_dtheta,largest_record,"
-      "largest_dx,largest_dy,largest_distance,largest_dtheta,status\n";
+      "largest_dx,largest_dy,largest_distance,largest_dtheta,status,final_dx_mm,final_dy_mm,"
+      "final_distance_mm,final_dtheta_deg,largest_dx_mm,largest_dy_mm,largest_distance_mm,"
+      "largest_dtheta_deg\n";
   std::fputs(line.c_str(), out);
   for (const SweepPoint& p : points) {
     for (AgvType t : agv_types) {
@@ -139,6 +144,20 @@ bool write_sweep_csv(std::FILE* out, const Scenario& base, const SweepRange& ran
         line += ",,,,,,,,,";
       }
       line += status_text(p.result.refusal);
+      // The same deviations in the window's units.
+      if (p.result.refusal == Refusal::none) {
+        const DeviationSummary& d = p.result.deviation[type_index(t)];
+        for (const Deviation& v : {d.final_dev, d.largest}) {
+          for (double m : {v.dx, v.dy, v.distance}) {
+            line += ',';
+            put_number(line, m * 1000.0);
+          }
+          line += ',';
+          put_number(line, v.dtheta * deg_per_rad);
+        }
+      } else {
+        line += ",,,,,,,,";
+      }
       line += '\n';
       std::fputs(line.c_str(), out);
     }

@@ -423,13 +423,16 @@ void status_line(const Ctx& c) {
   const FontId f = c.status;
   const double lf = c.line(f);
   const double gap = c.u.px(0.35 * f.px);
-  const double w = std::max(c.width(f, text.motion), c.width(f, text.deviation));
+  const int lines = text.note[0] ? 3 : 2;
+  const double w =
+      std::max({c.width(f, text.motion), c.width(f, text.deviation), c.width(f, text.note)});
   const double x = c.lay.top_view.x0 + c.lay.pad;
   const double bottom = -1.0 + c.lay.pad;
-  backing_box(c, {x, bottom, x + w + 2.0 * gap, bottom + 2.0 * lf + gap});
+  backing_box(c, {x, bottom, x + w + 2.0 * gap, bottom + lines * lf + gap});
   const double base = bottom + gap + 0.25 * lf;
-  write(c, x + gap, base + lf, f, text.motion);
-  write(c, x + gap, base, f, text.deviation);
+  write(c, x + gap, base + (lines - 1) * lf, f, text.motion);
+  write(c, x + gap, base + (lines - 2) * lf, f, text.deviation);
+  if (lines == 3) write(c, x + gap, base, f, text.note);
 }
 
 Ctx context(DrawList& list, const FrameInput& in) {

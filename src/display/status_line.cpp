@@ -20,6 +20,10 @@ constexpr rgba refusal_rgba{0.8f, 0.0f, 0.0f, 1.0f};
 void compose_status(const StatusInput& in, StatusText* out) {
   char(&motion_text)[sizeof out->motion] = out->motion;
   char(&deviation_text)[sizeof out->deviation] = out->deviation;
+  out->note[0] = '\0';
+  if (in.free_off_path)
+    std::snprintf(out->note, sizeof out->note, text(in.language, Msg::status_free_off_path),
+                  in.free_offset * 1000.0);
   const auto tr = [&](Msg id) { return text(in.language, id); };
   const char* state = tr(in.step >= in.last ? Msg::status_end_of_motion
                          : in.playing       ? Msg::status_playing
@@ -50,22 +54,31 @@ void draw_status_line(DrawList& list, const StatusInput& in, const TextStyle& st
   const double px = 1.0 / style.px_per_unit;
   const double lh = line_height(style, font);
   const double bottom = -1.0 + margin_px * px + 0.25 * lh;  // baseline of the second line
+  const int lines = text.note[0] ? 3 : 2;
   const double width =
-      std::max(text_width(style, font, motion_text), text_width(style, font, deviation_text));
+      std::max({text_width(style, font, motion_text), text_width(style, font, deviation_text),
+                text_width(style, font, text.note)});
   char refusal_text[160] = "";
-  if (in.refused)
-    std::snprintf(refusal_text, sizeof refusal_text, tr(Msg::live_refused), in.refused);
+  if (in.refused) {
+    std::snprintf(refusal_text, sizeof refusal_text, ::text(in.language, Msg::live_refused),
+                  in.refused);
+  }
   const double all = std::max(width, text_width(style, font, refusal_text));
   fill_rect(list, {-1.0, -1.0}, left + 1.0 + all + 2.0 * margin_px * px,
             status_line_count(in) * lh + 2.0 * margin_px * px, 0.0, color_white);
-  draw_text(list, left, bottom + lh, font, motion_text);
-  draw_text(list, left, bottom, font, deviation_text);
+  // From the bottom: the note, the deviation, the motion, the refusal.
+  double y = bottom;
+  if (lines == 3) {
+    draw_text(list, left, y, font, text.note);
+    y += lh;
+  }
+  draw_text(list, left, y, font, deviation_text);
+  draw_text(list, left, y + lh, font, motion_text);
   if (in.refused) {
-    list.text(left, bottom + 2.0 * lh, font, {refusal_text, std::strlen(refusal_text)},
-              refusal_rgba);
+    list.text(left, y + 2.0 * lh, font, {refusal_text, std::strlen(refusal_text)}, refusal_rgba);
   }
 }
 
 int status_line_count(const StatusInput& in) {
-  return !in.shown ? 0 : in.refused ? 3 : 2;
+  return !in.shown ? 0 : 2 + (in.refused ? 1 : 0) + (in.free_off_path ? 1 : 0);
 }

@@ -91,6 +91,7 @@ ComputeResult compute_with(const Scenario& scenario, const NormalTables& tables,
     const int i = type_index(t);
     trajectory_range(store.traj_last[i], store.cp_traj[i], &store.chart_range[i]);
     r.deviation[i] = deviation_summary(store, t);
+    r.free_offset[i] = free_vehicle_offset(store, t);
   }
   if (!store_is_finite(store)) r.refusal = Refusal::not_finite;
   return r;

@@ -51,6 +51,7 @@ struct ComputeResult {
   MechanismErrors last_errors;
   uint32_t random_state;                       // the slip generator's state after the run
   DeviationSummary deviation[agv_type_count];  // per type, when computed
+  double free_offset[agv_type_count];          // m, per type: free_vehicle_offset, when computed
 };
 
 // Path 1 with its default constants, no error, the default vehicle, the generator at the

@@ -1,13 +1,7 @@
 #include "sim/deviation.h"
 
+#include <algorithm>
 #include <cmath>
-
-namespace {
-
-constexpr double negligible_distance = 1e-9;  // m
-constexpr double negligible_angle = 1e-9;     // rad
-
-}  // namespace
 
 Deviation deviation_at(const TrajectoryStore& store, AgvType type, int j) {
   const int i = type_index(type);
@@ -44,4 +38,19 @@ DeviationSummary deviation_summary(const TrajectoryStore& store, AgvType type) {
 bool deviation_negligible(const DeviationSummary& summary) {
   return summary.largest.distance <= negligible_distance &&
          summary.largest_dtheta <= negligible_angle;
+}
+
+double free_vehicle_offset(const TrajectoryStore& store, AgvType type) {
+  const int k = type_index(type);
+  double largest = 0.0;
+  for (int j = 0; j <= store.traj_last[k]; ++j) {
+    const traj_rec& a = store.agv_traj[k][j];
+    const traj_rec& c = store.cp_traj[k][j];
+    largest = std::max(largest, std::hypot(a.x - c.x, a.y - c.y));
+  }
+  return largest;
+}
+
+bool free_vehicle_leaves_path(double offset) {
+  return offset > off_path_distance;
 }

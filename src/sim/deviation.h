@@ -20,6 +20,12 @@ struct DeviationSummary {
   double largest_dtheta;  // rad, the largest |dtheta| over the motion
 };
 
+// The limits of the rules below: within these the faulty vehicle counts as the error-free
+// one; beyond off_path_distance the error-free vehicle counts as off the CP path.
+inline constexpr double negligible_distance = 1e-9;  // m
+inline constexpr double negligible_angle = 1e-9;     // rad
+inline constexpr double off_path_distance = 1e-3;    // m
+
 // The deviation at record j of type t.
 Deviation deviation_at(const TrajectoryStore& store, AgvType type, int j);
 
@@ -30,3 +36,13 @@ DeviationSummary deviation_summary(const TrajectoryStore& store, AgvType type);
 // a nanometre and a nanoradian of the error-free one over the whole motion (the
 // two-wheel type forms its turn rate another way, so exact zero is not to be expected).
 bool deviation_negligible(const DeviationSummary& summary);
+
+// How far the error-free vehicle gets from the reference on the CP path: the largest
+// distance between the two at the same record (m). A few hundred nanometres of integration
+// error, unless a Tread error changes the commands: the steering rate is formed with the
+// real front-rear distance, and the error-free vehicle, of the nominal one, steers too far.
+double free_vehicle_offset(const TrajectoryStore& store, AgvType type);
+
+// True when the error-free vehicle leaves the CP path: an offset of more than a millimetre,
+// the least the window's figures show.
+bool free_vehicle_leaves_path(double offset);

@@ -7,10 +7,14 @@
 #include <bit>
 #include <cstdint>
 #include <cstdio>
+#include <cstdlib>
 #include <fstream>
 #include <iterator>
 #include <memory>
+#include <numbers>
+#include <sstream>
 #include <string>
+#include <vector>
 
 #include "support/committed_tables.h"
 #include "support/temp_dir.h"
@@ -69,9 +73,9 @@ TEST(Sweep, SizesIncludeTheEndDespiteRounding) {
 
 TEST(Sweep, CsvHasOneRowPerSizeAndTypeAndMarksRefusals) {
   Scenario base = default_scenario();
-  const SweepRange range{ErrorKind::rear_wheels, 0.0, 3.0, 3.0, 0.0};
+  const SweepRange range{ErrorKind::rear_wheels, 0.0, 6.0, 3.0, 0.0};
   std::vector<SweepPoint> points = run_sweep(base, range, committed_tables(), 1);
-  points[1].result.refusal = Refusal::too_many_records;
+  points[2].result.refusal = Refusal::too_many_records;
   TempDir dir;
   const std::string file = dir.path() + "/sweep.csv";
   std::FILE* out = std::fopen(file.c_str(), "wb");
@@ -81,15 +85,35 @@ TEST(Sweep, CsvHasOneRowPerSizeAndTypeAndMarksRefusals) {
   std::ifstream in(file, std::ios::binary);
   const std::string text{std::istreambuf_iterator<char>(in), {}};
   // Type 1 forms its turn rate from the wheel speeds: without error it deviates by rounding.
-  EXPECT_NE(text.find("\n# sweep=0,3,3\nvalue,value2,type,final_dx,final_dy,final_distance,"
+  EXPECT_NE(text.find("\n# sweep=0,6,3\nvalue,value2,type,final_dx,final_dy,final_distance,"
                       "final_dtheta,largest_record,largest_dx,largest_dy,largest_distance,"
-                      "largest_dtheta,status\n0,0,1,"),
+                      "largest_dtheta,status,final_dx_mm,final_dy_mm,final_distance_mm,"
+                      "final_dtheta_deg,largest_dx_mm,largest_dy_mm,largest_distance_mm,"
+                      "largest_dtheta_deg\n0,0,1,"),
             std::string::npos)
       << text;
-  EXPECT_NE(text.find("\n0,0,2,0,0,0,0,0,0,0,0,0,ok\n0,0,3,0,0,0,0,0,0,0,0,0,ok\n"),
+  EXPECT_NE(text.find("\n0,0,2,0,0,0,0,0,0,0,0,0,ok,0,0,0,0,0,0,0,0\n"
+                      "0,0,3,0,0,0,0,0,0,0,0,0,ok,0,0,0,0,0,0,0,0\n"),
             std::string::npos)
       << text;
-  EXPECT_NE(text.find("\n3,0,3,,,,,,,,,,refused: too many records\n"), std::string::npos) << text;
+  EXPECT_NE(text.find("\n6,0,3,,,,,,,,,,refused: too many records,,,,,,,,\n"), std::string::npos)
+      << text;
+  // The window's units beside the CSV's own: mm and degrees of the same deviations.
+  std::istringstream rows(text);
+  int checked = 0;
+  for (std::string row; std::getline(rows, row);) {
+    if (row.rfind("3,0,1,", 0) != 0) continue;
+    std::vector<double> v;
+    std::istringstream cells(row);
+    for (std::string cell; std::getline(cells, cell, ',');) v.push_back(std::atof(cell.c_str()));
+    ASSERT_EQ(v.size(), 21u) << row;
+    for (int i : {3, 4, 5, 8, 9, 10}) EXPECT_DOUBLE_EQ(v[i] * 1000.0, v[i < 8 ? i + 10 : i + 9]);
+    EXPECT_DOUBLE_EQ(v[6] * 180.0 / std::numbers::pi, v[16]);
+    EXPECT_DOUBLE_EQ(v[11] * 180.0 / std::numbers::pi, v[20]);
+    EXPECT_GT(v[15], 1.0);  // rear wheels 3 % on type 1: more than a millimetre
+    ++checked;
+  }
+  EXPECT_EQ(checked, 1);
 }
 
 }  // namespace

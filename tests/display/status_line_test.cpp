@@ -57,6 +57,26 @@ TEST(StatusLine, SaysWhenTheErrorDoesNotActOrThereIsNone) {
   EXPECT_EQ(deviation(s), "no mechanism error");
 }
 
+// Under a Tread error the error-free vehicle leaves the CP path: a third line says so, in
+// the chosen language, whatever the second line says.
+TEST(StatusLine, NotesWhenTheErrorFreeVehicleLeavesThePath) {
+  StatusInput s = halfway();
+  StatusText t;
+  compose_status(s, &t);
+  EXPECT_STREQ(t.note, "");
+  s.free_off_path = true;
+  s.free_offset = 0.6114;
+  s.no_effect = true;
+  compose_status(s, &t);
+  EXPECT_STREQ(t.note,
+               "red (no error) is off the CP path too, up to 611 mm: steering commanded with the "
+               "real Tread");
+  s.language = Language::ja;
+  compose_status(s, &t);
+  EXPECT_STREQ(t.note,
+               "赤（誤差なし）も CP 経路から最大 611 mm 外れる（操舵指令は実際の Tread で計算）");
+}
+
 TEST(PictureBox, LargestCentredSquareInAWindowHeldToItsLargestSide) {
   const struct {
     int w, h;

@@ -128,4 +128,24 @@ TEST(Computation, DeviationSummaryOfTheFaultyVehicle) {
   EXPECT_GE(r.deviation[0].largest.distance, d.distance);
 }
 
+// Under a Tread error the commands are formed with the real front-rear distance: the
+// error-free vehicles of the steered types leave the CP path, the two-wheel one does not;
+// any other error leaves them on it to integration accuracy.
+TEST(Computation, TheErrorFreeVehicleLeavesThePathOnlyUnderATreadError) {
+  auto ws = std::make_unique<Workspace>();
+  Scenario s = default_scenario();
+  set_default_path(s, 11);
+  s.error = {ErrorKind::geometry, {0.0, 5.0}};
+  const ComputeResult tread = compute(s, committed_tables(), *ws);
+  EXPECT_FALSE(free_vehicle_leaves_path(tread.free_offset[0])) << tread.free_offset[0];
+  EXPECT_NEAR(tread.free_offset[1], 0.611, 0.001);
+  EXPECT_NEAR(tread.free_offset[2], 0.732, 0.001);
+  EXPECT_TRUE(free_vehicle_leaves_path(tread.free_offset[1]));
+  s.error = {ErrorKind::steering_drift, {5.0, 0.0}};
+  const ComputeResult drift = compute(s, committed_tables(), *ws);
+  for (double offset : drift.free_offset) EXPECT_LT(offset, 1e-6);
+  EXPECT_TRUE(free_vehicle_leaves_path(0.0011));
+  EXPECT_FALSE(free_vehicle_leaves_path(0.001));
+}
+
 }  // namespace
