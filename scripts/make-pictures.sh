@@ -11,7 +11,9 @@
 #   docs/compare-ja.png, docs/compare-en.png
 #                        the three types side by side (--view compare): the ellipse with a
 #                        steering drift of 1 degree, step 200, in Japanese and English
-# and the desktop icon from the top view (scripts/make-icon.sh). Needs no display (the
+# and the desktop icon, data/icons/agvsim.png (256x256) and agvsim-<N>.png: the square of
+# the top view around the CP path and the vehicles of the screenshot without its status
+# line, scaled to the sizes installed under share/icons/hicolor. Needs no display (the
 # exporter draws without one). Commit what it writes.
 #
 # Usage: scripts/make-pictures.sh [--exe AGVSIM_EXPORT]
@@ -42,9 +44,17 @@ echo "wrote docs/demo.gif ($(wc -c <docs/demo.gif) bytes)"
 for lang in ja en; do
   "$exe" --path 11 "${scenario[@]}" --type 1 --step 300 --size 1920x1080 --style projector \
     --lang "$lang" --png "docs/projector-$lang.png"
-  echo "wrote docs/projector-$lang.png"
   "$exe" --path 11 --error 3 1 --view compare --step 200 --lang "$lang" \
     --png "docs/compare-$lang.png"
-  echo "wrote docs/compare-$lang.png"
+  echo "wrote docs/projector-$lang.png and docs/compare-$lang.png"
 done
-scripts/make-icon.sh "$exe"
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+"$exe" "${scenario[@]}" --type 1 --step end --status off --png "$work/top.png"
+mkdir -p data/icons
+# -strip and a fixed PNG date keep the files the same from run to run.
+icon() { convert "$work/top.png" -crop 300x300+242+290 +repage -filter Lanczos -resize "$1x$1" \
+         -strip -define png:exclude-chunks=date,time "$2"; }
+icon 256 data/icons/agvsim.png
+for n in 128 64 48; do icon "$n" "data/icons/agvsim-$n.png"; done
+echo "wrote data/icons/agvsim.png (256) and agvsim-128, -64, -48"

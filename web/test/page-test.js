@@ -1,7 +1,7 @@
 // The page in headless Chromium (Debian's), opened from file:// with a setting in its hash.
-//   node page-test.js INDEX_HTML NATIVE_EXPORTER TMP_DIR [NATIVE_MS]
-// NATIVE_MS: the native computation times of the default cosine and of the demo ellipse
-// (agv_bench), for the comparison of speeds. With --screenshot FILE after the arguments it
+//   node page-test.js INDEX_HTML NATIVE_EXPORTER TMP_DIR [AGV_BENCH]
+// AGV_BENCH: the native benchmarks, run here for the computation times of the default
+// cosine and of the demo ellipse, to compare the speeds in the same run. With --screenshot FILE after the arguments it
 // only saves a picture of the page. Exit status 0 when every check passed.
 'use strict';
 const { execFileSync } = require('child_process');
@@ -9,7 +9,15 @@ const fs = require('fs');
 const path = require('path');
 const puppeteer = require('puppeteer-core');
 
-const [indexHtml, nativeExport, tmp, nativeMs = ''] = process.argv.slice(2);
+const [indexHtml, nativeExport, tmp, bench = ''] = process.argv.slice(2);
+
+// The native times (ms) of the two computations, or '' without the benchmark program.
+function nativeTimes() {
+  if (!bench || !fs.existsSync(bench)) return '';
+  const out = execFileSync(bench, ['--benchmark_filter=BM_compute_(default_cosine_kind0|ellipse_kind4)$',
+    '--benchmark_format=json', '--benchmark_min_time=0.5'], { encoding: 'utf8', stdio: ['ignore', 'pipe', 'ignore'] });
+  return JSON.parse(out).benchmarks.map((b) => b.real_time).join(',');
+}
 const shotAt = process.argv.indexOf('--screenshot');
 const compare = path.join(__dirname, '../../scripts/compare-csv.sh');
 let failures = 0;
@@ -152,6 +160,7 @@ function sameAsNative(options, csv, wheels, what) {
     };
     return [median('--path 1'), median('--path 11 --error 4 5 10')];
   });
+  const nativeMs = nativeTimes();
   if (nativeMs) {
     const native = nativeMs.split(',').map(Number);
     const ratio = ms.map((m, i) => m / native[i]);
