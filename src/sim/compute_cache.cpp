@@ -1,12 +1,17 @@
 #include "sim/compute_cache.h"
 
-#include <bit>
 #include <cstdint>
+#include <cstring>
 
 namespace {
 
+// Bit for bit (0.0 and -0.0 differ); memcpy, as the browser build's library has no bit_cast.
 bool same_bits(double a, double b) {
-  return std::bit_cast<std::uint64_t>(a) == std::bit_cast<std::uint64_t>(b);
+  std::uint64_t x = 0;
+  std::uint64_t y = 0;
+  std::memcpy(&x, &a, sizeof x);
+  std::memcpy(&y, &b, sizeof y);
+  return x == y;
 }
 
 bool same_vehicle(const VehicleConstants& a, const VehicleConstants& b) {
