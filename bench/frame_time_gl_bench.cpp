@@ -4,10 +4,11 @@
 // drawn: 0 one primitive at a time, 1 in gathered runs (the frame before anything was
 // kept from frame to frame, without the status line), 2 as the program draws it now (runs
 // gathered, grid and trails in display lists, CP line and charts a kept image, the status
-// line shown), 3 the projector style in the same window. Argument 3: 0 the last step in every frame; 1 playback, one record more each
-// frame through the last 100 records and again (each restart draws the trails anew).
-// Reported: wall time and the CPU time of the whole process (the renderer's threads too),
-// median and minimum of the repetitions. Needs an X display (Xvfb will do).
+// line shown), 3 the projector style in the same window. Argument 3: 0 the last step in every
+// frame; 1 playback, one record more each frame through the last 100 records and again (each
+// restart draws the trails anew). Reported: wall time and the CPU time of the whole process (the
+// renderer's threads too), median and minimum of the repetitions. Needs an X display (Xvfb will
+// do).
 #include <GL/gl.h>
 #include <benchmark/benchmark.h>
 

@@ -35,10 +35,10 @@ struct PictureOptions {
   bool compare = false;    // --view compare: the three types side by side, fitted
   int width = 800;         // --size WxH of the whole picture, as of a window that size
   int height = 800;
-  double fps = 25.0;   // --fps: at most this many frames per second of motion (GIF)
-  bool status = true;  // --status on|off: the status line at the bottom left
+  double fps = 25.0;       // --fps: at most this many frames per second of motion (GIF)
+  bool status = true;      // --status on|off: the status line at the bottom left
   bool projector = false;  // --style projector: the frame fills the picture (else classic)
-  bool given = false;  // any of these options was given
+  bool given = false;      // any of these options was given
 
   bool wanted() const { return drawn() || !frame_file.empty(); }
   // Pictures that OpenGL draws.

@@ -80,10 +80,7 @@ void write_comments(std::FILE* out, const char* table, const CommandLine& o, con
   const MechanismErrors& st = r.errors;
   const VehicleConstants& v = sc.vehicle;
   Line l;
-  l.text("# agvsim-export: ")
-      .text(table)
-      .text(tr(Msg::csv_units_note))
-      .put(out);
+  l.text("# agvsim-export: ").text(table).text(tr(Msg::csv_units_note)).put(out);
   l.text("# version=").text(AGVSIM_VERSION).put(out);
   l.text("# path_no=").num(o.path_no).put(out);
   if (const PathDescriptor* d = find_path(o.path_no)) {

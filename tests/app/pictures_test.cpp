@@ -158,8 +158,8 @@ TEST_F(PicturesTest, GifRecordingHoldsTheWindowsFramesWithoutItsMarker) {
 
 // --view compare: the frame names the three mechanisms, each with what the error does.
 TEST_F(PicturesTest, ExportedFrameOfTheThreeTypesSideBySide) {
-  const ExportRun run = run_export_program(
-      {"--lang", "en", "--path", "11", "--error", "3", "1", "--view", "compare", "--frame", "f.json"});
+  const ExportRun run = run_export_program({"--lang", "en", "--path", "11", "--error", "3", "1",
+                                            "--view", "compare", "--frame", "f.json"});
   ASSERT_EQ(run.status, 0) << run.err;
   std::ifstream in("f.json");
   const std::string json((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
