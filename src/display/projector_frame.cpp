@@ -102,15 +102,20 @@ LineLook dev_look(const Ctx& c) {
   return {sky_blue, c.sizes.thin_px, dotted, c.sizes.dash_factor};
 }
 
-// A white box with a grey border behind texts, so that no line runs through them.
-void backing_box(const Ctx& c, const Box& b, const rgba& fill = backing) {
-  fill_rect(c.list, {b.x0, b.y0}, b.x1 - b.x0, b.y1 - b.y0, 0.0, fill);
-  c.list.begin_shape(DrawKind::line_loop, frame_grey, 1.0f, {0.0, 0.0});
+// The border of a box, a pixel wide.
+void box_outline(const Ctx& c, const Box& b, const rgba& colour) {
+  c.list.begin_shape(DrawKind::line_loop, colour, 1.0f, {0.0, 0.0});
   c.list.vertex(b.x0, b.y0);
   c.list.vertex(b.x1, b.y0);
   c.list.vertex(b.x1, b.y1);
   c.list.vertex(b.x0, b.y1);
   c.list.end_shape();
+}
+
+// A white box with a grey border behind texts, so that no line runs through them.
+void backing_box(const Ctx& c, const Box& b, const rgba& fill = backing) {
+  fill_rect(c.list, {b.x0, b.y0}, b.x1 - b.x0, b.y1 - b.y0, 0.0, fill);
+  box_outline(c, b, frame_grey);
 }
 
 Msg type_note(AgvType type) {
@@ -321,12 +326,7 @@ void plot_axes(const Ctx& c, const Plot& p, const char* title, double t_end, dou
       if (x + 0.5 * w < unit_x - c.u.px(0.5 * f.px)) write(c, x - 0.5 * w, label_y, f, label);
     }
   }
-  c.list.begin_shape(DrawKind::line_loop, ink, 1.0f, {0.0, 0.0});
-  c.list.vertex(b.x0, b.y0);
-  c.list.vertex(b.x1, b.y0);
-  c.list.vertex(b.x1, b.y1);
-  c.list.vertex(b.x0, b.y1);
-  c.list.end_shape();
+  box_outline(c, b, ink);
 }
 
 // The right column: the legend, then the charts x(t) and y(t).

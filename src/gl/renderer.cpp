@@ -11,6 +11,7 @@
 #include "gl/window.h"
 #include "platform/bitmap_font.h"
 #include "platform/scalable_font.h"
+#include "platform/utf8_text.h"
 #include "scene/circle_table.h"
 #include "scene/draw_constants.h"
 #include "scene/part_key.h"

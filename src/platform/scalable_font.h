@@ -15,11 +15,6 @@ bool scalable_font_loaded();
 // True when the font has a glyph of its own for the character.
 bool scalable_font_has(char32_t code);
 
-// The character at `at` of a UTF-8 text, `at` moved past it; a byte that does not start a
-// well-formed character is U+FFFD and `at` moves on by one byte, or by the bytes of the
-// cut-short sequence it starts.
-char32_t next_utf8_char(std::string_view utf8, std::size_t& at);
-
 struct ScalableMetrics {
   double ascent;   // pixels above the baseline
   double descent;  // pixels below it (positive)

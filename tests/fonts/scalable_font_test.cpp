@@ -6,6 +6,7 @@
 #include <string>
 
 #include "platform/catalogue.h"
+#include "platform/utf8_text.h"
 
 namespace {
 
