@@ -28,12 +28,52 @@ void text_at(DrawList& list, double x, double y, FontId font, const char* text) 
 
 }  // namespace
 
-void compose_compare(DrawList& list, const CompareInput& in, const TextStyle& style) {
+void compose_compare(DrawList& list, const CompareInput& in, const TextStyle& given) {
   if (!in.store) return;
   const TrajectoryStore& store = *in.store;
   for (int k = 1; k < agv_type_count; ++k) {
     const double x = -1.0 + k * compare_panel_width;
     draw_line(list, {x, panel_bottom}, {x, panel_top + 0.02}, separator_rgba);
+  }
+  // Each panel's texts: its name, then one or two lines on its deviation.
+  char lines[agv_type_count][3][96];
+  int counts[agv_type_count];
+  for (AgvType type : agv_types) {
+    const int t = type_index(type);
+    const int last = std::clamp(store.traj_last[t], 0, MAX - 1);
+    const int n = std::clamp(in.step, 0, last);
+    std::snprintf(lines[t][0], sizeof lines[t][0], text(in.language, Msg::compare_type), t + 1,
+                  agv_type_code(type));
+    counts[t] = 2;
+    if (in.error_free) {
+      std::snprintf(lines[t][1], sizeof lines[t][1], "%s", text(in.language, Msg::status_no_error));
+    } else if (deviation_negligible(in.summaries[t])) {
+      std::snprintf(lines[t][1], sizeof lines[t][1], "%s",
+                    text(in.language, Msg::compare_no_effect));
+    } else {
+      const Deviation now = deviation_at(store, type, n);
+      const Deviation end = deviation_at(store, type, last);
+      std::snprintf(lines[t][1], sizeof lines[t][1], text(in.language, Msg::compare_now),
+                    now.distance * 1000.0, now.dtheta * deg_per_rad);
+      std::snprintf(lines[t][2], sizeof lines[t][2], text(in.language, Msg::compare_end),
+                    end.distance * 1000.0, end.dtheta * deg_per_rad);
+      counts[t] = 3;
+    }
+  }
+  // The texts as large as asked, but no wider than a panel (one size for all panels).
+  double widest = 0.0;
+  for (int t = 0; t < agv_type_count; ++t) {
+    widest = std::max(widest, text_width(given, given.font, lines[t][0]));
+    for (int i = 1; i < counts[t]; ++i) {
+      widest = std::max(widest, text_width(given, given.small_font, lines[t][i]));
+    }
+  }
+  TextStyle style = given;
+  const double room = compare_panel_width - 0.04;
+  if (widest > room && style.font.is_scalable()) {
+    const auto shrink = static_cast<float>(room / widest);
+    style.font = FontId::scalable(style.font.px * shrink);
+    style.small_font = FontId::scalable(style.small_font.px * shrink);
   }
   const double lh = line_height(style, style.small_font);
   for (AgvType type : agv_types) {
@@ -53,25 +93,10 @@ void compose_compare(DrawList& list, const CompareInput& in, const TextStyle& st
     draw_vehicle(list, view, type, {e.x, e.y}, e.theta, e.delta, color_blue);
 
     const double x = -1.0 + t * compare_panel_width + 0.02;
-    double y = panel_top - line_height(style, style.font);
-    char line[96];
-    std::snprintf(line, sizeof line, text(in.language, Msg::compare_type), t + 1,
-                  agv_type_code(type));
-    text_at(list, x, y, style.font, line);
-    y -= 1.2 * lh;
-    if (in.error_free) {
-      text_at(list, x, y, style.small_font, text(in.language, Msg::status_no_error));
-    } else if (deviation_negligible(in.summaries[t])) {
-      text_at(list, x, y, style.small_font, text(in.language, Msg::compare_no_effect));
-    } else {
-      const Deviation now = deviation_at(store, type, n);
-      const Deviation end = deviation_at(store, type, last);
-      std::snprintf(line, sizeof line, text(in.language, Msg::compare_now), now.distance * 1000.0,
-                    now.dtheta * deg_per_rad);
-      text_at(list, x, y, style.small_font, line);
-      std::snprintf(line, sizeof line, text(in.language, Msg::compare_end), end.distance * 1000.0,
-                    end.dtheta * deg_per_rad);
-      text_at(list, x, y - lh, style.small_font, line);
+    const double y = panel_top - line_height(style, style.font);
+    text_at(list, x, y, style.font, lines[t][0]);
+    for (int i = 1; i < counts[t]; ++i) {
+      text_at(list, x, y - 0.2 * lh - i * lh, style.small_font, lines[t][i]);
     }
   }
 }

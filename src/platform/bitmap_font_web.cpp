@@ -1,6 +1,9 @@
-// The browser edition draws every text in the scalable font (the projector style): its
-// bitmap fonts have no glyphs, and every text in them is 0 pixels wide.
+// The bitmap fonts in the browser: the page draws their texts in the scalable font at the
+// font's size (frame-canvas.js), so their widths are measured in that font; there are no
+// glyphs here.
 #include "platform/bitmap_font.h"
+
+#include "platform/scalable_font.h"
 
 namespace {
 
@@ -15,12 +18,14 @@ struct EmptyGlyphs {
 
 }  // namespace
 
-const BitmapFont& bitmap_font(BitmapFontId /*id*/) {
+const BitmapFont& bitmap_font(BitmapFontId id) {
   static const EmptyGlyphs empty;
-  static const BitmapFont font{12, 0.0f, 0.0f, empty.glyphs};
-  return font;
+  static const BitmapFont fonts[] = {{10, 0.0f, 0.0f, empty.glyphs},
+                                     {12, 0.0f, 0.0f, empty.glyphs},
+                                     {18, 0.0f, 0.0f, empty.glyphs}};
+  return fonts[static_cast<int>(id)];
 }
 
-int bitmap_text_width(const BitmapFont& /*font*/, std::string_view /*text*/) {
-  return 0;
+int bitmap_text_width(const BitmapFont& font, std::string_view text) {
+  return static_cast<int>(scalable_text_width(text, static_cast<float>(font.height)) + 0.5);
 }

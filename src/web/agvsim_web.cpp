@@ -5,6 +5,7 @@
 // next call.
 #include <emscripten/emscripten.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
@@ -14,11 +15,14 @@
 #include "app/shown_frame.h"
 #include "control/command_line.h"
 #include "control/csv_export.h"
+#include "control/live_settings.h"
 #include "control/refusal_text.h"
 #include "control/table_files.h"
+#include "display/compare_view.h"
 #include "display/frame_json.h"
 #include "path/path_table.h"
 #include "platform/catalogue.h"
+#include "platform/float_text.h"
 #include "platform/number_text.h"
 #include "sim/computation.h"
 
@@ -36,6 +40,10 @@ struct State {
   std::string text;   // the last text handed out
   std::string frame;  // the last frame, its memory kept for the next
   double number = 0.0;
+  // The window's setting keys: the setting they change and what they step.
+  Session session = new_session();
+  LiveSettings live{};
+  std::string live_options;  // the setting the keys made last
 };
 
 State& state() {
@@ -61,6 +69,33 @@ std::vector<std::string> words_of(const char* options) {
 const char* hand_out(std::string text) {
   state().text = std::move(text);
   return state().text.c_str();
+}
+
+void append_number(std::string& text, double v) {
+  char digits[32];
+  text.append(digits, write_shortest(digits, digits + sizeof digits, v));
+}
+
+// The session's setting as the exporter's options: the path, the constants that differ
+// from the path's defaults, the error kind and its values.
+std::string session_options(const Session& session) {
+  const PathDescriptor& path = *find_path(session.path_no);
+  const PathChoice& chosen = session_path(session, session.path_no);
+  std::string text = "--path " + std::to_string(session.path_no);
+  for (int i = 0; i < path.entered_count; ++i) {
+    if (chosen.constants[i] == path.constants[i].default_value) continue;
+    text += std::string(" --const ") + path.constants[i].name + "=";
+    append_number(text, chosen.constants[i]);
+  }
+  if (session.error.kind != ErrorKind::none) {
+    text += " --error ";
+    text += error_kind_char(session.error.kind);
+    for (int i = 0; i < error_value_count(session.error.kind); ++i) {
+      text += ' ';
+      append_number(text, session.error.entered[i]);
+    }
+  }
+  return text;
 }
 
 }  // namespace
@@ -107,6 +142,13 @@ EMSCRIPTEN_KEEPALIVE int agv_compute(const char* options) {
     s.computed = false;
     hand_out(refusal_text(result));
     return 3;
+  }
+  if (options != s.live_options) {
+    // Set from the page's controls or its address: the keys go on from this setting.
+    s.session.path_no = scenario.path.number;
+    session_path(s.session, s.session.path_no) = scenario.path;
+    s.session.error = scenario.error;
+    live_settings_from(s.live, s.session);
   }
   s.line = line;
   s.scenario = scenario;
@@ -158,22 +200,68 @@ EMSCRIPTEN_KEEPALIVE double agv_step_time(int type, int step) {
 
 // The projector-style frame of the last computation in a width x height picture as JSON
 // (docs/frame-json.md): type 1-3 at a record, the motion fitted to the picture, then
-// zoomed by `zoom` about the centre and moved by (dx, dy) window units.
+// zoomed by `zoom` about the centre and moved by (dx, dy) window units. With `compare` the
+// three types side by side instead, in the largest square of the picture, as the window's
+// 'm' shows them.
 EMSCRIPTEN_KEEPALIVE const char* agv_frame(int width, int height, int type, int step, double zoom,
-                                           double dx, double dy, int playing, int speed) {
+                                           double dx, double dy, int playing, int speed,
+                                           int compare) {
   State& s = state();
   if (!s.computed) return hand_out("");
   const auto t = static_cast<AgvType>(type);
   View view{view_scale0, 0.0, 0.0, 0.0, 0.0};
-  fit_projector_view(s.ws->store, s.result, t, width, height, &view);
+  if (compare) {
+    fit_compare_view(s.ws->store, s.result.path.start_point, s.result.path.end_point, &view);
+  } else {
+    fit_projector_view(s.ws->store, s.result, t, width, height, &view);
+  }
   view.view_scale *= zoom;
   view.view_dx = view.view_dx * zoom + dx;
   view.view_dy = view.view_dy * zoom + dy;
-  compose_frame(
-      s.list, frame_input({&s.ws->store, &s.scenario, &s.result, t, step, view, true, playing != 0,
-                           speed, height, FrameStyle::projector, language(), width, height}));
+  FrameInput in = frame_input({&s.ws->store, &s.scenario, &s.result, t, step, view, true,
+                               playing != 0, speed, std::max(1, std::min(width, height)),
+                               FrameStyle::projector, language(), width, height});
+  in.compare_shown = compare != 0;
+  compose_frame(s.list, in);
   frame_json(s.list, width, height, &s.frame);
   return s.frame.c_str();
+}
+
+// A setting key of the window on the last computed setting: 0 select the next (amount 1)
+// or previous (-1) value, 1 change the selected value by `amount` tenths, 2 the next or
+// previous error kind, 3 no error, 4 the next or previous path. Returns the new setting as
+// options for agv_compute, or "" when the setting stays as it was (a selection, a refusal).
+EMSCRIPTEN_KEEPALIVE const char* agv_live_key(int action, int amount) {
+  State& s = state();
+  bool changed = true;
+  switch (action) {
+    case 0:
+      live_select(s.live, amount);
+      changed = false;
+      break;
+    case 1:
+      changed = live_step(s.live, s.session, amount);
+      break;
+    case 2:
+      live_next_kind(s.live, s.session, amount);
+      break;
+    case 3:
+      changed = live_no_error(s.live, s.session);
+      break;
+    case 4:
+      live_next_path(s.live, s.session, amount);
+      break;
+    default:
+      changed = false;
+  }
+  if (!changed) return hand_out("");
+  s.live_options = session_options(s.session);
+  return hand_out(s.live_options);
+}
+
+// The value the keys change: its place among the error's values, then the path's constants.
+EMSCRIPTEN_KEEPALIVE int agv_live_selected() {
+  return state().live.selected;
 }
 
 // Reads a number as the dialogue does (fractions, full-width forms): 0 and the value in

@@ -10,6 +10,7 @@
 #include "display/frame.h"
 #include "display/frame_json.h"
 #include "gui_support/gui_state.h"
+#include "platform/scalable_font.h"
 #include "gui_support/sample_motion.h"
 
 namespace {
@@ -144,6 +145,28 @@ TEST_F(DrawListTest, ThreeTypesSideBySideAndTheSettingsBar) {
   const std::size_t commands = list.commands().capacity();
   compose();
   EXPECT_EQ(list.commands().capacity(), commands);
+}
+
+// The panels' texts shrink to a panel's width where the window's text size would not fit
+// (English in the projector style of a wide window).
+TEST_F(DrawListTest, SideBySideTextsFitTheirPanels) {
+  app.compare = true;
+  app.style = FrameStyle::projector;
+  app.language = Language::en;
+  app.window_width = 1600;
+  app.window_height = 820;
+  compose();
+  const DrawPart& panels = *list.part(PartId::compare);
+  int texts = 0;
+  for (int i = panels.first; i < panels.first + panels.count; ++i) {
+    const DrawCmd& c = list.commands()[i];
+    if (c.kind != DrawKind::text) continue;
+    ++texts;
+    const double units = scalable_text_width(list.text_of(c), c.font.px) / (820 / 2.0);
+    EXPECT_LE(units, compare_panel_width) << list.text_of(c);
+  }
+  EXPECT_GE(texts, 6);
+  app.language = Language::ja;
 }
 
 // A frame seen before is composed again without growing any buffer.

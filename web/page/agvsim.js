@@ -9,30 +9,32 @@
       title: 'AGV 軌道誤差シミュレータ', language: '言語', path: '経路', pathN: '経路 ',
       kind: '機構誤差', value: '値', play: '再生', pause: '一時停止', speed: '速度',
       time: '時刻', type: '駆動方式', fit: '全体表示', png: 'PNG を保存', csv: 'CSV を保存',
-      wheels: '車輪 CSV を保存', canvas: '上面図と x(t)・y(t) のグラフ',
+      wheels: '車輪 CSV を保存', canvas: '上面図と x(t)・y(t) のグラフ', compare: '3 方式を並べる',
       kinds: ['誤差なし', '後車輪半径 (%)', '前車輪半径 (%)', 'ステアリングのドリフト (度)',
         'WheelBase/Tread (%)', '駆動輪のランダム滑り (%)'],
       values: [[], ['左', '右'], ['半径'], ['ドリフト'], ['WheelBase', 'Tread'], ['滑り']],
-      keys: '←→: 値を選ぶ  ↑↓: 値を変える (Shift: 大きく)  1/2/3: 方式  Space: 再生  f: 全体表示',
+      keys: '←→: 値を選ぶ  ↑↓: 値を変える (Shift: 大きく)  k/K: 誤差の種類  n: 誤差なし  ' +
+        'r/R: 経路  1/2/3: 方式  m: 3 方式を並べる  Space: 再生  f: 全体表示  w/W: 縮小/拡大  l: 言語',
     },
     en: {
       title: 'AGV trajectory-error simulator', language: 'Language', path: 'Path', pathN: 'Path ',
       kind: 'Mechanism error', value: 'value', play: 'Play', pause: 'Pause', speed: 'Speed',
       time: 'Time', type: 'Drive', fit: 'Fit', png: 'Save PNG', csv: 'Save CSV',
-      wheels: 'Save wheel CSV', canvas: 'Top view and x(t), y(t) charts',
+      wheels: 'Save wheel CSV', canvas: 'Top view and x(t), y(t) charts', compare: 'Side by side',
       kinds: ['no error', 'rear wheel radii (%)', 'front wheel radius (%)',
         'steering drift (degrees)', 'WheelBase/Tread (%)', 'random slip of the drive wheels (%)'],
       values: [[], ['left', 'right'], ['radius'], ['drift'], ['WheelBase', 'Tread'], ['slip']],
-      keys: '←→: select a value  ↑↓: change it (Shift: coarse)  1/2/3: drive  Space: play  f: fit',
+      keys: '←→: select a value  ↑↓: change it (Shift: by 1)  k/K: error kind  n: no error  ' +
+        'r/R: path  1/2/3: drive  m: side by side  Space: play  f: fit  w/W: zoom out/in  l: language',
     },
   };
   const speeds = [0.25, 0.5, 1, 2, 4, 8];
-  const fine = 0.1, coarse = 1;  // what ↑/↓ add to an error value, without and with Shift
+  const coarse = 10;  // tenths that Shift+↑/↓ add, where ↑/↓ add one
   const $ = (id) => document.getElementById(id);
 
   // The setting: what the command line says, the error values as typed.
   const setting = { path: 1, constants: {}, kind: 0, values: ['0', '0'] };
-  const shown = { type: 1, step: 0, playing: false, speed: 2, zoom: 1, dx: 0, dy: 0, selected: 0 };
+  const shown = { type: 1, compare: false, step: 0, playing: false, speed: 2, zoom: 1, dx: 0, dy: 0 };
   let mod = null, lang = 'ja', paths = [], frameText = '', lastTime = 0;
 
   const api = { ready: false, status: 0, message: '', computeMs: 0 };
@@ -49,10 +51,27 @@
     return o.join(' ');
   }
 
+  // The address's options: the setting, then how it is shown where that is not the default
+  // (agvsim-export reads them all when it makes a picture).
+  function hashOptions() {
+    return options() + (shown.type !== 1 ? ` --type ${shown.type}` : '') +
+      (shown.compare ? ' --view compare' : '');
+  }
+
+  function showHash() {
+    history.replaceState(null, '', '#' + encodeURIComponent(hashOptions()));
+  }
+
+  // The last record shown: the type's, or the longest of the three side by side.
+  function lastStep() {
+    const last = (t) => mod._agv_last_step(t);
+    return shown.compare ? Math.max(last(1), last(2), last(3)) : last(shown.type);
+  }
+
   // Reads the options of a command line into the setting (what the page has controls for).
   function readOptions(text) {
     const w = text.trim().split(/\s+/);
-    const s = { path: 1, constants: {}, kind: 0, values: ['0', '0'] };
+    const s = { path: 1, constants: {}, kind: 0, values: ['0', '0'], type: 1, compare: false };
     for (let i = 0; i < w.length; ++i) {
       if (w[i] === '--path') s.path = Number(w[++i]);
       else if (w[i] === '--const') {
@@ -61,7 +80,9 @@
       } else if (w[i] === '--error') {
         s.kind = Number(w[++i]);
         for (let j = 0; j < 2 && i + 1 < w.length && !w[i + 1].startsWith('--'); ++j) s.values[j] = w[++i];
-      } else if (w[i] === '--lang') setLanguage(w[++i]);
+      } else if (w[i] === '--type') s.type = [1, 2, 3].includes(Number(w[i + 1])) ? Number(w[++i]) : 1;
+      else if (w[i] === '--view') s.compare = w[++i] === 'compare';
+      else if (w[i] === '--lang') setLanguage(w[++i]);
     }
     return s;
   }
@@ -79,8 +100,8 @@
     api.message = api.status ? mod.UTF8ToString(mod._agv_text()) : '';
     $('message').textContent = api.message;
     if (api.status === 0) {
-      history.replaceState(null, '', '#' + encodeURIComponent(o));
-      const last = mod._agv_last_step(shown.type);
+      showHash();
+      const last = lastStep();
       $('time').max = last;
       if (shown.step > last) shown.step = last;
     }
@@ -100,7 +121,7 @@
     }
     if (mod._agv_last_step(shown.type) < 0) return;
     const text = mod.UTF8ToString(mod._agv_frame(w, h, shown.type, shown.step, shown.zoom,
-      shown.dx, shown.dy, shown.playing ? 1 : 0, shown.speed));
+      shown.dx, shown.dy, shown.playing ? 1 : 0, shown.speed, shown.compare ? 1 : 0));
     frameText = text;
     agvsimFrame.draw(canvas.getContext('2d'), JSON.parse(text));
     $('time').value = shown.step;
@@ -165,7 +186,7 @@
     $('heading').textContent = t.title;
     for (const [id, key] of [['languageLabel', 'language'], ['pathLabel', 'path'],
       ['kindLabel', 'kind'], ['speedLabel', 'speed'], ['timeLabel', 'time'], ['typeLabel', 'type'],
-      ['fit', 'fit'], ['savePng', 'png'], ['saveCsv', 'csv'], ['saveWheels', 'wheels'], ['keys', 'keys']])
+      ['fit', 'fit'], ['compare', 'compare'], ['savePng', 'png'], ['saveCsv', 'csv'], ['saveWheels', 'wheels'], ['keys', 'keys']])
       $(id).textContent = t[key];
     $('play').textContent = shown.playing ? t.pause : t.play;
     $('frame').setAttribute('aria-label', t.canvas);
@@ -194,9 +215,9 @@
       field(values, 'value' + i, label, setting.values[i], (v) => {
         setting.values[i] = v;
         compute();
-      }, { min: -20, max: 20, step: fine });
+      }, { min: -20, max: 20, step: 0.1 });
     });
-    select(shown.selected);
+    markSelected();
   }
 
   function syncValueFields() {
@@ -218,40 +239,54 @@
     draw();
   }
 
-  // ↑/↓: the selected error value by a fine step (coarse with Shift), counted in whole steps
-  // so that going up and down again gives the value back exactly.
-  function stepValue(by) {
-    const n = [0, 2, 1, 1, 2, 1][setting.kind];
-    if (!n) return;
-    const i = Math.min(shown.selected, n - 1);
-    const v = number(setting.values[i]) ?? 0;
-    const steps = Math.round(v / fine) + by;
-    setting.values[i] = String(Math.round(steps) / 10);
-    syncValueFields();
-    compute();
+  // The window's setting keys, done by the module as the window does them (the selection
+  // runs over the error's values, then the path's constants; a value steps in tenths
+  // counted from where it stood, so ↑ then ↓ gives it back exactly).
+  function liveKey(action, amount) {
+    const text = mod.UTF8ToString(mod.ccall('agv_live_key', 'number', ['number', 'number'],
+      [action, amount]));
+    if (text) {
+      const { type, compare, ...s } = readOptions(text);
+      Object.assign(setting, s);
+      buildControls();
+      compute();
+    }
+    markSelected();
   }
 
-  // ←/→: which error value ↑/↓ change, marked beside its field.
-  function select(i) {
-    shown.selected = i;
-    for (let j = 0; j < 2; ++j) {
-      const input = $('value' + j);
-      if (input) input.parentElement.classList.toggle('selected', j === i);
-    }
+  // Marks the value ↑/↓ change beside its field.
+  function markSelected() {
+    const fields = ['values', 'constants'].flatMap((id) => [...$(id).querySelectorAll('input[type=text]')]);
+    const selected = mod ? mod._agv_live_selected() : 0;
+    fields.forEach((f, i) => f.parentElement.classList.toggle('selected', i === selected));
   }
 
   function setType(type) {
     shown.type = type;
-    document.querySelectorAll('input[name=type]').forEach((r) => (r.checked = Number(r.value) === type));
-    const last = mod._agv_last_step(type);
+    showView();
+  }
+
+  function toggleCompare() {
+    shown.compare = !shown.compare;
+    showView();
+  }
+
+  // After a change of type or of the side-by-side view: the controls, the address and, unless
+  // a computation follows, the picture.
+  function showView(computing = false) {
+    document.querySelectorAll('input[name=type]').forEach((r) => (r.checked = Number(r.value) === shown.type));
+    $('compare').setAttribute('aria-pressed', String(shown.compare));
+    const last = lastStep();
     $('time').max = last;
     shown.step = Math.min(shown.step, Math.max(0, last));
+    if (computing) return;
+    if (api.status === 0) showHash();
     draw();
   }
 
   function togglePlay() {
     shown.playing = !shown.playing;
-    if (shown.playing && shown.step >= mod._agv_last_step(shown.type)) shown.step = 0;
+    if (shown.playing && shown.step >= lastStep()) shown.step = 0;
     $('play').textContent = shown.playing ? words[lang].pause : words[lang].play;
     $('play').setAttribute('aria-pressed', String(shown.playing));
     lastTime = performance.now();
@@ -265,7 +300,7 @@
     const dt = mod._agv_step_time(shown.type, 1) - mod._agv_step_time(shown.type, 0) || 0.01;
     shown.played += ((now - lastTime) / 1000) * speeds[shown.speed] / dt;
     lastTime = now;
-    const last = mod._agv_last_step(shown.type);
+    const last = lastStep();
     shown.step = Math.min(last, Math.floor(shown.played));
     draw();
     if (shown.step >= last) togglePlay();
@@ -332,6 +367,7 @@
       draw();
     });
     $('fit').addEventListener('click', fit);
+    $('compare').addEventListener('click', toggleCompare);
     $('savePng').addEventListener('click', () =>
       $('frame').toBlob((b) => download(b, 'agvsim.png'), 'image/png'));
     $('saveCsv').addEventListener('click', () =>
@@ -381,10 +417,16 @@
       }
       let done = true;
       switch (e.key) {
-        case 'ArrowUp': stepValue(e.shiftKey ? coarse / fine : 1); break;
-        case 'ArrowDown': stepValue(e.shiftKey ? -coarse / fine : -1); break;
-        case 'ArrowLeft': select(0); break;
-        case 'ArrowRight': select(1); break;
+        case 'ArrowUp': liveKey(1, e.shiftKey ? coarse : 1); break;
+        case 'ArrowDown': liveKey(1, e.shiftKey ? -coarse : -1); break;
+        case 'ArrowLeft': liveKey(0, -1); break;
+        case 'ArrowRight': liveKey(0, 1); break;
+        case 'k': liveKey(2, 1); break;
+        case 'K': liveKey(2, -1); break;
+        case 'n': liveKey(3, 0); break;
+        case 'r': liveKey(4, 1); break;
+        case 'R': liveKey(4, -1); break;
+        case 'm': toggleCompare(); break;
         case '1': case '2': case '3': setType(Number(e.key)); break;
         case ' ': if (target.tagName === 'BUTTON') done = false; else togglePlay(); break;
         case 'f': fit(); break;
@@ -408,10 +450,19 @@
 
   function applyHash() {
     const text = decodeURIComponent(location.hash.slice(1));
-    if (text && text === options()) return;
-    Object.assign(setting, readOptions(text));
+    if (text && text === hashOptions()) return;
+    return take(text);
+  }
+
+  // Takes a whole setting with how it is shown from options ("--path 11 --type 2").
+  function take(text) {
+    const { type, compare, ...s } = readOptions(text);
+    Object.assign(setting, s);
+    shown.type = type;
+    shown.compare = compare;
     buildControls();
-    compute();
+    showView(true);
+    return compute();
   }
 
   async function start() {
@@ -433,25 +484,19 @@
     speeds.forEach((s, i) => option($('speed'), i, 'x' + (s < 1 ? '1/' + 1 / s : s)));
     $('speed').value = shown.speed;
     wire();
-    const hash = decodeURIComponent(location.hash.slice(1));
-    Object.assign(setting, readOptions(hash));
-    buildControls();
-    compute();
+    take(decodeURIComponent(location.hash.slice(1)));
   }
 
   api.csv = (kind) => csv(kind);
-  api.options = () => options();
+  api.options = () => hashOptions();
   // Sets a setting from its command line ("--path 11 --error 4 5 10"); the exporter's status.
-  api.set = (text) => {
-    Object.assign(setting, readOptions(text));
-    buildControls();
-    return compute();
-  };
+  api.set = (text) => take(text);
   api.frame = () => frameText;
   // Shows a type (1-3) at a record.
   api.show = (type, step) => {
     shown.step = step;
     shown.played = step;
+    shown.compare = false;
     setType(type);
   };
   api.shown = shown;

@@ -107,6 +107,23 @@ function sameAsNative(options, csv, wheels, what) {
   const [down] = await csvOf();
   check(down === csv, 'ArrowDown gives the result back');
 
+  // The window's other keys: m the three types side by side (kept in the address), r the
+  // next path, k the next error kind at a size worth seeing; a link takes both back.
+  await page.keyboard.press('m');
+  const sideBySide = await page.evaluate(() => [location.hash, JSON.parse(agvsim.frame()).parts.map((p) => p.name)]);
+  check(decodeURIComponent(sideBySide[0]).endsWith(' --view compare') && sideBySide[1].includes('compare'),
+    `m shows the three types side by side (${sideBySide[0]})`);
+  await page.keyboard.press('m');
+  await page.keyboard.press('r');
+  await page.keyboard.press('k');
+  const keyed = await page.evaluate(() => agvsim.options());
+  check(keyed === '--path 12 --error 5 5', `r and k change the path and the kind (${keyed})`);
+  await page.evaluate(() => agvsim.set('--path 11 --error 4 5 10 --type 3 --view compare'));
+  const linked = await page.evaluate(() => [agvsim.options(), agvsim.shown.type, agvsim.shown.compare]);
+  check(linked[0] === '--path 11 --error 4 5 10 --type 3 --view compare' && linked[1] === 3 && linked[2],
+    `a link's type and view are taken (${linked.join(', ')})`);
+  await page.evaluate(() => agvsim.set('--path 11 --error 4 5 10'));
+
   // Space plays the motion and pauses it again.
   await page.keyboard.press(' ');
   await new Promise((r) => setTimeout(r, 500));
