@@ -17,6 +17,7 @@ mkdir -p "$root/build"
 export NODE_PATH=${NODE_PATH:-/usr/share/nodejs}
 
 emcmake cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release -DAGV_WITH_PICTURES=OFF \
+  -DCMAKE_CXX_FLAGS=-flto -DCMAKE_C_FLAGS=-flto -DCMAKE_EXE_LINKER_FLAGS=-flto \
   -DAGV_BUILD_TESTS=OFF -DAGV_BUILD_BENCH=OFF >"$build.log" 2>&1 || { cat "$build.log"; exit 1; }
 cmake --build "$build" -j2 --target agvsim-web agvsim-export
 

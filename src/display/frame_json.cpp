@@ -73,10 +73,16 @@ class Writer {
       out_ += "null";
       return;
     }
-    v = std::round(v * 1000.0) / 1000.0;
-    if (v == 0.0) v = 0.0;  // no "-0"
+    const double thousandths = std::round(v * 1000.0);
     char buffer[32];
-    char* end = write_shortest(buffer, buffer + sizeof buffer, v);
+    char* end = buffer;
+    if (std::fabs(thousandths) < 1e7) {
+      // Below 10000 the shortest form is plain decimals: written from the whole number of
+      // thousandths, the same text, without a search for the shortest digits.
+      end = write_thousandths(buffer, buffer + sizeof buffer, static_cast<long long>(thousandths));
+    } else {
+      end = write_shortest(buffer, buffer + sizeof buffer, thousandths / 1000.0);
+    }
     out_.append(buffer, static_cast<std::size_t>(end - buffer));
   }
   void number(int v) { out_ += std::to_string(v); }

@@ -187,6 +187,26 @@ std::from_chars_result read_double_by_strtod(const char* first, const char* last
   return {p, std::errc()};
 }
 
+char* write_thousandths(char* first, char* last, long long thousandths) {
+  char text[16];
+  char* p = text;
+  long long k = thousandths;
+  if (k < 0) {
+    *p++ = '-';
+    k = -k;
+  }
+  p = std::to_chars(p, text + sizeof text, k / 1000).ptr;
+  int fraction = static_cast<int>(k % 1000);
+  if (fraction != 0) {
+    *p++ = '.';
+    for (int unit = 100; fraction != 0; unit /= 10) {
+      *p++ = static_cast<char>('0' + fraction / unit);
+      fraction %= unit;
+    }
+  }
+  return put(first, last, text, static_cast<std::size_t>(p - text));
+}
+
 #if defined(__cpp_lib_to_chars) && __cpp_lib_to_chars >= 201611L
 
 char* write_shortest(char* first, char* last, double v) {

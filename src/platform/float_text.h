@@ -13,6 +13,12 @@
 // `last` when it does not fit (at most 24 characters are needed).
 char* write_shortest(char* first, char* last, double v);
 
+// thousandths / 1000 as write_shortest writes that double, for |thousandths| < 10^7 (below
+// 10000 the shortest form is plain decimals): from the whole number, with no search for
+// the shortest digits; "0" for 0. Returns the end; `last` when it does not fit (at most 13
+// characters are needed).
+char* write_thousandths(char* first, char* last, long long thousandths);
+
 // v with `decimals` digits after the point, as std::to_chars with chars_format::fixed and a
 // precision writes it (printf's "%.*f"). Returns the end; `last` when it does not fit.
 char* write_fixed(char* first, char* last, double v, int decimals);

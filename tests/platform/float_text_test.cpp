@@ -100,3 +100,22 @@ TEST(FloatText, FixedDecimalsAsPrintf) {
 }
 
 }  // namespace
+
+// Thousandths written from the whole number are the library's shortest text of k / 1000,
+// over the whole range it is used for (every k near the ends and zero, random ones between).
+TEST(FloatText, ThousandthsAsTheShortestText) {
+  std::mt19937_64 random(20261209);
+  std::vector<long long> ks;
+  for (long long k = -2000; k <= 2000; ++k) ks.push_back(k);
+  for (long long k = 9'998'000; k < 10'000'000; ++k) ks.insert(ks.end(), {k, -k});
+  for (int i = 0; i < 1'000'000; ++i)
+    ks.push_back(static_cast<long long>(random() % 19'999'999) - 9'999'999);
+  int wrong = 0;
+  for (const long long k : ks) {
+    char text[32];
+    const std::string fast(text, write_thousandths(text, text + sizeof text, k));
+    const double v = static_cast<double>(k) / 1000.0;
+    if (fast != by_library(v == 0.0 ? 0.0 : v) && ++wrong <= 10) ADD_FAILURE() << k << ": " << fast;
+  }
+  EXPECT_EQ(wrong, 0);
+}
