@@ -45,98 +45,13 @@ if ((${#missing[@]})); then
   DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
 fi
 
-# --- Debian source index --------------------------------------------------------------------
-# A deb-src entry for every Debian archive entry of the machine's own apt sources (same
-# mirror, suites and components), kept in a file of its own.
-src_list=/etc/apt/sources.list.d/agvsim-deb-src.sources
-deb_src_entries() {
-  # One-line format: "deb [options] URI suite components..."
-  for f in /etc/apt/sources.list /etc/apt/sources.list.d/*.list; do
-    [ -f "$f" ] || continue
-    awk '$1 == "deb" {
-      i = 2; opts = ""
-      if ($2 ~ /^\[/) { while ($i !~ /\]$/) { opts = opts " " $i; i++ } opts = opts " " $i; i++ }
-      uri = $i
-      if (uri !~ /\/debian(-security)?\/?$/) next
-      comps = ""; for (j = i + 2; j <= NF; j++) comps = comps " " $j
-      printf "Types: deb-src\nURIs: %s\nSuites: %s\nComponents:%s\n", uri, $(i + 1), comps
-      if (opts ~ /signed-by=/) { sub(/.*signed-by=/, "", opts); sub(/[] ].*/, "", opts)
-        printf "Signed-By: %s\n", opts }
-      printf "\n" }' "$f"
-  done
-  # deb822 format: the stanzas of type deb, as deb-src.
-  for f in /etc/apt/sources.list.d/*.sources; do
-    if [ ! -f "$f" ] || [ "$f" = "$src_list" ]; then continue; fi
-    awk 'function flush() {
-        if (types ~ /(^|[ \t])deb([ \t]|$)/ && enabled != "no" && uris ~ /\/debian(-security)?\/?$/)
-          printf "Types: deb-src\n%s\n\n", body
-        types = ""; body = ""; uris = ""; enabled = ""
-      }
-      /^[ \t]*#/ { next }
-      /^[ \t]*$/ { flush(); next }
-      { key = tolower($1) }
-      key == "types:" { types = $0; sub(/^[^:]*:/, "", types); next }
-      key == "enabled:" { enabled = tolower($2); next }
-      key == "uris:" { uris = $0; sub(/[ \t]+$/, "", uris) }
-      { body = body (body == "" ? "" : "\n") $0 }
-      END { flush() }' "$f"
-  done
-}
-wanted=$(deb_src_entries)
-if [ -z "$wanted" ]; then
-  echo "no Debian archive entry in the apt sources to derive a deb-src entry from" >&2
-  exit 1
-fi
-if [ ! -f "$src_list" ] || [ "$(cat "$src_list")" != "$wanted" ]; then
-  if [ "$(id -u)" != 0 ]; then
-    echo "the Debian source index is needed: run as root once" >&2
-    exit 1
-  fi
-  log "enabling the Debian source index in $src_list"
-  printf '%s\n' "$wanted" >"$src_list"
-  apt_updated=false
-fi
-if ! apt-cache showsrc freeglut 2>/dev/null | grep -q '^Package:'; then
-  if ! $apt_updated; then
-    apt-get update -qq
-    apt_updated=true
-  fi
-fi
-
-# --- Sources and builds ---------------------------------------------------------------------
+# --- Sources and builds -------------------------------------------------------------------
+source scripts/debian-source.sh  # Debian's source packages: source_dir
+debian_source_index freeglut
 mkdir -p "$work" "$prefix/share/licenses"
 
-# Unpacks Debian's source package $1 (with Debian's patches) into $work, once; prints the
-# source directory. The newest version that the mirror serves is taken (a mirror may list
-# a newer version in its index than it can hand out).
-source_dir() {
-  local name=$1 version dir
-  dir=$(find "$work/src-$name" -mindepth 1 -maxdepth 1 -type d 2>/dev/null | head -n1 || true)
-  if [ -n "$dir" ] && [ -f "$work/src-$name/.version" ]; then
-    echo "$dir"
-    return
-  fi
-  for version in $(apt-cache showsrc "$name" | awk '/^Version:/ { print $2 }' | sort -rV); do
-    rm -rf "$work/src-$name"
-    mkdir -p "$work/src-$name"
-    # The download runs as root when apt's own user cannot write here; that is fine.
-    if (cd "$work/src-$name" && apt-get source -qq "$name=$version" >&2); then
-      echo "$version" >"$work/src-$name/.version"
-      find "$work/src-$name" -mindepth 1 -maxdepth 1 -type d | head -n1
-      return
-    fi
-    echo "($name $version cannot be fetched; trying an older version)" >&2
-  done
-  echo "no source package $name could be fetched" >&2
-  return 1
-}
-
-# Licence texts of a dependency: $1 name, then files (copied into share/licenses/NAME/).
-keep_licences() {
-  local name=$1
-  shift
-  mkdir -p "$prefix/share/licenses/$name"
-  for f in "$@"; do cp "$f" "$prefix/share/licenses/$name/"; done
+keep_licences() {  # licence texts of a dependency: $1 name, then files into licenses/NAME/
+  mkdir -p "$prefix/share/licenses/$1" && cp "${@:2}" "$prefix/share/licenses/$1/"
 }
 
 # Stamp files record what was built from which version; a changed version builds anew.

@@ -32,7 +32,8 @@ const std::map<std::string, std::set<std::string>> allowed = {
     {"gl", {"platform", "model", "path", "sim", "scene", "display", "picture"}},
     {"app", {"platform", "model", "path", "sim", "control", "scene", "display", "gl", "picture"}},
     // The browser edition beside app: the page draws the frames itself, so no gl; of app
-    // only what composes a shown frame (shown_frame, playback_speeds), which includes no gl.
+    // only what composes a shown frame (shown_frame, playback_speeds) and the GIF recording
+    // of the page's frames (gif_recording), which include no gl.
     {"web", {"platform", "model", "path", "sim", "control", "scene", "display", "app"}},
 };
 

@@ -2,16 +2,19 @@
 // projector-style frame as JSON, called from the page (web/page/agvsim.js). A setting is
 // the exporter's command line, so the page, its address and agvsim-export agree on what
 // each option means. One computation at a time; the texts handed out stay valid until the
-// next call.
+// next call. The page's frames can be recorded into an animated GIF (app/gif_recording.h).
 #include <emscripten/emscripten.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "app/gif_recording.h"
 #include "app/shown_frame.h"
 #include "control/command_line.h"
 #include "control/csv_export.h"
@@ -44,7 +47,13 @@ struct State {
   Session session = new_session();
   LiveSettings live{};
   std::string live_options;  // the setting the keys made last
+  GifRecording gif;
+  std::vector<unsigned char> gif_rgba;   // the page's frame: RGBA, top row first
+  std::vector<unsigned char> gif_bytes;  // the last finished file
 };
+
+// Where the GIF is written, in the module's own file system (memory).
+constexpr const char* gif_path = "/tmp/agvsim.gif";
 
 State& state() {
   static State s;
@@ -292,6 +301,99 @@ EMSCRIPTEN_KEEPALIVE const char* agv_paths() {
     json += "]}";
   }
   return hand_out(json + "]");
+}
+
+// Starts a GIF of width x height frames; 0, or 1 with the reason in agv_text(). The page
+// puts each frame into agv_gif_pixels() and calls agv_gif_add().
+EMSCRIPTEN_KEEPALIVE int agv_gif_start(int width, int height) {
+  State& s = state();
+  std::vector<unsigned char>().swap(s.gif_bytes);
+  if (std::string error = s.gif.start(gif_path, width, height); !error.empty()) {
+    hand_out(error);
+    return 1;
+  }
+  s.gif_rgba.assign(4 * static_cast<std::size_t>(width) * static_cast<std::size_t>(height), 0);
+  return 0;
+}
+
+// Where the page puts a frame: width x height RGBA pixels, top row first (getImageData).
+EMSCRIPTEN_KEEPALIVE unsigned char* agv_gif_pixels() {
+  return state().gif_rgba.data();
+}
+
+// Adds the frame in agv_gif_pixels(), showing a type (1-3) at a record of the last
+// computation: its motion time sets how long the GIF shows it. 0, or 1 with the reason.
+EMSCRIPTEN_KEEPALIVE int agv_gif_add(int type, int step) {
+  State& s = state();
+  if (!s.gif.active() || !s.computed) {
+    s.gif.cancel();
+    hand_out(tr(Msg::gif_not_recording));
+    return 1;
+  }
+  // RGB, bottom row first, as the recording takes frames read back from OpenGL.
+  const int w = s.gif.width(), h = s.gif.height();
+  unsigned char* out = s.gif.next_frame();
+  for (int y = h - 1; y >= 0; --y) {
+    const unsigned char* in = s.gif_rgba.data() + 4 * static_cast<std::size_t>(y) * w;
+    for (int x = 0; x < w; ++x, in += 4, out += 3) {
+      out[0] = in[0], out[1] = in[1], out[2] = in[2];
+    }
+  }
+  const auto t = static_cast<AgvType>(type);
+  const std::string error = s.gif.add({t, step, record_time(s.ws->store, s.scenario, t, step)});
+  if (error.empty()) return 0;
+  hand_out(error);
+  return 1;
+}
+
+// Writes the file: 0 with its bytes in agv_gif_data() and agv_gif_size(), or 1 with the
+// reason in agv_text().
+EMSCRIPTEN_KEEPALIVE int agv_gif_finish() {
+  State& s = state();
+  std::vector<unsigned char>().swap(s.gif_rgba);
+  if (std::string error = s.gif.finish(); !error.empty()) {
+    hand_out(error);
+    return 1;
+  }
+  std::FILE* in = std::fopen(gif_path, "rb");
+  if (in) {
+    std::fseek(in, 0, SEEK_END);
+    s.gif_bytes.resize(static_cast<std::size_t>(std::max(0L, std::ftell(in))));
+    std::rewind(in);
+    s.gif_bytes.resize(std::fread(s.gif_bytes.data(), 1, s.gif_bytes.size(), in));
+    std::fclose(in);
+  }
+  std::remove(gif_path);
+  if (s.gif_bytes.empty()) {
+    hand_out(format_text(tr(Msg::picture_cannot_read), gif_path, std::strerror(errno)));
+    return 1;
+  }
+  return 0;
+}
+
+EMSCRIPTEN_KEEPALIVE const unsigned char* agv_gif_data() {
+  return state().gif_bytes.data();
+}
+
+EMSCRIPTEN_KEEPALIVE int agv_gif_size() {
+  return static_cast<int>(state().gif_bytes.size());
+}
+
+// Frames stored in the last GIF (equal frames in a row are one) and its length in seconds.
+EMSCRIPTEN_KEEPALIVE int agv_gif_frames() {
+  return state().gif.written_frames();
+}
+
+EMSCRIPTEN_KEEPALIVE double agv_gif_seconds() {
+  return state().gif.written_cs() / 100.0;
+}
+
+// Drops a recording and the last file's bytes.
+EMSCRIPTEN_KEEPALIVE void agv_gif_drop() {
+  State& s = state();
+  s.gif.cancel();
+  std::vector<unsigned char>().swap(s.gif_rgba);
+  std::vector<unsigned char>().swap(s.gif_bytes);
 }
 
 }  // extern "C"

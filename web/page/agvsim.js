@@ -8,7 +8,10 @@
     ja: {
       title: 'AGV 軌道誤差シミュレータ', language: '言語', path: '経路', pathN: '経路 ',
       kind: '機構誤差', value: '値', play: '再生', pause: '一時停止', speed: '速度',
-      time: '時刻', type: '駆動方式', fit: '全体表示', png: 'PNG を保存', csv: 'CSV を保存',
+      time: '時刻', type: '駆動方式', fit: '全体表示', png: 'PNG を保存', gif: 'GIF を保存',
+      csv: 'CSV を保存', gifMaking: (p) => `GIF を作成中… ${p}%`,
+      gifDone: (n, s, kb) => `agvsim.gif: ${n} コマ, ${s} 秒, ${kb} KB`,
+      gifStopped: '設定が変わったので GIF の作成をやめました',
       wheels: '車輪 CSV を保存', canvas: '上面図と x(t)・y(t) のグラフ', compare: '3 方式を並べる',
       kinds: ['誤差なし', '後車輪半径 (%)', '前車輪半径 (%)', 'ステアリングのドリフト (度)',
         'WheelBase/Tread (%)', '駆動輪のランダム滑り (%)'],
@@ -19,7 +22,10 @@
     en: {
       title: 'AGV trajectory-error simulator', language: 'Language', path: 'Path', pathN: 'Path ',
       kind: 'Mechanism error', value: 'value', play: 'Play', pause: 'Pause', speed: 'Speed',
-      time: 'Time', type: 'Drive', fit: 'Fit', png: 'Save PNG', csv: 'Save CSV',
+      time: 'Time', type: 'Drive', fit: 'Fit', png: 'Save PNG', gif: 'Save GIF', csv: 'Save CSV',
+      gifMaking: (p) => `Making the GIF… ${p}%`,
+      gifDone: (n, s, kb) => `agvsim.gif: ${n} frames, ${s} s, ${kb} KB`,
+      gifStopped: 'the setting changed: the GIF was not made',
       wheels: 'Save wheel CSV', canvas: 'Top view and x(t), y(t) charts', compare: 'Side by side',
       kinds: ['no error', 'rear wheel radii (%)', 'front wheel radius (%)',
         'steering drift (degrees)', 'WheelBase/Tread (%)', 'random slip of the drive wheels (%)'],
@@ -35,7 +41,7 @@
   // The setting: what the command line says, the error values as typed.
   const setting = { path: 1, constants: {}, kind: 0, values: ['0', '0'] };
   const shown = { type: 1, compare: false, step: 0, playing: false, speed: 2, zoom: 1, dx: 0, dy: 0 };
-  let mod = null, lang = 'ja', paths = [], frameText = '', lastTime = 0;
+  let mod = null, lang = 'ja', paths = [], frameText = '', lastTime = 0, computeCount = 0;
 
   const api = { ready: false, status: 0, message: '', computeMs: 0 };
   window.agvsim = api;
@@ -95,10 +101,11 @@
   function compute() {
     const o = options();
     const t0 = performance.now();
+    ++computeCount;
     api.status = mod.ccall('agv_compute', 'number', ['string'], [o]);
     api.computeMs = mod._agv_compute_ms();
     api.message = api.status ? mod.UTF8ToString(mod._agv_text()) : '';
-    $('message').textContent = api.message;
+    tell(api.message, api.status !== 0);
     if (api.status === 0) {
       showHash();
       const last = lastStep();
@@ -186,7 +193,8 @@
     $('heading').textContent = t.title;
     for (const [id, key] of [['languageLabel', 'language'], ['pathLabel', 'path'],
       ['kindLabel', 'kind'], ['speedLabel', 'speed'], ['timeLabel', 'time'], ['typeLabel', 'type'],
-      ['fit', 'fit'], ['compare', 'compare'], ['savePng', 'png'], ['saveCsv', 'csv'], ['saveWheels', 'wheels'], ['keys', 'keys']])
+      ['fit', 'fit'], ['compare', 'compare'], ['savePng', 'png'], ['saveGif', 'gif'], ['saveCsv', 'csv'],
+      ['saveWheels', 'wheels'], ['keys', 'keys']])
       $(id).textContent = t[key];
     $('play').textContent = shown.playing ? t.pause : t.play;
     $('frame').setAttribute('aria-label', t.canvas);
@@ -325,6 +333,12 @@
     return (2 * px) / $('frame').clientHeight;
   }
 
+  // The message line: a refusal or a failure in red, progress and results in black.
+  function tell(text, failed) {
+    $('message').textContent = text;
+    $('message').classList.toggle('failed', failed);
+  }
+
   function download(blob, name) {
     const a = document.createElement('a');
     a.href = URL.createObjectURL(blob);
@@ -333,6 +347,63 @@
     a.click();
     a.remove();
     setTimeout(() => URL.revokeObjectURL(a.href), 1000);
+  }
+
+  // The shown type's motion from its start to its end as agvsim.gif: drawn off the screen at
+  // the canvas's size (at most gifMaxWidth wide), a frame per 0.1 s of motion or fewer, so
+  // that there are at most gifMaxFrames; the GIF shows each for its motion time. The page
+  // stays responsive (it yields every 30 ms) and the shown frame is left alone.
+  const gifMaxWidth = 960, gifMaxFrames = 300;
+  let gifBusy = false;
+
+  async function saveGif() {
+    // Side by side, the frames follow the longest of the three motions.
+    const compare = shown.compare, computed = computeCount, last = lastStep();
+    const type = compare ? [1, 2, 3].find((t) => mod._agv_last_step(t) === last) : shown.type;
+    if (gifBusy || last < 0) return;
+    gifBusy = true;
+    $('saveGif').setAttribute('aria-busy', 'true');
+    const t0 = performance.now();
+    const canvas = $('frame');
+    const scale = Math.min(1, gifMaxWidth / canvas.width);
+    const w = Math.max(1, Math.round(canvas.width * scale));
+    const h = Math.max(1, Math.round(canvas.height * scale));
+    const off = document.createElement('canvas');
+    Object.assign(off, { width: w, height: h });
+    const ctx = off.getContext('2d', { willReadFrequently: true });
+    const span = mod._agv_step_time(type, last) - mod._agv_step_time(type, 0);
+    const stride = Math.max(1, Math.round((Math.max(0.1, span / (gifMaxFrames - 1)) * last) / span));
+    const text = () => mod.UTF8ToString(mod._agv_text());
+    let error = mod._agv_gif_start(w, h) ? text() : '', yielded = t0;
+    try {
+      for (let step = 0; !error; step = Math.min(last, step + stride)) {
+        const json = mod.UTF8ToString(mod._agv_frame(w, h, shown.type, step, shown.zoom, shown.dx,
+          shown.dy, 1, shown.speed, compare ? 1 : 0));
+        agvsimFrame.draw(ctx, JSON.parse(json));
+        mod.HEAPU8.set(ctx.getImageData(0, 0, w, h).data, mod._agv_gif_pixels());
+        if (mod._agv_gif_add(type, step)) error = text();
+        if (step === last) break;
+        if (performance.now() - yielded > 30) {
+          tell(words[lang].gifMaking(Math.floor((100 * step) / last)), false);
+          await new Promise((r) => setTimeout(r));
+          yielded = performance.now();
+          if (computeCount !== computed) error = words[lang].gifStopped;
+        }
+      }
+      if (!error && mod._agv_gif_finish()) error = text();
+      if (!error) {
+        const at = mod._agv_gif_data(), size = mod._agv_gif_size();
+        download(new Blob([mod.HEAPU8.slice(at, at + size)], { type: 'image/gif' }), 'agvsim.gif');
+        api.gif = { ms: performance.now() - t0, bytes: size, frames: mod._agv_gif_frames(),
+          seconds: mod._agv_gif_seconds(), width: w, height: h };
+      }
+      tell(error || words[lang].gifDone(api.gif.frames, api.gif.seconds.toFixed(1),
+        Math.round(api.gif.bytes / 1024)), !!error);
+    } finally {
+      mod._agv_gif_drop();
+      gifBusy = false;
+      $('saveGif').removeAttribute('aria-busy');
+    }
   }
 
   function csv(kind) {
@@ -370,6 +441,7 @@
     $('compare').addEventListener('click', toggleCompare);
     $('savePng').addEventListener('click', () =>
       $('frame').toBlob((b) => download(b, 'agvsim.png'), 'image/png'));
+    $('saveGif').addEventListener('click', saveGif);
     $('saveCsv').addEventListener('click', () =>
       download(new Blob([csv()], { type: 'text/csv' }), 'agvsim.csv'));
     $('saveWheels').addEventListener('click', () =>

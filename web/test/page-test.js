@@ -43,6 +43,19 @@ function sameAsNative(options, csv, wheels, what) {
   }
 }
 
+// The images of a GIF file, its blocks walked; -1 when they do not end in its trailer.
+function gifImages(b) {
+  const table = (flags) => (flags & 0x80 ? 3 << ((flags & 7) + 1) : 0);
+  let i = 13 + table(b[10]), n = 0;
+  while (i < b.length && b[i] !== 0x3b) {
+    if (b[i] === 0x2c) ++n, i += 11 + table(b[i + 9]);  // image: descriptor, palette, LZW size
+    else i += 2;  // extension: introducer, label
+    while (i < b.length && b[i]) i += b[i] + 1;  // sub-blocks up to the empty one
+    ++i;
+  }
+  return i === b.length - 1 ? n : -1;
+}
+
 (async () => {
   const browser = await puppeteer.launch({
     executablePath: process.env.AGV_CHROMIUM || '/usr/bin/chromium',
@@ -155,8 +168,8 @@ function sameAsNative(options, csv, wheels, what) {
   await cdp.send('Browser.setDownloadBehavior', { behavior: 'allow', downloadPath: tmp });
   await page.click('#savePng');
   await page.click('#saveCsv');
-  const arrived = async (name) => {
-    for (let i = 0; i < 100 && !fs.existsSync(`${tmp}/${name}`); ++i) await new Promise((r) => setTimeout(r, 100));
+  const arrived = async (name, tries = 100) => {
+    for (let i = 0; i < tries && !fs.existsSync(`${tmp}/${name}`); ++i) await new Promise((r) => setTimeout(r, 100));
     return fs.existsSync(`${tmp}/${name}`) ? fs.readFileSync(`${tmp}/${name}`) : null;
   };
   const png = await arrived('agvsim.png');
@@ -164,6 +177,45 @@ function sameAsNative(options, csv, wheels, what) {
   const saved = await arrived('agvsim.csv');
   const current = await page.evaluate(() => agvsim.csv());
   check(saved && saved.toString() === current, 'the CSV download arrives, as csv() gives it');
+  // A GIF whose setting changes while it is made is dropped.
+  await page.evaluate(() => {
+    document.getElementById('saveGif').click();
+    agvsim.set('--path 1');
+  });
+  await page.waitForFunction(() => !document.getElementById('saveGif').hasAttribute('aria-busy'));
+  const stopped = await page.evaluate(() => document.getElementById('message').textContent);
+  check(stopped.includes('GIF') && !fs.existsSync(`${tmp}/agvsim.gif`),
+    `a changed setting stops the GIF: ${stopped}`);
+  // The GIF of the demo's motion, its time and size told; the shown frame left as it was. The
+  // canvas of 896 x 720 is not scaled down: the GIF's first picture is the canvas's at the start,
+  // but for the status line (playing), so the two differ in few pixels.
+  await page.setViewport({ width: 1200, height: 720, deviceScaleFactor: 1 });
+  await page.evaluate(() => {
+    agvsim.set('--path 11 --error 4 5 10');
+    agvsim.show(1, 0);
+  });
+  const before = await page.evaluate(() => agvsim.frame());
+  await page.click('#saveGif');
+  const gif = await arrived('agvsim.gif', 600);
+  const made = await page.evaluate(() => [agvsim.gif, agvsim.frame()]);
+  const images = gif ? gifImages(gif) : 0;
+  check(gif && gif.subarray(0, 6).toString() === 'GIF89a' && images > 1 && made[1] === before,
+    `the GIF download arrives: ${images} images, ${JSON.stringify(made[0])}`);
+  const differ = await page.evaluate(async (data) => {
+    const img = new Image();
+    img.src = 'data:image/gif;base64,' + data;
+    await img.decode();
+    const shown = document.getElementById('frame');
+    const c = Object.assign(document.createElement('canvas'), { width: img.width, height: img.height });
+    c.getContext('2d').drawImage(img, 0, 0);
+    const a = c.getContext('2d').getImageData(0, 0, c.width, c.height).data;
+    const b = shown.getContext('2d').getImageData(0, 0, shown.width, shown.height).data;
+    let n = 0;
+    for (let i = 0; i < a.length; i += 4) n += Math.abs(a[i] - b[i]) + Math.abs(a[i + 1] - b[i + 1]) > 60;
+    return [c.width, c.height, shown.width, shown.height, n / (a.length / 4)];
+  }, gif ? gif.toString('base64') : '');
+  check(differ[0] === differ[2] && differ[1] === differ[3] && differ[4] < 0.01,
+    `the GIF's first picture is the canvas's (${differ.slice(0, 4).join(' x ')}, ${(100 * differ[4]).toFixed(2)} % differ)`);
 
   // Speed: the computation in Chromium against the native one, medians of several runs.
   const ms = await page.evaluate(() => {
