@@ -158,22 +158,70 @@ void error_text(const Ctx& c, char (&out)[200]) {
   out[0] = '\0';
 }
 
-// Writes a line at (x, y) no wider than `room`: a line too wide is broken after its first
-// double space and the rest written below, indented. Returns the lines used.
-int write_fitted(const Ctx& c, double x, double y, double room, FontId f, const char* s) {
-  const std::string_view line = s;
-  const std::size_t brk = line.find("  ");
-  if (c.width(f, s) <= room || brk == std::string_view::npos) {
-    write(c, x, y, f, s);
-    return 1;
+// The font f, or smaller where a text in it would be wider than `room`, down to `least`.
+FontId shrunk_to(const Ctx& c, FontId f, const char* s, double room, float least) {
+  const double w = c.width(f, s);
+  if (w <= room || !(room > 0.0) || !f.is_scalable()) return f;
+  return FontId::scalable(std::max(least, static_cast<float>(f.px * room / w)));
+}
+
+// A text broken into lines no wider than `room` (the lines after the first `indent`
+// narrower) once written no smaller than `least`: where a line would be too wide it ends at
+// the last double space that fits, else at the last space that fits; a word wider than a
+// line has a line of its own.
+struct Wrapped {
+  static constexpr int most = 6;
+  int count = 0;
+  char line[most][200];
+};
+
+void wrap(const Ctx& c, FontId f, float least, const char* s, double room, double indent,
+          Wrapped* out) {
+  const double smallest = f.is_scalable() ? std::min(1.0, static_cast<double>(least) / f.px) : 1.0;
+  out->count = 0;
+  std::string_view rest = s;
+  while (!rest.empty() && out->count < Wrapped::most) {
+    char* line = out->line[out->count];
+    const double avail = out->count == 0 ? room : room - indent;
+    const auto fits = [&](std::size_t n) {
+      const std::size_t k = std::min(n, sizeof out->line[0] - 1);
+      rest.copy(line, k);
+      line[k] = '\0';
+      return c.width(f, line) * smallest <= avail;
+    };
+    std::size_t take = rest.size();
+    if (out->count + 1 < Wrapped::most && !fits(take)) {
+      std::size_t best_double = 0, best_single = 0;
+      for (std::size_t p = rest.find(' '); p != std::string_view::npos; p = rest.find(' ', p + 1)) {
+        if (p == 0 || !fits(p)) break;
+        best_single = p;
+        if (p + 1 < rest.size() && rest[p + 1] == ' ') best_double = p;
+      }
+      const std::size_t word = std::min(rest.find(' ', 1), rest.size());
+      take = best_double ? best_double : best_single ? best_single : word;
+    }
+    const std::size_t k = std::min(take, sizeof out->line[0] - 1);
+    rest.copy(line, k);
+    line[k] = '\0';
+    ++out->count;
+    rest.remove_prefix(take);
+    while (!rest.empty() && rest.front() == ' ') rest.remove_prefix(1);
   }
-  char head[200];
-  const std::size_t n = std::min(brk, sizeof head - 1);
-  line.copy(head, n);
-  head[n] = '\0';
-  write(c, x, y, f, head);
-  write(c, x + c.width(f, "    "), y - c.line(f), f, s + brk + 2);
-  return 2;
+}
+
+// Writes a text at (x, y) no wider than `room`: smaller, down to the least caption size,
+// where that makes it fit, else broken into lines (see wrap; the lines after the first
+// indented). Returns the lines used.
+int write_fitted(const Ctx& c, double x, double y, double room, FontId f, const char* s) {
+  Wrapped w;
+  const double indent = c.width(f, "    ");
+  const float least = std::min(f.px, c.sizes.least_caption_px);
+  wrap(c, f, least, s, room, indent, &w);
+  for (int i = 0; i < w.count; ++i) {
+    const double at = i == 0 ? 0.0 : indent;
+    write(c, x + at, y - i * c.line(f), shrunk_to(c, f, w.line[i], room - at, least), w.line[i]);
+  }
+  return std::max(w.count, 1);
 }
 
 // The legend at the top of the right column: title, mechanism, error, path, what each line
@@ -194,15 +242,11 @@ double legend(const Ctx& c, double x0, double x1) {
   const FontId f = c.caption;
   const double lf = c.line(f);
   const double room = x1 - x0;
-  // The title in the status line's size, or smaller down to the captions' to fit.
+  // The title in the status line's size, or smaller to fit.
   const char* title = c.t(Msg::frame_title);
-  FontId big = c.status;
-  if (const double w = c.width(big, title); w > room) {
-    big = FontId::scalable(
-        static_cast<float>(std::max(static_cast<double>(f.px), big.px * room / w)));
-  }
+  const FontId big = c.status;
   double y = 1.0 - c.lay.pad - c.ascent(big);
-  write(c, x0, y, big, title);
+  y -= (write_fitted(c, x0, y, room, big, title) - 1) * c.line(big);
   y -= 0.5 * (c.line(big) + lf);
   for (const char* s : {static_cast<const char*>(type_line), static_cast<const char*>(error_line),
                         static_cast<const char*>(path_line)}) {
@@ -216,7 +260,9 @@ double legend(const Ctx& c, double x0, double x1) {
   for (int i = 0; i < 4; ++i) {
     y -= lf;
     sample_line(c, x0, x0 + sample_len, y + c.u.px(0.3 * f.px), looks[i]);
-    write(c, x0 + sample_len + c.width(f, " "), y, f, samples[i]);
+    const double at = sample_len + c.width(f, " ");
+    write(c, x0 + at, y, shrunk_to(c, f, samples[i], room - at, c.sizes.least_caption_px),
+          samples[i]);
   }
   y -= lf;
   write(c, x0, y, f, c.t(Msg::frame_grid));
@@ -416,23 +462,56 @@ void top_view(const Ctx& c) {
   c.list.end_part();
 }
 
+// The status line's lines, no wider than the top view: broken where they would be too wide
+// (the deviation after "now"), and smaller, down to the least size, where that is not
+// enough.
+struct StatusBox {
+  Wrapped parts[3];  // motion, deviation, note
+  int lines = 0;
+  FontId font;
+  double width = 0.0;   // of the longest line
+  double height = 0.0;  // of the box
+};
+
+void status_box(const Ctx& c, const StatusText& text, StatusBox* box) {
+  FontId f = c.status;
+  const double room =
+      (c.lay.top_view.x1 - c.lay.top_view.x0) - 2.0 * c.lay.pad - c.u.px(0.7 * f.px);
+  double w = 0.0;
+  for (int i = 0; i < 3; ++i) {
+    const char* s = i == 0 ? text.motion : i == 1 ? text.deviation : text.note;
+    if (i == 2 && !s[0]) break;
+    wrap(c, f, c.sizes.least_status_px, s, room, 0.0, &box->parts[i]);
+    box->lines += box->parts[i].count;
+    for (int j = 0; j < box->parts[i].count; ++j) {
+      w = std::max(w, c.width(f, box->parts[i].line[j]));
+    }
+  }
+  if (w > room && room > 0.0) {
+    f = FontId::scalable(std::max(c.sizes.least_status_px, static_cast<float>(f.px * room / w)));
+    w = w * f.px / c.status.px;
+  }
+  box->font = f;
+  box->width = w;
+  box->height = box->lines * c.line(f) + c.u.px(0.35 * f.px);
+}
+
 void status_line(const Ctx& c) {
   if (!c.in.status.shown) return;
   StatusText text;
   compose_status(c.in.status, &text);
-  const FontId f = c.status;
+  StatusBox box;
+  status_box(c, text, &box);
+  const FontId f = box.font;
   const double lf = c.line(f);
   const double gap = c.u.px(0.35 * f.px);
-  const int lines = text.note[0] ? 3 : 2;
-  const double w =
-      std::max({c.width(f, text.motion), c.width(f, text.deviation), c.width(f, text.note)});
   const double x = c.lay.top_view.x0 + c.lay.pad;
   const double bottom = -1.0 + c.lay.pad;
-  backing_box(c, {x, bottom, x + w + 2.0 * gap, bottom + lines * lf + gap});
-  const double base = bottom + gap + 0.25 * lf;
-  write(c, x + gap, base + (lines - 1) * lf, f, text.motion);
-  write(c, x + gap, base + (lines - 2) * lf, f, text.deviation);
-  if (lines == 3) write(c, x + gap, base, f, text.note);
+  backing_box(c, {x, bottom, x + box.width + 2.0 * gap, bottom + box.height});
+  double y = bottom + gap + 0.25 * lf + (box.lines - 1) * lf;
+  for (const Wrapped& part : box.parts) {
+    for (int j = 0; j < part.count; ++j, y -= lf) write(c, x + gap, y, f, part.line[j]);
+  }
 }
 
 Ctx context(DrawList& list, const FrameInput& in) {
@@ -458,6 +537,11 @@ ProjectorSizes projector_sizes(int height_px) {
   ProjectorSizes s{};
   s.caption_px = static_cast<float>(std::max(11.0, 0.028 * h));
   s.status_px = static_cast<float>(std::max(12.0, 0.034 * h));
+  // Made smaller to fit, a text stays legible from the back of the room: 2.2 % of the
+  // height (20 pixels from 720 on), the status line 3 %.
+  s.least_caption_px =
+      std::min(s.caption_px, static_cast<float>(std::max(0.022 * h, h >= 720 ? 20.0 : 11.0)));
+  s.least_status_px = std::min(s.status_px, static_cast<float>(std::max(12.0, 0.03 * h)));
   s.trail_px = static_cast<float>(std::max(2.0, 0.0042 * h));
   s.thin_px = static_cast<float>(std::max(1.0, 0.0018 * h));
   s.dash_factor = static_cast<std::uint8_t>(std::clamp(std::lround(h / 360.0), 1L, 8L));
@@ -500,9 +584,15 @@ void compose_projector_frame(DrawList& list, const FrameInput& in) {
 }
 
 point2d projector_bar_corner(const FrameInput& in) {
-  const int h = std::max(in.height_px, 1);
-  const Layout l = layout_of(in.width_px, h);
-  const double status_px = projector_sizes(h).status_px;
-  const double box = in.status.shown ? (2.0 * 1.25 + 0.35) * status_px * 2.0 / h : 0.0;
-  return {l.top_view.x0 + l.pad, -1.0 + l.pad + box + 0.01};
+  DrawList unused;
+  const Ctx c = context(unused, in);
+  double box = 0.0;
+  if (in.status.shown) {
+    StatusText text;
+    compose_status(in.status, &text);
+    StatusBox status;
+    status_box(c, text, &status);
+    box = status.height;
+  }
+  return {c.lay.top_view.x0 + c.lay.pad, -1.0 + c.lay.pad + box + 0.01};
 }

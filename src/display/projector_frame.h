@@ -11,6 +11,8 @@
 struct ProjectorSizes {
   float caption_px;          // legend, chart labels, key list
   float status_px;           // status line and title
+  float least_caption_px;    // the smallest a caption is made to fit its room
+  float least_status_px;     // the same for the status line
   float trail_px;            // trails and chart curves
   float thin_px;             // CP path line, 5 x error
   std::uint8_t dash_factor;  // pixels per bit of the dash patterns

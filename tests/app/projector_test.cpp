@@ -15,6 +15,7 @@
 #include "gui_support/gui_state.h"
 #include "gui_support/gui_window.h"
 #include "picture/png_file.h"
+#include "platform/scalable_font.h"
 #include "support/committed_tables.h"
 #include "support/scripted_console.h"
 #include "support/temp_dir.h"
@@ -88,6 +89,23 @@ TEST_F(ProjectorTest, TextsGrowWithTheWindowAndTheMotionFillsTheTopView) {
     const double across = (trails.x1 - trails.x0) / (top.x1 - top.x0);
     const double up = (trails.y1 - trails.y0) / (top.y1 - top.y0);
     EXPECT_GE(std::max(across, up), 0.8) << w << "x" << h;
+  }
+}
+
+// A long line (the WheelBase/Tread error, the status line) in a window no wider than it is
+// high stays inside the window, in both languages.
+TEST_F(ProjectorTest, LongLinesStayInsideANarrowWindow) {
+  Scenario geometry = ellipse_with_rear_wheel_error();
+  geometry.error = {ErrorKind::geometry, {5.0, 10.0}};
+  ASSERT_TRUE(app_run_scenario(app, geometry));
+  for (const Language language : {Language::ja, Language::en}) {
+    app.language = language;
+    const DrawList& list = frame_at(1000, 1000);
+    for (const DrawCmd& c : list.commands()) {
+      if (c.kind != DrawKind::text) continue;
+      const double right = c.origin.x + scalable_text_width(list.text_of(c), c.font.px) / 500.0;
+      EXPECT_LE(right, list.half_width() + 1e-9) << list.text_of(c);
+    }
   }
 }
 
