@@ -188,7 +188,7 @@ function gifImages(b) {
     `a changed setting stops the GIF: ${stopped}`);
   // The GIF of the demo's motion, its time and size told; the shown frame left as it was. The
   // canvas of 896 x 720 is not scaled down: the GIF's first picture is the canvas's at the start,
-  // but for the status line (playing), so the two differ in few pixels.
+  // but for the status line (playing), so the two differ in few pixels (an upside-down picture: 17 %).
   await page.setViewport({ width: 1200, height: 720, deviceScaleFactor: 1 });
   await page.evaluate(() => {
     agvsim.set('--path 11 --error 4 5 10');
@@ -214,7 +214,7 @@ function gifImages(b) {
     for (let i = 0; i < a.length; i += 4) n += Math.abs(a[i] - b[i]) + Math.abs(a[i + 1] - b[i + 1]) > 60;
     return [c.width, c.height, shown.width, shown.height, n / (a.length / 4)];
   }, gif ? gif.toString('base64') : '');
-  check(differ[0] === differ[2] && differ[1] === differ[3] && differ[4] < 0.01,
+  check(differ[0] === differ[2] && differ[1] === differ[3] && differ[4] < 0.03,
     `the GIF's first picture is the canvas's (${differ.slice(0, 4).join(' x ')}, ${(100 * differ[4]).toFixed(2)} % differ)`);
 
   // Speed: the computation in Chromium against the native one, medians of several runs.
