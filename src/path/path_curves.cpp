@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "path/path_table.h"
+#include "platform/sin_cos.h"
 
 namespace {
 
@@ -31,8 +32,10 @@ double path_point(double p, const Path& path, double out[2]) {
     out[0] = p;
     out[1] = d.f;
   } else {
-    out[0] = d.f * std::cos(p);
-    out[1] = d.f * std::sin(p);
+    double s, c;
+    sin_cos(p, &s, &c);
+    out[0] = d.f * c;
+    out[1] = d.f * s;
   }
   return d.f;
 }
@@ -43,7 +46,8 @@ double path_tangent(double p, const Path& path, double out[3]) {
     out[0] = 1.0;
     out[1] = d.f1;
   } else {
-    const double s = std::sin(p), c = std::cos(p);
+    double s, c;
+    sin_cos(p, &s, &c);
     out[0] = d.f1 * c - d.f * s;
     out[1] = d.f1 * s + d.f * c;
   }
@@ -57,7 +61,8 @@ double path_second(double p, const Path& path, double out[2]) {
     out[0] = 0.0;
     out[1] = d.f2;
   } else {
-    const double s = std::sin(p), c = std::cos(p);
+    double s, c;
+    sin_cos(p, &s, &c);
     out[0] = (d.f2 - d.f) * c - 2.0 * d.f1 * s;
     out[1] = (d.f2 - d.f) * s + 2.0 * d.f1 * c;
   }

@@ -3,6 +3,8 @@
 
 #include <cmath>
 
+#include "platform/sin_cos.h"
+
 namespace {
 
 // --- y = f(x) ---------------------------------------------------------------------------
@@ -10,7 +12,9 @@ namespace {
 // I = 1, cosine: y = A (1 - cos(k x)), k = 2 pi / L; n waves.
 Derivs cosine_derivs(double x, const Path& p) {
   const double A = p.c[0], k = p.k[0];
-  return {A * (1.0 - std::cos(k * x)), A * k * std::sin(k * x), A * k * k * std::cos(k * x)};
+  double s, c;
+  sin_cos(k * x, &s, &c);
+  return {A * (1.0 - c), A * k * s, A * k * k * c};
 }
 void cosine_derive(Path& p) {
   const double L = p.c[1], n = p.c[2];
@@ -23,8 +27,9 @@ void cosine_derive(Path& p) {
 // I = 2, cycloid: y = A (x / L - sin(k x) / 2 pi), k = 2 pi / L.
 Derivs cycloid_derivs(double x, const Path& p) {
   const double A = p.c[0], L = p.c[1], k = p.k[0];
-  return {A * (x / L - std::sin(k * x) / path_two_pi), A * (1.0 - std::cos(k * x)) / L,
-          A * k * std::sin(k * x) / L};
+  double s, c;
+  sin_cos(k * x, &s, &c);
+  return {A * (x / L - s / path_two_pi), A * (1.0 - c) / L, A * k * s / L};
 }
 void cycloid_derive(Path& p) {
   const double A = p.c[0], L = p.c[1];
@@ -58,7 +63,8 @@ void power_derive(Path& p) {
 // I = 11, ellipse: r = A B / sqrt(A^2 sin^2 b + B^2 cos^2 b), from (A, 0).
 Derivs ellipse_derivs(double b, const Path& p) {
   const double AA = p.k[0], BB = p.k[1], AB = p.k[2], AA_BB = p.k[3];
-  const double s = std::sin(b), co = std::cos(b);
+  double s, co;
+  sin_cos(b, &s, &co);
   const double q = AA * s * s + BB * co * co;
   const double qq = q * std::sqrt(q);
   const double r = AB / std::sqrt(q);
@@ -95,7 +101,9 @@ void spiral_derive(Path& p) {
 // I = 13, cardioid: r = A (B - cos b), B fixed.
 Derivs cardioid_derivs(double b, const Path& p) {
   const double A = p.c[0], B = p.c[1];
-  return {A * (B - std::cos(b)), A * std::sin(b), A * std::cos(b)};
+  double s, c;
+  sin_cos(b, &s, &c);
+  return {A * (B - c), A * s, A * c};
 }
 void cardioid_derive(Path& p) {
   const double A = p.c[0], B = p.c[1];
@@ -107,7 +115,9 @@ void cardioid_derive(Path& p) {
 // I = 14, rose: r = A sin(n b).
 Derivs rose_derivs(double b, const Path& p) {
   const double A = p.c[0], n = p.c[1];
-  return {A * std::sin(n * b), A * n * std::cos(n * b), -n * n * A * std::sin(n * b)};
+  double s, c;
+  sin_cos(n * b, &s, &c);
+  return {A * s, A * n * c, -n * n * A * s};
 }
 // The rose closes after pi or 2 pi for n >= 1 and after a multiple of pi / n for n = 1/2,
 // 1/3, ... The whole-number tests run in double precision, so any n, however small or
@@ -147,7 +157,9 @@ double arc_param_at_length(double s, const Path& p) {
 // I = 16, wavy circle: r = R + A cos(n b), R fixed.
 Derivs wavy_derivs(double b, const Path& p) {
   const double A = p.c[0], n = p.c[1], R = p.c[2];
-  return {R + A * std::cos(n * b), -A * n * std::sin(n * b), -A * n * n * std::cos(n * b)};
+  double s, c;
+  sin_cos(n * b, &s, &c);
+  return {R + A * c, -A * n * s, -A * n * n * c};
 }
 void wavy_derive(Path& p) {
   const double A = p.c[0], n = p.c[1], R = p.c[2];

@@ -4,9 +4,18 @@
 
 #include "path/arc_length.h"
 #include "path/path_curves.h"
+#include "platform/sin_cos.h"
 #include "sim/gill.h"
 
 namespace {
+
+// The velocity of a point moving at `speed` along the heading theta.
+void move_along(double speed, double theta, double* dx, double* dy) {
+  double s, c;
+  sin_cos(theta, &s, &c);
+  *dx = speed * c;
+  *dy = speed * s;
+}
 
 // Drive speed V and steering rate w commanded from the reference components of a state.
 struct Command {
@@ -112,12 +121,10 @@ void ref_derivs_2dw1c(const DerivInputs& in, double d[24], double* set_agv_delta
   const double vR = V * (1.0 + kappa * st.wheel_base / 2.0);
   d[ref_s] = V;
   d[ref_theta] = V * kappa;
-  d[ref_x] = V * std::cos(y[ref_theta]);
-  d[ref_y] = V * std::sin(y[ref_theta]);
+  move_along(V, y[ref_theta], &d[ref_x], &d[ref_y]);
   d[agv_s] = V;
   d[agv_theta] = V * kappa;
-  d[agv_x] = V * std::cos(y[agv_theta]);
-  d[agv_y] = V * std::sin(y[agv_theta]);
+  move_along(V, y[agv_theta], &d[agv_x], &d[agv_y]);
   d[wheel_1] = vL;
   d[wheel_2] = vR;
   d[agv_delta] = 0.0;
@@ -137,8 +144,7 @@ void err_derivs_2dw1c(const DerivInputs& in, double d[24], double* set_err_delta
   const double ve = V * (1.0 + (eL + eR) / 2.0);
   d[err_s] = ve;
   d[err_theta] = ((1.0 + eR) * vR - (1.0 + eL) * vL) / e.wheel_base_err;
-  d[err_x] = ve * std::cos(y[err_theta]);
-  d[err_y] = ve * std::sin(y[err_theta]);
+  move_along(ve, y[err_theta], &d[err_x], &d[err_y]);
   d[err_delta] = 0.0;
   *set_err_delta = std::atan(e.tread_err * kappa);
 }
@@ -150,16 +156,17 @@ void ref_derivs_1fdw1fs(const DerivInputs& in, double d[24]) {
   const double V = in.cmd.V;
   const double dc = y[ref_delta];
   const double da = y[agv_delta];
-  const double v_ref = V * std::cos(dc);  // speed of the rear axle's midpoint
-  const double v_agv = V * std::cos(da);
+  double sin_dc, cos_dc, sin_da, cos_da;
+  sin_cos(dc, &sin_dc, &cos_dc);
+  sin_cos(da, &sin_da, &cos_da);
+  const double v_ref = V * cos_dc;  // speed of the rear axle's midpoint
+  const double v_agv = V * cos_da;
   d[ref_s] = v_ref;
-  d[ref_theta] = V * std::sin(dc) / st.tread;
-  d[ref_x] = v_ref * std::cos(y[ref_theta]);
-  d[ref_y] = v_ref * std::sin(y[ref_theta]);
+  d[ref_theta] = V * sin_dc / st.tread;
+  move_along(v_ref, y[ref_theta], &d[ref_x], &d[ref_y]);
   d[agv_s] = v_agv;
-  d[agv_theta] = V * std::sin(da) / st.tread;
-  d[agv_x] = v_agv * std::cos(y[agv_theta]);
-  d[agv_y] = v_agv * std::sin(y[agv_theta]);
+  d[agv_theta] = V * sin_da / st.tread;
+  move_along(v_agv, y[agv_theta], &d[agv_x], &d[agv_y]);
   d[wheel_1] = V;
   d[wheel_2] = v_ref;
   d[agv_delta] = in.cmd.w;
@@ -171,11 +178,12 @@ void err_derivs_1fdw1fs(const DerivInputs& in, double d[24]) {
   const double V = in.cmd.V;
   const double de = y[err_delta] + e.steer_drift;
   const double v_wheel = V * (1.0 + e.FronWHeelerr);  // the erroneous front wheel's speed
-  const double ve = v_wheel * std::cos(de);
+  double sin_de, cos_de;
+  sin_cos(de, &sin_de, &cos_de);
+  const double ve = v_wheel * cos_de;
   d[err_s] = ve;
-  d[err_theta] = v_wheel * std::sin(de) / e.tread_err;
-  d[err_x] = ve * std::cos(y[err_theta]);
-  d[err_y] = ve * std::sin(y[err_theta]);
+  d[err_theta] = v_wheel * sin_de / e.tread_err;
+  move_along(ve, y[err_theta], &d[err_x], &d[err_y]);
   d[err_delta] = in.cmd.w;
 }
 
@@ -188,12 +196,10 @@ void ref_derivs_1rdw1fs(const DerivInputs& in, double d[24]) {
   const double da = y[agv_delta];
   d[ref_s] = V;
   d[ref_theta] = V * std::tan(dc) / st.tread;
-  d[ref_x] = V * std::cos(y[ref_theta]);
-  d[ref_y] = V * std::sin(y[ref_theta]);
+  move_along(V, y[ref_theta], &d[ref_x], &d[ref_y]);
   d[agv_s] = V;
   d[agv_theta] = V * std::tan(da) / st.tread;
-  d[agv_x] = V * std::cos(y[agv_theta]);
-  d[agv_y] = V * std::sin(y[agv_theta]);
+  move_along(V, y[agv_theta], &d[agv_x], &d[agv_y]);
   d[wheel_1] = V;
   d[wheel_2] = V;
   d[agv_delta] = in.cmd.w;
@@ -207,8 +213,7 @@ void err_derivs_1rdw1fs(const DerivInputs& in, double d[24]) {
   const double ve = V * (1.0 + (e.RearWHeelerr_L + e.RearWHeelerr_R) / 2.0);
   d[err_s] = ve;
   d[err_theta] = ve * std::tan(de) / e.tread_err;
-  d[err_x] = ve * std::cos(y[err_theta]);
-  d[err_y] = ve * std::sin(y[err_theta]);
+  move_along(ve, y[err_theta], &d[err_x], &d[err_y]);
   d[err_delta] = in.cmd.w;
 }
 

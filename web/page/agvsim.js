@@ -563,6 +563,17 @@
   api.options = () => hashOptions();
   // Sets a setting from its command line ("--path 11 --error 4 5 10"); the exporter's status.
   api.set = (text) => take(text);
+  // The times (ms) of `runs` computations of a setting, one after the other with nothing
+  // drawn between them; the shown setting is computed again after them.
+  api.computeTimes = (text, runs) => {
+    const times = [];
+    for (let i = 0; i < runs; ++i) {
+      mod.ccall('agv_compute', 'number', ['string'], [text]);
+      times.push(mod._agv_compute_ms());
+    }
+    compute();
+    return times;
+  };
   api.frame = () => frameText;
   // Shows a type (1-3) at a record.
   api.show = (type, step) => {
