@@ -12,6 +12,7 @@
 #include <cstring>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "app/gif_recording.h"
@@ -301,6 +302,58 @@ EMSCRIPTEN_KEEPALIVE const char* agv_paths() {
     json += "]}";
   }
   return hand_out(json + "]");
+}
+
+// The page's own words in the language of the texts, from the catalogue, as a JSON object
+// {"title": "...", ...}; entries marked c-format in the catalogue are printf formats.
+EMSCRIPTEN_KEEPALIVE const char* agv_page_words() {
+  static constexpr std::pair<const char*, Msg> words[] = {
+      {"title", Msg::page_title},
+      {"language", Msg::page_language},
+      {"path", Msg::page_path},
+      {"pathN", Msg::page_path_n},
+      {"kind", Msg::page_kind},
+      {"kind0", Msg::page_kind_0},
+      {"kind1", Msg::page_kind_1},
+      {"kind2", Msg::page_kind_2},
+      {"kind3", Msg::page_kind_3},
+      {"kind4", Msg::page_kind_4},
+      {"kind5", Msg::page_kind_5},
+      {"left", Msg::page_value_left},
+      {"right", Msg::page_value_right},
+      {"radius", Msg::page_value_radius},
+      {"drift", Msg::page_value_drift},
+      {"wheelBase", Msg::page_value_wheelbase},
+      {"tread", Msg::page_value_tread},
+      {"slip", Msg::page_value_slip},
+      {"type", Msg::page_type},
+      {"compare", Msg::page_compare},
+      {"play", Msg::page_play},
+      {"pause", Msg::page_pause},
+      {"speed", Msg::page_speed},
+      {"time", Msg::page_time},
+      {"fit", Msg::page_fit},
+      {"png", Msg::page_png},
+      {"gif", Msg::page_gif},
+      {"csv", Msg::page_csv},
+      {"wheels", Msg::page_wheels},
+      {"canvas", Msg::page_canvas},
+      {"gifMaking", Msg::page_gif_making},
+      {"gifDone", Msg::page_gif_done},
+      {"gifStopped", Msg::page_gif_stopped},
+      {"keys", Msg::page_keys},
+  };
+  std::string json = "{";
+  for (const auto& [name, id] : words) {
+    if (json.size() > 1) json += ',';
+    json += std::string("\"") + name + "\":\"";
+    for (const char* c = tr(id); *c; ++c) {
+      if (*c == '"' || *c == '\\') json += '\\';
+      json += *c;
+    }
+    json += '"';
+  }
+  return hand_out(json + "}");
 }
 
 // Starts a GIF of width x height frames; 0, or 1 with the reason in agv_text(). The page

@@ -4,36 +4,11 @@
 'use strict';
 
 (() => {
-  const words = {
-    ja: {
-      title: 'AGV 軌道誤差シミュレータ', language: '言語', path: '経路', pathN: '経路 ',
-      kind: '機構誤差', value: '値', play: '再生', pause: '一時停止', speed: '速度',
-      time: '時刻', type: '駆動方式', fit: '全体表示', png: 'PNG を保存', gif: 'GIF を保存',
-      csv: 'CSV を保存', gifMaking: (p) => `GIF を作成中… ${p}%`,
-      gifDone: (n, s, kb) => `agvsim.gif: ${n} コマ, ${s} 秒, ${kb} KB`,
-      gifStopped: '設定が変わったので GIF の作成をやめました',
-      wheels: '車輪 CSV を保存', canvas: '上面図と x(t)・y(t) のグラフ', compare: '3 方式を並べる',
-      kinds: ['誤差なし', '後車輪半径 (%)', '前車輪半径 (%)', 'ステアリングのドリフト (度)',
-        'WheelBase/Tread (%)', '駆動輪のランダム滑り (%)'],
-      values: [[], ['左', '右'], ['半径'], ['ドリフト'], ['WheelBase', 'Tread'], ['滑り']],
-      keys: '←→: 値を選ぶ  ↑↓: 値を変える (Shift: 大きく)  k/K: 誤差の種類  n: 誤差なし  ' +
-        'r/R: 経路  1/2/3: 方式  m: 3 方式を並べる  Space: 再生  f: 全体表示  w/W: 縮小/拡大  l: 言語',
-    },
-    en: {
-      title: 'AGV trajectory-error simulator', language: 'Language', path: 'Path', pathN: 'Path ',
-      kind: 'Mechanism error', value: 'value', play: 'Play', pause: 'Pause', speed: 'Speed',
-      time: 'Time', type: 'Drive', fit: 'Fit', png: 'Save PNG', gif: 'Save GIF', csv: 'Save CSV',
-      gifMaking: (p) => `Making the GIF… ${p}%`,
-      gifDone: (n, s, kb) => `agvsim.gif: ${n} frames, ${s} s, ${kb} KB`,
-      gifStopped: 'the setting changed: the GIF was not made',
-      wheels: 'Save wheel CSV', canvas: 'Top view and x(t), y(t) charts', compare: 'Side by side',
-      kinds: ['no error', 'rear wheel radii (%)', 'front wheel radius (%)',
-        'steering drift (degrees)', 'WheelBase/Tread (%)', 'random slip of the drive wheels (%)'],
-      values: [[], ['left', 'right'], ['radius'], ['drift'], ['WheelBase', 'Tread'], ['slip']],
-      keys: '←→: select a value  ↑↓: change it (Shift: by 1)  k/K: error kind  n: no error  ' +
-        'r/R: path  1/2/3: drive  m: side by side  Space: play  f: fit  w/W: zoom out/in  l: language',
-    },
-  };
+  // The page's words in the language shown, from the programs' catalogue (agv_page_words);
+  // fill() puts values into those that are printf formats.
+  let t = {};
+  const fill = (format, ...values) => format.replace(/%[ds%]/g, (m) => (m === '%%' ? '%' : String(values.shift())));
+  const kindValues = [[], ['left', 'right'], ['radius'], ['drift'], ['wheelBase', 'tread'], ['slip']];
   const speeds = [0.25, 0.5, 1, 2, 4, 8];
   const coarse = 10;  // tenths that Shift+↑/↓ add, where ↑/↓ add one
   const $ = (id) => document.getElementById(id);
@@ -187,7 +162,6 @@
   }
 
   function buildControls() {
-    const t = words[lang];
     document.documentElement.lang = lang;
     document.title = t.title;
     $('heading').textContent = t.title;
@@ -200,11 +174,11 @@
     $('frame').setAttribute('aria-label', t.canvas);
     const path = $('path');
     path.replaceChildren();
-    for (const p of paths) option(path, p.number, t.pathN + p.number);
+    for (const p of paths) option(path, p.number, fill(t.pathN, p.number));
     path.value = setting.path;
     const kind = $('kind');
     kind.replaceChildren();
-    t.kinds.forEach((k, i) => option(kind, i, `${i}: ${k}`));
+    for (let i = 0; i < 6; ++i) option(kind, i, `${i}: ${t['kind' + i]}`);
     kind.value = setting.kind;
 
     const constants = $('constants');
@@ -219,7 +193,7 @@
     }
     const values = $('values');
     values.replaceChildren();
-    t.values[setting.kind].forEach((label, i) => {
+    kindValues[setting.kind].map((k) => t[k]).forEach((label, i) => {
       field(values, 'value' + i, label, setting.values[i], (v) => {
         setting.values[i] = v;
         compute();
@@ -242,6 +216,7 @@
     lang = code === 'en' ? 'en' : 'ja';
     if (!mod) return;
     mod._agv_set_language(lang === 'en' ? 1 : 0);
+    t = JSON.parse(mod.UTF8ToString(mod._agv_page_words()));
     $('language').value = lang;
     buildControls();
     draw();
@@ -295,7 +270,7 @@
   function togglePlay() {
     shown.playing = !shown.playing;
     if (shown.playing && shown.step >= lastStep()) shown.step = 0;
-    $('play').textContent = shown.playing ? words[lang].pause : words[lang].play;
+    $('play').textContent = shown.playing ? t.pause : t.play;
     $('play').setAttribute('aria-pressed', String(shown.playing));
     lastTime = performance.now();
     shown.played = shown.step;
@@ -384,10 +359,10 @@
         if (mod._agv_gif_add(type, step)) error = text();
         if (step === last) break;
         if (performance.now() - yielded > 30) {
-          tell(words[lang].gifMaking(Math.floor((100 * step) / last)), false);
+          tell(fill(t.gifMaking, Math.floor((100 * step) / last)), false);
           await new Promise((r) => setTimeout(r));
           yielded = performance.now();
-          if (computeCount !== computed) error = words[lang].gifStopped;
+          if (computeCount !== computed) error = t.gifStopped;
         }
       }
       if (!error && mod._agv_gif_finish()) error = text();
@@ -397,7 +372,7 @@
         api.gif = { ms: performance.now() - t0, bytes: size, frames: mod._agv_gif_frames(),
           seconds: mod._agv_gif_seconds(), width: w, height: h };
       }
-      tell(error || words[lang].gifDone(api.gif.frames, api.gif.seconds.toFixed(1),
+      tell(error || fill(t.gifDone, api.gif.frames, api.gif.seconds.toFixed(1),
         Math.round(api.gif.bytes / 1024)), !!error);
     } finally {
       mod._agv_gif_drop();
