@@ -81,6 +81,10 @@ double path_curvature(double p, const Path& path) {
 }
 
 double path_speed(double p, const Path& path) {
+  if (!is_polar(path) && path.desc->slope) {
+    const double f1 = path.desc->slope(p, path);
+    return std::sqrt(f1 * f1 + 1.0);
+  }
   const Derivs d = derivs(p, path);
   return is_polar(path) ? std::sqrt(d.f * d.f + d.f1 * d.f1) : std::sqrt(d.f1 * d.f1 + 1.0);
 }

@@ -16,6 +16,10 @@ Derivs cosine_derivs(double x, const Path& p) {
   sin_cos(k * x, &s, &c);
   return {A * (1.0 - c), A * k * s, A * k * k * c};
 }
+double cosine_slope(double x, const Path& p) {
+  const double A = p.c[0], k = p.k[0];
+  return A * k * std::sin(k * x);
+}
 void cosine_derive(Path& p) {
   const double L = p.c[1], n = p.c[2];
   p.k[0] = path_two_pi / L;
@@ -30,6 +34,10 @@ Derivs cycloid_derivs(double x, const Path& p) {
   double s, c;
   sin_cos(k * x, &s, &c);
   return {A * (x / L - s / path_two_pi), A * (1.0 - c) / L, A * k * s / L};
+}
+double cycloid_slope(double x, const Path& p) {
+  const double A = p.c[0], L = p.c[1], k = p.k[0];
+  return A * (1.0 - std::cos(k * x)) / L;
 }
 void cycloid_derive(Path& p) {
   const double A = p.c[0], L = p.c[1];
@@ -183,7 +191,8 @@ const PathDescriptor path_table[path_count] = {
      Msg::path1_report,
      cosine_derivs,
      cosine_derive,
-     nullptr},
+     nullptr,
+     cosine_slope},
     {2,
      PathFamily::cartesian,
      2,
@@ -196,7 +205,8 @@ const PathDescriptor path_table[path_count] = {
      Msg::path2_report,
      cycloid_derivs,
      cycloid_derive,
-     nullptr},
+     nullptr,
+     cycloid_slope},
     {3,
      PathFamily::cartesian,
      2,
@@ -209,6 +219,7 @@ const PathDescriptor path_table[path_count] = {
      Msg::path3_report,
      quad_derivs,
      power_derive,
+     nullptr,
      nullptr},
     {4,
      PathFamily::cartesian,
@@ -222,6 +233,7 @@ const PathDescriptor path_table[path_count] = {
      Msg::path4_report,
      cubic_derivs,
      power_derive,
+     nullptr,
      nullptr},
     {11,
      PathFamily::polar,
@@ -235,6 +247,7 @@ const PathDescriptor path_table[path_count] = {
      Msg::path11_report,
      ellipse_derivs,
      ellipse_derive,
+     nullptr,
      nullptr},
     {12,
      PathFamily::polar,
@@ -248,6 +261,7 @@ const PathDescriptor path_table[path_count] = {
      Msg::path12_report,
      spiral_derivs,
      spiral_derive,
+     nullptr,
      nullptr},
     {13,
      PathFamily::polar,
@@ -261,6 +275,7 @@ const PathDescriptor path_table[path_count] = {
      Msg::path13_report,
      cardioid_derivs,
      cardioid_derive,
+     nullptr,
      nullptr},
     {14,
      PathFamily::polar,
@@ -274,6 +289,7 @@ const PathDescriptor path_table[path_count] = {
      Msg::path14_report,
      rose_derivs,
      rose_derive,
+     nullptr,
      nullptr},
     {15,
      PathFamily::polar,
@@ -287,7 +303,8 @@ const PathDescriptor path_table[path_count] = {
      Msg::path15_report,
      arc_derivs,
      arc_derive,
-     arc_param_at_length},
+     arc_param_at_length,
+     nullptr},
     {16,
      PathFamily::polar,
      3,
@@ -300,6 +317,7 @@ const PathDescriptor path_table[path_count] = {
      Msg::path16_report,
      wavy_derivs,
      wavy_derive,
+     nullptr,
      nullptr},
 };
 

@@ -52,6 +52,9 @@ struct PathDescriptor {
   void (*derive)(Path& path);
   // The parameter at arc length s where the curve has it in closed form, else nullptr.
   double (*param_at_length)(double s, const Path& path);
+  // For a curve y = f(x) whose slope alone costs less than all of derivs (one sine instead
+  // of a sine and a cosine): f'(x), the very value derivs gives; else nullptr.
+  double (*slope)(double x, const Path& path);
 };
 
 inline constexpr int path_count = 10;
