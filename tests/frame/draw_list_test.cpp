@@ -10,8 +10,8 @@
 #include "display/frame.h"
 #include "display/frame_json.h"
 #include "gui_support/gui_state.h"
-#include "platform/scalable_font.h"
 #include "gui_support/sample_motion.h"
+#include "platform/scalable_font.h"
 
 namespace {
 
