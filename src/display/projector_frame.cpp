@@ -95,6 +95,9 @@ LineLook agv_look(const Ctx& c) {
 LineLook err_look(const Ctx& c) {
   return {sky_blue, c.sizes.trail_px, dashed, c.sizes.dash_factor};
 }
+LineLook ghost_look(const Ctx& c) {
+  return {color_ghost, c.sizes.trail_px, 0, 1};
+}
 LineLook path_look(const Ctx& c) {
   return {ink, c.sizes.thin_px, 0, 1};
 }
@@ -444,6 +447,12 @@ void top_view(const Ctx& c) {
   const int last = std::clamp(store.traj_last[k], 0, MAX - 1);
   const int n = std::clamp(s.step, 0, last);
   const float outline_px = std::max(1.5f, 0.5f * c.sizes.trail_px);
+  if (s.ghost) {  // the faulty motion of the setting before, faint, under the others
+    const int ghost_last = std::clamp(s.ghost->traj_last[k], 0, MAX - 1);
+    c.list.begin_part(PartId::ghost, Retain::none, 0);
+    draw_trail_line(c.list, view, s.ghost->err_traj[k], std::min(n, ghost_last), ghost_look(c));
+    c.list.end_part();
+  }
   c.list.begin_part(PartId::red_trail, Retain::none, 0);
   draw_trail_line(c.list, view, store.agv_traj[k], n, agv_look(c));
   c.list.end_part();

@@ -34,7 +34,9 @@ namespace {
 
 struct State {
   NormalTables tables;
-  std::unique_ptr<Workspace> ws;
+  std::unique_ptr<Workspace> ws;     // the motion shown
+  std::unique_ptr<Workspace> spare;  // the next computation's, then the motion before
+  bool ghost_ready = false;          // spare holds the motion before the shown one
   CommandLine line;
   Scenario scenario;
   ComputeResult result;
@@ -116,6 +118,7 @@ extern "C" {
 EMSCRIPTEN_KEEPALIVE int agv_start() {
   State& s = state();
   s.ws = std::make_unique<Workspace>();
+  s.spare = std::make_unique<Workspace>();
   std::string message;
   if (!read_normal_tables(&s.tables, "/data", &message)) {
     hand_out(message);
@@ -146,13 +149,17 @@ EMSCRIPTEN_KEEPALIVE int agv_compute(const char* options) {
   }
   const Scenario scenario = command_line_scenario(line);
   const double start = emscripten_get_now();
-  const ComputeResult result = compute(scenario, s.tables, *s.ws);
+  // Into the spare workspace, which becomes the shown one only when the computation
+  // succeeds: a refusal leaves the last motion shown, as the window does.
+  const ComputeResult result = compute(scenario, s.tables, *s.spare);
   s.compute_ms = emscripten_get_now() - start;
   if (result.refusal != Refusal::none) {
-    s.computed = false;
+    s.ghost_ready = false;  // the spare holds a part of the refused run
     hand_out(refusal_text(result));
     return 3;
   }
+  std::swap(s.ws, s.spare);
+  s.ghost_ready = s.computed;
   if (options != s.live_options) {
     // Set from the page's controls or its address: the keys go on from this setting.
     s.session.path_no = scenario.path.number;
@@ -212,10 +219,10 @@ EMSCRIPTEN_KEEPALIVE double agv_step_time(int type, int step) {
 // (docs/frame-json.md): type 1-3 at a record, the motion fitted to the picture, then
 // zoomed by `zoom` about the centre and moved by (dx, dy) window units. With `compare` the
 // three types side by side instead, in the largest square of the picture, as the window's
-// 'm' shows them.
+// 'm' shows them. With `ghost` the faulty motion of the setting before, faint ('b').
 EMSCRIPTEN_KEEPALIVE const char* agv_frame(int width, int height, int type, int step, double zoom,
                                            double dx, double dy, int playing, int speed,
-                                           int compare) {
+                                           int compare, int ghost) {
   State& s = state();
   if (!s.computed) return hand_out("");
   const auto t = static_cast<AgvType>(type);
@@ -232,6 +239,7 @@ EMSCRIPTEN_KEEPALIVE const char* agv_frame(int width, int height, int type, int 
                                playing != 0, speed, std::max(1, std::min(width, height)),
                                FrameStyle::projector, language(), width, height});
   in.compare_shown = compare != 0;
+  if (ghost && s.ghost_ready) in.scene.ghost = &s.spare->store;
   compose_frame(s.list, in);
   frame_json(s.list, width, height, &s.frame);
   return s.frame.c_str();

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "app/app_state.h"
+#include "display/frame.h"
 #include "gui_support/gui_state.h"
 #include "support/committed_tables.h"
 #include "support/scripted_console.h"
@@ -51,6 +52,11 @@ TEST_F(LiveSettingTest, ARefusalLeavesThePictureAndTheNextSettingShowsWithItsGho
   EXPECT_EQ(app_frame(app).scene.ghost, nullptr);  // 'b' hides it
   app.ghost_shown = true;
   EXPECT_EQ(app_frame(app).scene.ghost, &shown->store);
+  app.style = FrameStyle::projector;  // drawn in both styles
+  DrawList list;
+  compose_frame(list, app_frame(app));
+  EXPECT_NE(list.part(PartId::ghost), nullptr);
+  app.style = FrameStyle::classic;
   // The console goes on from the window's setting.
   EXPECT_EQ(app.session.error.entered[0], -99.0);
   EXPECT_EQ(app.session.path_no, 11);

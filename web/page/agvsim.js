@@ -15,7 +15,7 @@
 
   // The setting: what the command line says, the error values as typed.
   const setting = { path: 1, constants: {}, kind: 0, values: ['0', '0'] };
-  const shown = { type: 1, compare: false, step: 0, playing: false, speed: 2, zoom: 1, dx: 0, dy: 0 };
+  const shown = { type: 1, compare: false, ghost: false, step: 0, playing: false, speed: 2, zoom: 1, dx: 0, dy: 0 };
   let mod = null, lang = 'ja', paths = [], frameText = '', lastTime = 0, computeCount = 0;
 
   const api = { ready: false, status: 0, message: '', computeMs: 0 };
@@ -103,7 +103,8 @@
     }
     if (mod._agv_last_step(shown.type) < 0) return;
     const text = mod.UTF8ToString(mod._agv_frame(w, h, shown.type, shown.step, shown.zoom,
-      shown.dx, shown.dy, shown.playing ? 1 : 0, shown.speed, shown.compare ? 1 : 0));
+      shown.dx, shown.dy, shown.playing ? 1 : 0, shown.speed, shown.compare ? 1 : 0,
+      shown.ghost ? 1 : 0));
     frameText = text;
     agvsimFrame.draw(canvas.getContext('2d'), JSON.parse(text));
     $('time').value = shown.step;
@@ -353,7 +354,7 @@
     try {
       for (let step = 0; !error; step = Math.min(last, step + stride)) {
         const json = mod.UTF8ToString(mod._agv_frame(w, h, shown.type, step, shown.zoom, shown.dx,
-          shown.dy, 1, shown.speed, compare ? 1 : 0));
+          shown.dy, 1, shown.speed, compare ? 1 : 0, shown.ghost ? 1 : 0));
         agvsimFrame.draw(ctx, JSON.parse(json));
         mod.HEAPU8.set(ctx.getImageData(0, 0, w, h).data, mod._agv_gif_pixels());
         if (mod._agv_gif_add(type, step)) error = text();
@@ -474,6 +475,7 @@
         case 'r': liveKey(4, 1); break;
         case 'R': liveKey(4, -1); break;
         case 'm': toggleCompare(); break;
+        case 'b': shown.ghost = !shown.ghost; draw(); break;
         case '1': case '2': case '3': setType(Number(e.key)); break;
         case ' ': if (target.tagName === 'BUTTON') done = false; else togglePlay(); break;
         case 'f': fit(); break;

@@ -119,6 +119,10 @@ function gifImages(b) {
   await page.keyboard.press('ArrowDown');
   const [down] = await csvOf();
   check(down === csv, 'ArrowDown gives the result back');
+  await page.keyboard.press('b');
+  const ghost = await page.evaluate(() => JSON.parse(agvsim.frame()).parts.some((p) => p.name === 'ghost'));
+  await page.keyboard.press('b');
+  check(ghost, 'b shows the motion of the setting before');
 
   // The window's other keys: m the three types side by side (kept in the address), r the
   // next path, k the next error kind at a size worth seeing; a link takes both back.
