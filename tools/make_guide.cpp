@@ -105,10 +105,8 @@ std::vector<std::string> words(const std::string& line) {
   return w;
 }
 
-// The command line of a guide read as the programs read it; both guides must show it.
-CommandLine command(const Guides& g, const std::string& cmd) {
-  for (const std::string& t : g.before)
-    if (!has_line(t, cmd)) die("the guides do not show the command '" + cmd + "'");
+// A command line read as the programs read it; a refused one stops the tool with the reason.
+CommandLine parsed(const std::string& cmd) {
   const std::vector<std::string> w = words(cmd);
   std::vector<const char*> argv;
   for (const std::string& x : w) argv.push_back(x.c_str());
@@ -117,6 +115,13 @@ CommandLine command(const Guides& g, const std::string& cmd) {
   if (!parse_command_line(static_cast<int>(argv.size()), argv.data(), &line, &error))
     die(cmd + ": " + error);
   return line;
+}
+
+// The command line of a guide; both guides must show it.
+CommandLine command(const Guides& g, const std::string& cmd) {
+  for (const std::string& t : g.before)
+    if (!has_line(t, cmd)) die("the guides do not show the command '" + cmd + "'");
+  return parsed(cmd);
 }
 
 // The blocks of one guide: BEGIN/END marker lines and inline figures.
@@ -212,14 +217,7 @@ constexpr ErrorRow error_rows[] = {
 
 // The scenario of agvsim-export with these arguments (not shown in the guides).
 Scenario scenario_of(const std::string& args) {
-  const std::vector<std::string> w = words("agvsim-export " + args);
-  std::vector<const char*> argv;
-  for (const std::string& x : w) argv.push_back(x.c_str());
-  CommandLine line;
-  std::string error;
-  if (!parse_command_line(static_cast<int>(argv.size()), argv.data(), &line, &error))
-    die(args + ": " + error);
-  return command_line_scenario(line);
+  return command_line_scenario(parsed("agvsim-export " + args));
 }
 
 std::string error_table(Lang l, const std::vector<ComputeResult>& results) {
